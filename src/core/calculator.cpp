@@ -1,0 +1,283 @@
+#include "core/calculator.h"
+
+#include "core/conversions.h"
+#include "core/failure.h"
+
+#include <cmath>
+
+namespace orbetta {
+
+namespace {
+constexpr std::size_t kDisplayLength = 24;
+constexpr std::size_t kLongDisplay = 20;
+} // namespace
+
+Calculator::Calculator(Host& host) : host_(host) {}
+
+void Calculator::Form_Load() {
+    Pi = 4.0 * std::atan(1.0);
+    FunFlag = false;
+    OperFlag = false;
+    EntryFlag = false;
+    result = std::int16_t{0};
+    ValueA = std::int16_t{0};
+    ValueB = std::int16_t{0};
+    FirstHeld = false;
+}
+
+void Calculator::show(std::string_view text) {
+    host_.show(text.substr(0, kDisplayLength));
+}
+
+void Calculator::errorReport(std::string_view description) {
+    host_.beep();
+    host_.message(description, Icon::None);
+    show("");
+    ValueText.clear();
+}
+
+bool Calculator::guarded(const std::function<void()>& step) {
+    try {
+        step();
+        return true;
+    } catch (const Failure& failure) {
+        errorReport(describe(failure.kind()));
+        return false;
+    }
+}
+
+double Calculator::entryValue() const {
+    return parseNumber(ValueText);
+}
+
+bool Calculator::operationPending() const {
+    return !OperandKey.isZero();
+}
+
+void Calculator::refuse(std::string_view text) {
+    host_.message(text, Icon::Exclamation);
+}
+
+// ---- Number entry ----
+
+void Calculator::Num_Click(int Index) {
+    NumKey = static_cast<std::int16_t>(Index);
+    const char digit = static_cast<char>('0' + Index);
+    if (EntryFlag)
+        ValueText += digit;
+    else
+        ValueText = std::string(1, digit);
+    show(ValueText);
+    if (ValueText.size() > kLongDisplay) {
+        // The whole entry, not the 24 characters left in the display, gives the magnitude. An entry that is
+        // no number (an exponent beyond the double range) stays as typed and fails when it is used.
+        try {
+            show(formatScientific(parseNumber(ValueText), 6));
+        } catch (const Failure&) {
+        }
+    }
+    EntryFlag = true;
+}
+
+void Calculator::Command11_Click() {
+    std::string display = host_.displayText();
+    if (display.find('.') != std::string::npos) {
+        host_.beep();
+        return;
+    }
+    show(EntryFlag ? display + "." : std::string("0."));
+    ValueText = host_.displayText();
+    EntryFlag = true;
+}
+
+void Calculator::Command12_Click() {
+    std::string display = host_.displayText();
+    if (display.empty() && !EntryFlag)
+        return;
+    std::string negated;
+    try {
+        negated = formatNumber(-parseNumber(display));
+    } catch (const Failure&) {
+        return; // an empty display or a lone "-" has nothing to negate
+    }
+    show(negated);
+    ValueText = host_.displayText();
+    EntryFlag = true;
+}
+
+void Calculator::Command16_Click() {
+    guarded([this] {
+        if (!EntryFlag)
+            return;
+        if (!ValueText.empty()) {
+            ValueText.pop_back();
+            show(ValueText);
+        } else {
+            show("");
+            ValueText.clear();
+        }
+    });
+}
+
+// ---- Arithmetic ----
+
+void Calculator::Islem(Value& operation, Value& first, Value& second) {
+    const int code = operation.isZero() ? 0 : operation.asInteger();
+    const double a = first.toDouble();
+    const double b = second.toDouble();
+    double value = 0.0;
+    bool computed = true;
+    switch (code) {
+    case 2:
+        value = a + b;
+        break;
+    case 3:
+        value = a - b;
+        break;
+    case 4:
+        value = a * b;
+        break;
+    case 5:
+        if (b == 0.0) {
+            refuse("can't divide by 0!");
+            computed = false;
+        } else {
+            value = a / b;
+        }
+        break;
+    default:
+        computed = false;
+    }
+    if (computed) {
+        if (!std::isfinite(value))
+            throw Failure(FailureKind::Overflow);
+        result = value;
+    }
+    first = result;
+    second = std::int16_t{0};
+    operation = OperandKeySecond;
+    OperandKeySecond = std::int16_t{0};
+}
+
+void Calculator::Command13_Click() {
+    EntryFlag = false;
+    guarded([this] {
+        if (FunFlag) {
+            result = entryValue();
+            Fonksiyon(result, FunctionKey);
+            FunFlag = false;
+            if (FirstHeld) {
+                ValueB = result;
+                Islem(OperandKey, ValueA, ValueB);
+            }
+        } else if (FirstHeld) {
+            ValueB = entryValue();
+            if (operationPending())
+                Islem(OperandKey, ValueA, ValueB);
+        } else {
+            // Nothing to compute: the entry is still read, so text that is no number is reported.
+            ValueA = entryValue();
+            ValueB = std::int16_t{0};
+        }
+        ValueText = result.toText();
+        show(ValueText);
+        if (host_.displayText().size() > kLongDisplay)
+            show(formatScientific(parseNumber(ValueText), 3));
+        ValueA = std::int16_t{0};
+        ValueB = std::int16_t{0};
+        FirstHeld = false;
+        OperFlag = false;
+        host_.setListVisible(false);
+    });
+}
+
+void Calculator::Oper_Click(int Index) {
+    if (OperFlag) {
+        OperandKeySecond = static_cast<std::int16_t>(Index);
+        Command13_Click();
+    }
+    OperFlag = true;
+    EntryFlag = false;
+    guarded([this, Index] {
+        if (FunFlag) {
+            result = entryValue();
+            Fonksiyon(result, FunctionKey);
+            ValueText = result.toText();
+            FunFlag = false;
+        }
+        if (!FirstHeld) {
+            ValueA = entryValue();
+            FirstHeld = true;
+            ValueText.clear();
+            show("");
+            OperandKey = static_cast<std::int16_t>(Index);
+        } else {
+            // Only after the equal above failed before it released the first operand.
+            ValueB = entryValue();
+            Command13_Click();
+        }
+    });
+}
+
+void Calculator::Command17_Click() {
+    show("");
+    ValueText.clear();
+    result = std::int16_t{0};
+    ValueA = std::int16_t{0};
+    ValueB = std::int16_t{0};
+    OperandKey = std::int16_t{0};
+    OperandKeySecond = std::int16_t{0};
+    FirstHeld = false;
+    EntryFlag = false;
+    FunFlag = false;
+    OperFlag = false;
+    host_.setListVisible(false);
+}
+
+// ---- Keyboard ----
+
+int Calculator::Form_KeyPress(int KeyAscii) {
+    if (KeyAscii >= '0' && KeyAscii <= '9') {
+        Num_Click(KeyAscii - '0');
+        return KeyAscii;
+    }
+    switch (KeyAscii) {
+    case '+':
+        Oper_Click(2);
+        return KeyAscii;
+    case '-':
+        Oper_Click(3);
+        return KeyAscii;
+    case '*':
+        Oper_Click(4);
+        return KeyAscii;
+    case '/':
+        Oper_Click(5);
+        return KeyAscii;
+    case '.':
+        Command11_Click();
+        return KeyAscii;
+    case 13:
+    case '=':
+    case 'l':
+        Command13_Click();
+        return KeyAscii;
+    case 'C':
+    case 'c':
+        Command17_Click();
+        return KeyAscii;
+    case 8:
+        Command16_Click();
+        return KeyAscii;
+    default:
+        host_.beep();
+        return 0;
+    }
+}
+
+void Calculator::receiveTwoValueResult(std::string_view text) {
+    show(text);
+    ValueText = std::string(text);
+}
+
+} // namespace orbetta

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/host.h"
+#include "core/value.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace orbetta {
+
+// The calculator's working state and the handlers of its keys. The window owns one and forwards every
+// click and typed character to it; the calculator reaches the window only through Host.
+class Calculator {
+public:
+    explicit Calculator(Host& host);
+
+    // Window load: constants, flags and the additional-function list's entries are set here.
+    void Form_Load();
+
+    // Number entry.
+    void Num_Click(int Index);
+    void Command11_Click(); // decimal point
+    void Command12_Click(); // sign change
+    void Command16_Click(); // backspace
+
+    // Arithmetic.
+    void Oper_Click(int Index);
+    void Command13_Click(); // equal
+    void Command17_Click(); // clear all
+    void Islem(Value& operation, Value& first, Value& second);
+
+    // Keyboard: returns the code unchanged when it was used, 0 when it was refused (after a beep).
+    int Form_KeyPress(int KeyAscii);
+
+    // Function keys, the evaluator and the additional-function list.
+    void Funct_Click(int Index);
+    void Fonksiyon(Value& value, const Value& code);
+    void Command1_Click(); // "function": shows the list
+    void Combo1_Click();   // an entry chosen in the list
+
+    // The two-value dialog's result: the display and the entry take the text.
+    void receiveTwoValueResult(std::string_view text);
+
+    // The state, named as the window's variables.
+    std::string ValueText;
+    bool EntryFlag = false;
+    Value ValueA{std::int16_t{0}};
+    Value ValueB{std::int16_t{0}};
+    Value OperandKey;
+    Value OperandKeySecond;
+    bool OperFlag = false;
+    Value result{std::int16_t{0}};
+    bool FunFlag = false;
+    Value FunctionKey;
+    Value NumKey;
+    Value Pi;
+    double MemBut = 0.0;
+    // Whether ValueA holds a first operand: a first operand of 0 is a real operand.
+    bool FirstHeld = false;
+
+private:
+    // Puts text in the display, cut to its 24 characters.
+    void show(std::string_view text);
+    // Runs a step of a guarded handler; a failing step beeps, reports, empties display and entry.
+    // Returns false when the step failed.
+    bool guarded(const std::function<void()>& step);
+    void errorReport(std::string_view description);
+    double entryValue() const;
+    bool operationPending() const;
+    void refuse(std::string_view text);
+    void evaluateListFunction(Value& value, bool degrees);
+
+    Host& host_;
+};
+
+// The twenty entries of the additional-function list, in their order.
+extern const char* const kListFunctions[20];
+
+} // namespace orbetta

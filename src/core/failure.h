@@ -1,0 +1,22 @@
+#pragma once
+
+#include <stdexcept>
+#include <string_view>
+
+namespace orbetta {
+
+// The kinds of failing step; a guarded handler turns one into the error report.
+enum class FailureKind { NotANumber, Overflow, DivisionByZero, InvalidArgument };
+
+std::string_view describe(FailureKind kind);
+
+class Failure : public std::runtime_error {
+public:
+    explicit Failure(FailureKind kind);
+    FailureKind kind() const noexcept { return kind_; }
+
+private:
+    FailureKind kind_;
+};
+
+} // namespace orbetta

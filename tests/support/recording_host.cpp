@@ -1,0 +1,69 @@
+#include "support/recording_host.h"
+
+#include <charconv>
+#include <stdexcept>
+
+namespace orbetta::testing {
+
+namespace {
+int number(std::string_view s) {
+    int n = 0;
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
+    if (ec != std::errc{} || p != s.data() + s.size())
+        throw std::invalid_argument("bad key number: " + std::string(s));
+    return n;
+}
+} // namespace
+
+void press(Calculator& calc, RecordingHost& host, std::string_view keys) {
+    while (!keys.empty()) {
+        std::size_t space = keys.find(' ');
+        std::string_view t = keys.substr(0, space);
+        keys = space == std::string_view::npos ? std::string_view{} : keys.substr(space + 1);
+        if (t.empty())
+            continue;
+        if (t.size() == 1 && t[0] >= '0' && t[0] <= '9')
+            calc.Num_Click(t[0] - '0');
+        else if (t == ".")
+            calc.Command11_Click();
+        else if (t == "+/-")
+            calc.Command12_Click();
+        else if (t == "bs")
+            calc.Command16_Click();
+        else if (t == "+")
+            calc.Oper_Click(2);
+        else if (t == "-")
+            calc.Oper_Click(3);
+        else if (t == "*")
+            calc.Oper_Click(4);
+        else if (t == "/")
+            calc.Oper_Click(5);
+        else if (t == "=")
+            calc.Command13_Click();
+        else if (t == "CE")
+            calc.Command17_Click();
+        else if (t == "fn")
+            calc.Command1_Click();
+        else if (t.size() > 1 && t[0] == 'F')
+            calc.Funct_Click(number(t.substr(1)));
+        else if (t.starts_with("list:")) {
+            std::string name(t.substr(5));
+            for (char& c : name)
+                if (c == '_')
+                    c = ' ';
+            host.setListText(name);
+            calc.Combo1_Click();
+        } else if (t.starts_with("key:")) {
+            std::string_view k = t.substr(4);
+            int code = k == "enter"   ? 13
+                       : k == "bs"    ? 8
+                       : k == "space" ? 32
+                                      : static_cast<unsigned char>(k[0]);
+            calc.Form_KeyPress(code);
+        } else {
+            throw std::invalid_argument("unknown key: " + std::string(t));
+        }
+    }
+}
+
+} // namespace orbetta::testing

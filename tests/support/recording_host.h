@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/calculator.h"
+#include "core/host.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orbetta::testing {
+
+// A window stand-in that remembers everything the calculator did to it, in order.
+class RecordingHost : public Host {
+public:
+    struct Message {
+        std::string text;
+        Icon icon;
+        bool operator==(const Message&) const = default;
+    };
+
+    void show(std::string_view text) override { display = std::string(text.substr(0, 24)); }
+    std::string displayText() const override { return display; }
+    void beep() override {
+        ++beeps;
+        events.push_back("beep");
+    }
+    void message(std::string_view text, Icon icon) override {
+        messages.push_back({std::string(text), icon});
+        events.push_back((icon == Icon::Exclamation ? "!" : "") + std::string(text));
+    }
+    void setListVisible(bool visible) override { listVisible = visible; }
+    std::string listText() const override { return list; }
+    void setListText(std::string_view text) override { list = std::string(text); }
+    std::string angleCaption() const override { return angle; }
+    void setAngleKey(std::string_view caption, std::string_view tip) override {
+        angle = std::string(caption);
+        angleToolTip = std::string(tip);
+    }
+    void openTwoValue(std::string_view caption, std::string_view p1, std::string_view p2) override {
+        dialog = {std::string(caption), std::string(p1), std::string(p2)};
+        ++dialogOpenings;
+    }
+
+    void clearRecord() {
+        beeps = 0;
+        messages.clear();
+        events.clear();
+    }
+
+    std::string display;
+    int beeps = 0;
+    std::vector<Message> messages;
+    std::vector<std::string> events; // "beep", "!text" for an exclamation box, "text" for a plain box
+    bool listVisible = false;
+    std::string list = " ";
+    std::string angle = "deg";
+    std::string angleToolTip = "degree (click to change radian)";
+    std::vector<std::string> dialog;
+    int dialogOpenings = 0;
+};
+
+// Presses keys named by space-separated tokens:
+//   0-9 digits, "." point, "+/-" sign change, "bs" backspace, "+" "-" "*" "/" operations, "=" equal,
+//   "CE" clear all, "F<n>" function key n, "fn" the "function" button, "list:<name>" a list choice
+//   (underscores stand for blanks), "key:<c>" a typed character ("key:enter", "key:bs" for 13 and 8).
+void press(Calculator& calc, RecordingHost& host, std::string_view keys);
+
+} // namespace orbetta::testing
