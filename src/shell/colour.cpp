@@ -1,0 +1,5 @@
+#include "shell/colour.h"
+
+std::optional<QColor> chooseColour(QWidget*) {
+    return std::nullopt;
+}

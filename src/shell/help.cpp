@@ -1,0 +1,3 @@
+#include "shell/help.h"
+
+void openHelp(QWidget*) {}

@@ -1,0 +1,6 @@
+#pragma once
+
+class QWidget;
+
+// Opens the help file at its contents in a modeless viewer owned by the given window.
+void openHelp(QWidget* owner);

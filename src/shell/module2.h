@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orbetta::Module2 {
+
+// The colour preference as text, exactly as read from the settings file or as last chosen.
+extern std::string ColorSetting;
+
+std::string ReadSetting(std::string_view section, std::string_view key, std::string_view fallback,
+                        std::string_view file);
+void WriteSetting(std::string_view section, std::string_view key, std::string_view value,
+                  std::string_view file);
+
+// The colour value (red in the lowest byte) of a preference text in decimal or "&H" hexadecimal form;
+// light grey (12632256) for text that is no colour.
+std::uint32_t colorFromSetting(std::string_view text);
+
+} // namespace orbetta::Module2

@@ -1,0 +1,1 @@
+#include "twovalue/twovalue.h"

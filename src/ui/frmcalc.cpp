@@ -1,0 +1,5 @@
+#include "ui/frmcalc.h"
+
+frmCalc::frmCalc(QWidget* parent) : QWidget(parent) {
+    setObjectName("frmCalc");
+}
