@@ -36,6 +36,9 @@ struct NumberShape {
     bool allZero = true;
     // Decimal exponent of the first non-zero digit, saturated; meaningful when !allZero.
     std::int64_t magnitude = 0;
+    // The first significant digits, and whether a non-zero digit follows them.
+    std::string leading;
+    bool moreDigits = false;
 };
 
 NumberShape checkShape(std::string_view s) {
@@ -52,6 +55,12 @@ NumberShape checkShape(std::string_view s) {
         if (isDigit(c)) {
             if (c != '0' && firstNonZero < 0)
                 firstNonZero = digits;
+            if (firstNonZero >= 0) {
+                if (shape.leading.size() < 17)
+                    shape.leading.push_back(c);
+                else if (c != '0')
+                    shape.moreDigits = true;
+            }
             ++digits;
             if (!point)
                 ++intDigits;
@@ -88,6 +97,18 @@ NumberShape checkShape(std::string_view s) {
     return shape;
 }
 
+// The largest double is shown as 1.79769313486232E+308, just above its exact value; that text, and any
+// number up to it, reads back as the largest double so that every shown value can be used again.
+bool withinLargestText(const NumberShape& shape) {
+    if (shape.magnitude != 308)
+        return false;
+    std::string digits = shape.leading;
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
+    const std::string largest = "179769313486232";
+    return digits < largest || (digits == largest && !shape.moreDigits);
+}
+
 } // namespace
 
 double parseNumber(std::string_view text) {
@@ -101,9 +122,13 @@ double parseNumber(std::string_view text) {
     double value = 0.0;
     auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
-        if (!shape.allZero && shape.magnitude > 0)
-            throw Failure(FailureKind::Overflow);
-        value = 0.0; // nearer to zero than to the smallest denormal
+        if (!shape.allZero && shape.magnitude > 0) {
+            if (!withinLargestText(shape))
+                throw Failure(FailureKind::Overflow);
+            value = std::numeric_limits<double>::max();
+        } else {
+            value = 0.0; // nearer to zero than to the smallest denormal
+        }
     } else if (ec != std::errc{} || ptr != s.data() + s.size()) {
         throw Failure(FailureKind::NotANumber);
     }
