@@ -1,11 +1,16 @@
 #include "support/recording_host.h"
 
+#include <algorithm>
 #include <charconv>
 #include <stdexcept>
 
 namespace orbetta::testing {
 
 namespace {
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 int number(std::string_view s) {
     int n = 0;
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
@@ -24,7 +29,18 @@ void press(Calculator& calc, RecordingHost& host, std::string_view keys) {
             continue;
         if (t.size() == 1 && t[0] >= '0' && t[0] <= '9')
             calc.Num_Click(t[0] - '0');
-        else if (t == ".")
+        else if (t.size() > 2 && isDigit(t[0]) && t[1] == '{' && t.back() == '}') {
+            for (int n = number(t.substr(2, t.size() - 3)); n > 0; --n)
+                calc.Num_Click(t[0] - '0');
+        } else if (t.size() > 1 &&
+                   std::all_of(t.begin(), t.end(), [](char c) { return isDigit(c) || c == '.'; })) {
+            for (char c : t) {
+                if (c == '.')
+                    calc.Command11_Click();
+                else
+                    calc.Num_Click(c - '0');
+            }
+        } else if (t == ".")
             calc.Command11_Click();
         else if (t == "+/-")
             calc.Command12_Click();

@@ -3,6 +3,7 @@
 #include "core/calculator.h"
 #include "core/host.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +19,10 @@ public:
         bool operator==(const Message&) const = default;
     };
 
-    void show(std::string_view text) override { display = std::string(text.substr(0, 24)); }
+    void show(std::string_view text) override {
+        longestShown = std::max(longestShown, text.size());
+        display = std::string(text.substr(0, 24));
+    }
     std::string displayText() const override { return display; }
     void beep() override {
         ++beeps;
@@ -48,6 +52,8 @@ public:
     }
 
     std::string display;
+    // The longest text the calculator asked the display to show, before the display's own cut.
+    std::size_t longestShown = 0;
     int beeps = 0;
     std::vector<Message> messages;
     std::vector<std::string> events; // "beep", "!text" for an exclamation box, "text" for a plain box
@@ -60,9 +66,10 @@ public:
 };
 
 // Presses keys named by space-separated tokens:
-//   0-9 digits, "." point, "+/-" sign change, "bs" backspace, "+" "-" "*" "/" operations, "=" equal,
-//   "CE" clear all, "F<n>" function key n, "fn" the "function" button, "list:<name>" a list choice
-//   (underscores stand for blanks), "key:<c>" a typed character ("key:enter", "key:bs" for 13 and 8).
+//   0-9 digits, "." point, "123" or "2.5" one key per character, "0{300}" a digit pressed 300 times, "+/-"
+//   sign change, "bs" backspace, "+" "-" "*" "/" operations, "=" equal, "CE" clear all, "F<n>" function key
+//   n, "fn" the "function" button, "list:<name>" a list choice (underscores stand for blanks), "key:<c>" a
+//   typed character ("key:enter", "key:bs" for 13 and 8).
 void press(Calculator& calc, RecordingHost& host, std::string_view keys);
 
 } // namespace orbetta::testing
