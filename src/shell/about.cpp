@@ -1,7 +1,98 @@
 #include "shell/about.h"
 
-frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
+#include <QApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const QColor kButtonFace{192, 192, 192};
+const QColor kNoticeBackground{224, 224, 224};
+
+// "MS Sans Serif" 8.25 pt stands for the installed sans font of the same build.
+QFont windowFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+const char* const kNotice = "Orbetta is a scientific calculator for one user at a desktop.\n"
+                            "It keeps one setting, the background colour, in the file orbetta.ini of "
+                            "your configuration folder, and writes no other file.\n"
+                            "This program is provided as it is, without warranty of any kind.";
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("About Orbetta");
+    setModal(false);
+    setWindowTitle(QStringLiteral("About Orbetta"));
+    setWindowIcon(QApplication::windowIcon());
+    setFont(windowFont());
+    // Shown centred on the owner; the colour preference never reaches this window.
+    setFixedSize(361, 191);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kButtonFace);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Button, kButtonFace);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(palette);
+
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setGeometry(256, 160, 84, 23);
+    cmdOK->setDefault(true);
+
+    // The box takes the 32-pixel icon and its two-pixel sunken edge.
+    picIcon = new QLabel(this);
+    picIcon->setObjectName("picIcon");
+    picIcon->setGeometry(8, 8, 36, 36);
+    picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picIcon->setLineWidth(2);
+    picIcon->setAlignment(Qt::AlignCenter);
+    picIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+
+    lblVersion = new QLabel(QStringLiteral("Version"), this);
+    lblVersion->setObjectName("lblVersion");
+    lblVersion->setGeometry(70, 40, 259, 15);
+
+    lblTitle = new QLabel(QStringLiteral("Application Title"), this);
+    lblTitle->setObjectName("lblTitle");
+    lblTitle->setGeometry(70, 16, 251, 16);
+
+    Text2 = new QPlainTextEdit(this);
+    Text2->setObjectName("Text2");
+    Text2->setGeometry(8, 88, 345, 65);
+    Text2->setReadOnly(true);
+    Text2->setPlainText(QString::fromUtf8(kNotice));
+    QPalette notice = Text2->palette();
+    notice.setColor(QPalette::Base, kNoticeBackground);
+    notice.setColor(QPalette::Text, Qt::black);
+    Text2->setPalette(notice);
+
+    setTabOrder(cmdOK, Text2);
+    cmdOK->setFocus();
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+
+    Form_Load();
+}
+
+void frmAbout::Form_Load() {
+    lblVersion->setText(QStringLiteral("Version ") + QStringLiteral(ORBETTA_VERSION));
+    lblTitle->setText(QStringLiteral("Orbetta"));
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+void frmAbout::reject() {
+    cmdOK_Click();
 }

@@ -2,9 +2,27 @@
 
 #include <QDialog>
 
-// The About window: icon, title, version and a notice.
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The About window: icon, title, version and a notice. Enter and Esc both press its OK button.
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
     explicit frmAbout(QWidget* owner = nullptr);
+
+    void Form_Load();
+    void cmdOK_Click();
+
+public slots:
+    // Esc and the title bar's close control end the window the same way as its OK button.
+    void reject() override;
+
+private:
+    QLabel* picIcon;
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QPlainTextEdit* Text2;
+    QPushButton* cmdOK;
 };

@@ -1,5 +1,39 @@
 #include "shell/colour.h"
 
-std::optional<QColor> chooseColour(QWidget*) {
-    return std::nullopt;
+#include <QColorDialog>
+
+namespace {
+
+ColourChoiceStep& choiceStep() {
+    static ColourChoiceStep step;
+    return step;
+}
+
+std::optional<QColor> runChooser(QColorDialog& chooser) {
+    if (chooser.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return chooser.selectedColor();
+}
+
+} // namespace
+
+void setColourChoiceStep(ColourChoiceStep step) {
+    choiceStep() = std::move(step);
+}
+
+std::optional<QColor> chooseColour(QWidget* owner) {
+    // What the user last confirmed in the chooser during this run; the chooser's own default before that.
+    static QColor lastConfirmed = Qt::white;
+
+    QColorDialog chooser(owner);
+    chooser.setWindowTitle(QStringLiteral("Orbetta Color"));
+    chooser.setModal(true);
+    chooser.setCurrentColor(lastConfirmed);
+
+    const std::optional<QColor> chosen = choiceStep() ? choiceStep()(chooser) : runChooser(chooser);
+    if (!chosen || !chosen->isValid())
+        return std::nullopt;
+    // A colour of the calculator is 24 bits: red, green and blue.
+    lastConfirmed = QColor(chosen->red(), chosen->green(), chosen->blue());
+    return lastConfirmed;
 }

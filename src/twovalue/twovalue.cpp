@@ -1,1 +1,157 @@
 #include "twovalue/twovalue.h"
+
+#include "core/conversions.h"
+#include "core/failure.h"
+#include "functions/checked_math.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+
+namespace orbetta::twovalue {
+
+float RandomSource::next() {
+    state_ = state_ * 1664525u + 1013904223u;
+    // The top 24 bits fill a float's mantissa exactly, so the value stays below 1.
+    return static_cast<float>(state_ >> 8) * (1.0f / 16777216.0f);
+}
+
+RandomSource& processRandom() {
+    static RandomSource source;
+    return source;
+}
+
+double root(double x, double y) {
+    const double q = checked::div(1.0, y);
+    return checked::pow(x, q);
+}
+
+double power(double x, double y) {
+    return checked::pow(x, y);
+}
+
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// For bounds of 0 and above the drawing rule accepts a candidate with a chance of about
+// (upper - lower - 1) / upper per draw; this many misses in a row only happen when that chance is tiny or
+// nil.
+constexpr int kDrawsBeforeWidth = 400;
+
+// The smallest whole double above x; nothing when it would be beyond the double range.
+std::optional<double> wholeAbove(double x) {
+    double whole = std::floor(x) + 1.0;
+    if (!(whole > x))
+        whole = std::nextafter(x, kInfinity); // so far from 0 that every double is whole
+    if (!std::isfinite(whole))
+        return std::nullopt;
+    return whole;
+}
+
+// The largest whole double below x; nothing when it would be beyond the double range.
+std::optional<double> wholeBelow(double x) {
+    double whole = std::ceil(x) - 1.0;
+    if (!(whole < x))
+        whole = std::nextafter(x, -kInfinity);
+    if (!std::isfinite(whole))
+        return std::nullopt;
+    return whole;
+}
+
+// One draw over the whole numbers from low to high, both included. The weighted mean of two finite bounds
+// cannot overflow, however far apart they lie on either side of 0.
+double pickWhole(double low, double high, double r) {
+    const double spot = low * (1.0 - r) + (high + 1.0) * r;
+    return std::clamp(std::floor(spot), low, high);
+}
+
+Outcome closeWriting(double value) {
+    Outcome outcome;
+    outcome.write = formatNumber(value);
+    return outcome;
+}
+
+Outcome boundsRefused() {
+    Outcome outcome;
+    outcome.beep = true;
+    outcome.message = kBoundsMessage;
+    outcome.after = Outcome::After::ClearAndStayOpen;
+    return outcome;
+}
+
+// The root and the power: an overflow is reported and writes 0; any other failure closes silently.
+Outcome computed(const std::function<double()>& compute) {
+    try {
+        return closeWriting(compute());
+    } catch (const Failure& failure) {
+        if (failure.kind() != FailureKind::Overflow)
+            return Outcome{};
+        Outcome outcome = closeWriting(0.0);
+        outcome.message = kOutOfRangeMessage;
+        outcome.icon = Icon::Exclamation;
+        return outcome;
+    }
+}
+
+} // namespace
+
+std::optional<double> randomBetween(double lower, double upper, RandomSource& random) {
+    for (int draw = 0; draw < kDrawsBeforeWidth; ++draw) {
+        const double r = random.next();
+        // Beyond the double range the candidate is infinite and fails the test below.
+        const double candidate = std::floor(lower + r * upper);
+        if (candidate > lower && candidate < upper)
+            return candidate;
+    }
+    const std::optional<double> low = wholeAbove(lower);
+    const std::optional<double> high = wholeBelow(upper);
+    if (!low || !high || *low > *high)
+        return std::nullopt;
+    return pickWhole(*low, *high, random.next());
+}
+
+bool acceptsKey(int KeyAscii, std::string_view boxText) {
+    if (KeyAscii == '.')
+        return boxText.find('.') == std::string_view::npos;
+    return (KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == 8;
+}
+
+Outcome confirm(std::string_view caption, std::string_view first, std::string_view second,
+                RandomSource& random) {
+    double x = 0.0;
+    double y = 0.0;
+    try {
+        x = parseNumber(first);
+        y = parseNumber(second);
+    } catch (const Failure&) {
+        Outcome outcome;
+        outcome.beep = true;
+        outcome.after = Outcome::After::StayOpen;
+        return outcome;
+    }
+
+    if (caption == kRootCaption) {
+        if (y == 0.0) {
+            Outcome outcome;
+            outcome.message = kZeroRootMessage;
+            return outcome;
+        }
+        return computed([&] { return root(x, y); });
+    }
+    if (caption == kPowerCaption)
+        return computed([&] { return power(x, y); });
+    if (caption == kRandomCaption) {
+        if (y <= x + 1.0)
+            return boundsRefused();
+        // Bounds such as 1E+300 and the next double above it pass the test above but hold no whole number.
+        const std::optional<double> drawn = randomBetween(x, y, random);
+        if (!drawn)
+            return boundsRefused();
+        return closeWriting(*drawn);
+    }
+    return Outcome{};
+}
+
+} // namespace orbetta::twovalue
