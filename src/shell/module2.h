@@ -18,4 +18,7 @@ void WriteSetting(std::string_view section, std::string_view key, std::string_vi
 // light grey (12632256) for text that is no colour.
 std::uint32_t colorFromSetting(std::string_view text);
 
+// The preference text of a colour value: the decimal form of the 32-bit signed integer, e.g. "255".
+std::string colorToSetting(std::uint32_t rgb);
+
 } // namespace orbetta::Module2

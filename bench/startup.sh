@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# Start-up benchmark: time from launch to the first painted frame, and peak resident memory, of Orbetta next to
+# xcalc and galculator, each launched N times on a private Xvfb server. Prints the medians side by side.
+#
+#   bench/startup.sh [--runs N] [--snapshots DIR] [ORBETTA_BINARY]
+#
+# ORBETTA_BINARY defaults to build/orbetta in this checkout; --snapshots keeps a picture of every first frame.
+# bench/install-deps installs what is needed. BENCH_VERBOSE=1 also prints every run.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+runs=10
+snapshots=()
+orbetta="$here/../build/orbetta"
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --runs)
+        runs="$2"
+        shift 2
+        ;;
+    --snapshots)
+        mkdir -p "$2"
+        snapshots=(--snapshots "$(cd "$2" && pwd)")
+        shift 2
+        ;;
+    -h | --help)
+        sed -n '2,8p' "${BASH_SOURCE[0]}"
+        exit 0
+        ;;
+    *)
+        orbetta="$1"
+        shift
+        ;;
+    esac
+done
+if ! [[ "$runs" =~ ^[0-9]+$ ]] || [ "$runs" -lt 10 ]; then
+    echo "startup.sh: --runs takes a whole number of at least 10" >&2
+    exit 2
+fi
+
+for tool in Xvfb g++ xcalc galculator; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "startup.sh: $tool is missing; run bench/install-deps" >&2
+        exit 2
+    fi
+done
+if [ ! -x "$orbetta" ]; then
+    echo "startup.sh: no Orbetta program at $orbetta; build it or give its path" >&2
+    exit 2
+fi
+orbetta="$(cd "$(dirname "$orbetta")" && pwd)/$(basename "$orbetta")"
+
+work="$(mktemp -d)"
+xvfb_pid=""
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+g++ -std=c++20 -O2 -Wall -Wextra -Wpedantic "$here/firstframe.cpp" -o "$work/firstframe" -lX11 -lXdamage
+
+# Black root, no listening on the network; the server writes its display number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -br -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+    echo "startup.sh: Xvfb did not start:" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# Every program starts from the same clean slate: no settings of the user, no session bus, no desktop theme.
+mkdir -p "$work/home/.config" "$work/home/.cache"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_CACHE_HOME="$work/home/.cache"
+unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER XDG_RUNTIME_DIR QT_QPA_PLATFORM
+export LC_ALL=C.UTF-8
+
+echo "Start-up on Xvfb $DISPLAY, $runs runs each after one warm-up run (medians; $(nproc) cores)"
+echo "  orbetta:    $orbetta"
+echo "  xcalc:      $(dpkg-query -W -f='${Version}' x11-apps 2>/dev/null || echo '?') (x11-apps)"
+echo "  galculator: $(dpkg-query -W -f='${Version}' galculator 2>/dev/null || echo '?')"
+echo
+"$work/firstframe" --runs "$runs" --child-log "$work/programs.log" "${snapshots[@]}" \
+    "orbetta=$orbetta" "xcalc=xcalc" "galculator=galculator" 2>"$work/runs.log" || {
+    cat "$work/runs.log" >&2
+    exit 1
+}
+if [ -n "${BENCH_VERBOSE:-}" ]; then
+    echo
+    cat "$work/runs.log"
+fi

@@ -1,0 +1,103 @@
+#include "shell/module2.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace orbetta;
+
+class Module2Test : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> config;
+
+private slots:
+    void init() {
+        config = std::make_unique<QTemporaryDir>();
+        QVERIFY(config->isValid());
+        qputenv("XDG_CONFIG_HOME", config->path().toUtf8());
+    }
+    void cleanup() { config.reset(); }
+
+    void colorFromSetting_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<uint>("colour");
+        const uint grey = 12632256;
+        QTest::newRow("default hex") << "&HC0C0C0" << grey;
+        QTest::newRow("hex red") << "&HFF" << 255u;
+        QTest::newRow("lower-case digits") << "&Hff00" << 65280u;
+        QTest::newRow("lower-case prefix") << "&hFF" << 255u;
+        QTest::newRow("leading zeros") << "&H00000000FF" << 255u;
+        QTest::newRow("decimal red") << "255" << 255u;
+        QTest::newRow("decimal blue") << "16711680" << 16711680u;
+        QTest::newRow("white") << "16777215" << 16777215u;
+        QTest::newRow("black") << "0" << 0u;
+        QTest::newRow("minus zero") << "-0" << 0u;
+        QTest::newRow("blanks around") << " \t255  " << 255u;
+        QTest::newRow("empty") << "" << grey;
+        QTest::newRow("blank") << "   " << grey;
+        QTest::newRow("words") << "red" << grey;
+        QTest::newRow("trailing junk") << "255x" << grey;
+        QTest::newRow("inner blank") << "2 55" << grey;
+        QTest::newRow("plus sign") << "+255" << grey;
+        QTest::newRow("fraction") << "255.0" << grey;
+        QTest::newRow("prefix alone") << "&H" << grey;
+        QTest::newRow("bad hex digit") << "&HFG" << grey;
+        QTest::newRow("signed hex") << "&H-FF" << grey;
+        QTest::newRow("negative") << "-1" << grey;
+        QTest::newRow("top byte set") << "16777216" << grey;
+        QTest::newRow("hex top byte set") << "&H1000000" << grey;
+        QTest::newRow("hex all ones is -1") << "&HFFFFFFFF" << grey;
+        QTest::newRow("beyond 32 bits") << "4294967296" << grey;
+        QTest::newRow("hex beyond 32 bits") << "&H100000000" << grey;
+        QTest::newRow("huge") << QString(400, '9') << grey;
+    }
+    void colorFromSetting() {
+        QFETCH(QString, text);
+        QFETCH(uint, colour);
+        QCOMPARE(Module2::colorFromSetting(text.toStdString()), colour);
+    }
+
+    void colorToSetting_data() {
+        QTest::addColumn<uint>("colour");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("grey") << 12632256u << "12632256";
+        QTest::newRow("red") << 255u << "255";
+        QTest::newRow("black") << 0u << "0";
+    }
+    void colorToSetting() {
+        QFETCH(uint, colour);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(Module2::colorToSetting(colour)), text);
+        QCOMPARE(Module2::colorFromSetting(Module2::colorToSetting(colour)), colour);
+    }
+
+    void firstStartThenOffKey() {
+        Module2::ColorSetting = Module2::ReadSetting("Settings", "Option4", "&HC0C0C0", "orbetta.ini");
+        QCOMPARE(Module2::ColorSetting, std::string("&HC0C0C0"));
+        QCOMPARE(Module2::colorFromSetting(Module2::ColorSetting), 12632256u);
+
+        Module2::WriteSetting("Settings", "Option4", Module2::colorToSetting(12632256), "orbetta.ini");
+        QFile file(config->filePath("orbetta.ini"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[Settings]\nOption4=12632256\n"));
+    }
+
+    void chosenColourSurvives() {
+        Module2::WriteSetting("Settings", "Option4", "255", "orbetta.ini");
+        const std::string text = Module2::ReadSetting("Settings", "Option4", "&HC0C0C0", "orbetta.ini");
+        QCOMPARE(Module2::colorFromSetting(text), 255u);
+    }
+
+    void failedWriteIsSilent() {
+        QVERIFY(QDir(config->path()).mkdir("orbetta.ini"));
+        Module2::WriteSetting("Settings", "Option4", "255", "orbetta.ini");
+        QCOMPARE(Module2::ReadSetting("Settings", "Option4", "&HC0C0C0", "orbetta.ini"),
+                 std::string("&HC0C0C0"));
+    }
+};
+
+QTEST_APPLESS_MAIN(Module2Test)
+#include "module2_test.moc"
