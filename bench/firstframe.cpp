@@ -133,7 +133,8 @@ public:
         posix_spawn_file_actions_adddup2(&files, 1, 2);
         posix_spawnattr_t attributes;
         posix_spawnattr_init(&attributes);
-        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP); // its own group, so helpers die with it
+        posix_spawnattr_setflags(&attributes,
+                                 POSIX_SPAWN_SETPGROUP); // its own group, so its children die with it
         posix_spawnattr_setpgroup(&attributes, 0);
         std::vector<char*> argv;
         for (const auto& arg : program.argv) {
@@ -260,7 +261,7 @@ private:
         const int left = std::max(x, 0), top = std::max(y, 0);
         const int right = std::min(x + attributes.width, screenWidth_);
         const int bottom = std::min(y + attributes.height, screenHeight_);
-        if (right - left < 8 || bottom - top < 8) { // helper windows of a pixel or two are no frame
+        if (right - left < 8 || bottom - top < 8) { // tiny utility windows are no frame
             return false;
         }
         XImage* image = XGetImage(display_, root_, left, top, static_cast<unsigned>(right - left),
