@@ -1,10 +1,30 @@
+#include "shell/module2.h"
+#include "ui/classic_look.h"
 #include "ui/frmcalc.h"
+#include "ui/pictures.h"
 
 #include <QApplication>
 
+namespace {
+
+// The start-up procedure: the colour preference is read, the main window loads and is shown, and from then on
+// the program only answers events.
+void Main() {
+    namespace Module2 = orbetta::Module2;
+    Module2::ColorSetting = Module2::ReadSetting("Settings", "Option4", "&HC0C0C0", "orbetta.ini");
+    auto* window = new frmCalc;
+    window->setAttribute(Qt::WA_DeleteOnClose); // unloading the main window destroys it
+    window->show();
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    frmCalc w;
-    w.show();
+    QApplication::setApplicationName(QStringLiteral("Orbetta"));
+    QApplication::setApplicationVersion(QStringLiteral(ORBETTA_VERSION));
+    QApplication::setWindowIcon(orbetta::ui::applicationIcon());
+    orbetta::ui::applyClassicLook();
+    Main();
     return app.exec();
 }

@@ -1,5 +1,225 @@
 #include "ui/frmcalc.h"
 
-frmCalc::frmCalc(QWidget* parent) : QWidget(parent) {
-    setObjectName("frmCalc");
+#include "shell/colour.h"
+#include "shell/help.h"
+#include "shell/module2.h"
+#include "ui/display.h"
+#include "ui/function_list.h"
+#include "ui/keyboard.h"
+#include "ui/keybutton.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QMessageBox>
+
+#include <cstdint>
+#include <string>
+
+namespace Module2 = orbetta::Module2;
+
+namespace {
+
+constexpr const char* kSettingsFile = "orbetta.ini";
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A colour value of the settings file has red in its lowest byte.
+QColor colourFromValue(std::uint32_t value) {
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}
+
+std::uint32_t valueOfColour(const QColor& colour) {
+    return static_cast<std::uint32_t>(colour.red()) + 256u * static_cast<std::uint32_t>(colour.green()) +
+           65536u * static_cast<std::uint32_t>(colour.blue());
+}
+
+void setWindowColour(QWidget* widget, const QColor& colour) {
+    QPalette p = widget->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, QPalette::Window, colour);
+    widget->setPalette(p);
+}
+
+} // namespace
+
+frmCalc::frmCalc(QWidget* parent) : QWidget(parent), calc_(*this) {
+    buildControls();
+    connectKeys();
+    // Every key press aimed at this window or its controls passes here first.
+    qApp->installEventFilter(this);
+    Form_Load();
+}
+
+frmCalc::~frmCalc() {
+    qApp->removeEventFilter(this);
+}
+
+void frmCalc::connectKeys() {
+    for (int i = 0; i < 10; ++i)
+        connect(Num[i], &QPushButton::clicked, this, [this, i] { calc_.Num_Click(i); });
+    for (int i = 2; i <= 5; ++i)
+        connect(Oper[i], &QPushButton::clicked, this, [this, i] { calc_.Oper_Click(i); });
+    for (int i = 0; i < 20; ++i)
+        connect(Funct[i], &QPushButton::clicked, this, [this, i] { calc_.Funct_Click(i); });
+    connect(Command[1], &QPushButton::clicked, this, [this] { calc_.Command1_Click(); });
+    connect(Command[2], &QPushButton::clicked, this, &frmCalc::Command2_Click);
+    connect(Command[3], &QPushButton::clicked, this, &frmCalc::Command3_Click);
+    connect(Command[4], &QPushButton::clicked, this, &frmCalc::Command4_Click);
+    connect(Command[11], &QPushButton::clicked, this, [this] { calc_.Command11_Click(); });
+    connect(Command[12], &QPushButton::clicked, this, [this] { calc_.Command12_Click(); });
+    connect(Command[13], &QPushButton::clicked, this, [this] { calc_.Command13_Click(); });
+    connect(Command[16], &QPushButton::clicked, this, [this] { calc_.Command16_Click(); });
+    connect(Command[17], &QPushButton::clicked, this, [this] { calc_.Command17_Click(); });
+    connect(Command[20], &QPushButton::clicked, this, &frmCalc::Command20_Click);
+    connect(Combo1, &orbetta::ui::FunctionList::chosen, this, [this] { calc_.Combo1_Click(); });
+}
+
+// ---- Load, unload and the off key ----
+
+void frmCalc::Form_Load() {
+    calc_.Form_Load();
+    setBackgroundColour(colourFromValue(Module2::colorFromSetting(Module2::ColorSetting)));
+    for (const char* entry : orbetta::kListFunctions)
+        Combo1->addItem(QString::fromLatin1(entry));
+    // Filling the list does not change its text, which stays a single blank.
+    Combo1->setListText(QStringLiteral(" "));
+}
+
+void frmCalc::Form_Unload() {
+    if (about_)
+        about_->close();
+    if (twoValue_)
+        twoValue_->close();
+}
+
+void frmCalc::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmCalc::UnloadAllForms() {
+    // The main window was loaded first; its unloading takes the other windows with it.
+    close();
+    if (twoValue_)
+        twoValue_->close();
+    if (about_)
+        about_->close();
+}
+
+void frmCalc::Command20_Click() {
+    Module2::WriteSetting("Settings", "Option4", Module2::ColorSetting, kSettingsFile);
+    UnloadAllForms();
+    endProgram();
+}
+
+void frmCalc::endProgram() {
+    QCoreApplication::exit(0);
+}
+
+// ---- Help, About and the colour preference ----
+
+void frmCalc::Command2_Click() {
+    openHelp(this);
+}
+
+void frmCalc::Command3_Click() {
+    if (!about_)
+        about_ = new frmAbout(this);
+    about_->show();
+    about_->setWindowState(about_->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    about_->raise();
+    about_->activateWindow();
+}
+
+void frmCalc::Command4_Click() {
+    const std::optional<QColor> chosen = chooseColour(this);
+    if (!chosen)
+        return; // cancelled: colours and preference stay as they are
+    applyChosenColour(*chosen);
+}
+
+void frmCalc::setBackgroundColour(const QColor& colour) {
+    setWindowColour(this, colour);
+    setWindowColour(Frame2, colour);
+    setWindowColour(Frame3, colour);
+}
+
+void frmCalc::applyChosenColour(const QColor& colour) {
+    setBackgroundColour(colour);
+    loadTwoValueDialog()->setBackground(colour);
+    Module2::ColorSetting = std::to_string(valueOfColour(colour));
+}
+
+xyentry* frmCalc::loadTwoValueDialog() {
+    if (!twoValue_)
+        twoValue_ = new xyentry(calc_, this);
+    return twoValue_;
+}
+
+// ---- Keyboard ----
+
+bool frmCalc::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        if (const std::optional<int> code = orbetta::ui::typedCharacter(*static_cast<QKeyEvent*>(event))) {
+            typeCharacter(*code);
+            return true; // no control sees a typed character
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmCalc::typeCharacter(int code) {
+    Command[13]->setFocus(Qt::OtherFocusReason);
+    calc_.Form_KeyPress(code);
+}
+
+// ---- orbetta::Host ----
+
+void frmCalc::show(std::string_view text) {
+    Text1->setText(qText(text)); // the display keeps its first 24 characters
+}
+
+std::string frmCalc::displayText() const {
+    return Text1->text().toStdString();
+}
+
+void frmCalc::beep() {
+    QApplication::beep();
+}
+
+void frmCalc::message(std::string_view text, orbetta::Icon icon) {
+    QMessageBox box(icon == orbetta::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    QStringLiteral("Orbetta"), qText(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void frmCalc::setListVisible(bool visible) {
+    Combo1->setVisible(visible);
+}
+
+std::string frmCalc::listText() const {
+    return Combo1->currentText().toStdString();
+}
+
+void frmCalc::setListText(std::string_view text) {
+    Combo1->setListText(qText(text));
+}
+
+std::string frmCalc::angleCaption() const {
+    return Funct[19]->text().toStdString();
+}
+
+void frmCalc::setAngleKey(std::string_view caption, std::string_view toolTip) {
+    Funct[19]->setText(qText(caption));
+    Funct[19]->setToolTip(qText(toolTip));
+    Funct[19]->setAccessibleName(Funct[19]->toolTip());
+}
+
+void frmCalc::openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) {
+    loadTwoValueDialog()->openFor(qText(caption), qText(prompt1), qText(prompt2));
 }

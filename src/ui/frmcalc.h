@@ -1,10 +1,93 @@
 #pragma once
 
+#include "core/calculator.h"
+#include "core/host.h"
+#include "shell/about.h"
+#include "twovalue/xyentry.h"
+
+#include <QPointer>
 #include <QWidget>
 
-// The calculator's main window.
-class frmCalc : public QWidget {
+#include <array>
+#include <map>
+
+class QFrame;
+
+namespace orbetta::ui {
+class DisplayBox;
+class FunctionList;
+class KeyButton;
+} // namespace orbetta::ui
+
+// The calculator's main window: the display, the function panel and the keypad. It owns the calculator and
+// forwards every click and typed character to it; the calculator reaches the window through orbetta::Host.
+class frmCalc : public QWidget, public orbetta::Host {
     Q_OBJECT
 public:
+    // Loads the window: builds its controls and runs Form_Load. It is shown by the caller.
     explicit frmCalc(QWidget* parent = nullptr);
+    ~frmCalc() override;
+
+    orbetta::Calculator& calculator() { return calc_; }
+
+    // The window's own handlers.
+    void Form_Load();
+    void Form_Unload();
+    void UnloadAllForms();
+    void Command2_Click();  // help
+    void Command3_Click();  // About
+    void Command4_Click();  // colour preference
+    void Command20_Click(); // off
+
+    // The background of the window and both frames; keys, display and list keep their own colours.
+    void setBackgroundColour(const QColor& colour);
+    // A colour chosen by the user: the window, both frames and the two-value dialog take it, and it becomes
+    // the colour preference that the off key saves.
+    void applyChosenColour(const QColor& colour);
+
+    // The window's part of a typed character: the equal key takes the focus, then the calculator maps it.
+    void typeCharacter(int code);
+
+    // The windows this one opened, while they exist.
+    xyentry* twoValueDialog() const { return twoValue_; }
+    frmAbout* aboutWindow() const { return about_; }
+
+    // orbetta::Host
+    void show(std::string_view text) override;
+    std::string displayText() const override;
+    void beep() override;
+    void message(std::string_view text, orbetta::Icon icon) override;
+    void setListVisible(bool visible) override;
+    std::string listText() const override;
+    void setListText(std::string_view text) override;
+    std::string angleCaption() const override;
+    void setAngleKey(std::string_view caption, std::string_view toolTip) override;
+    void openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) override;
+
+    using QWidget::show;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // Ends the event loop once the off key has unloaded every window.
+    virtual void endProgram();
+
+private:
+    void buildControls();
+    void connectKeys();
+    xyentry* loadTwoValueDialog();
+
+    orbetta::Calculator calc_;
+
+    orbetta::ui::DisplayBox* Text1 = nullptr;
+    QFrame* Frame2 = nullptr;
+    QFrame* Frame3 = nullptr;
+    orbetta::ui::FunctionList* Combo1 = nullptr;
+    std::array<orbetta::ui::KeyButton*, 10> Num{};
+    std::array<orbetta::ui::KeyButton*, 6> Oper{}; // indices 2 to 5
+    std::array<orbetta::ui::KeyButton*, 20> Funct{};
+    std::map<int, orbetta::ui::KeyButton*> Command; // Command1 ... Command20 by number
+
+    QPointer<xyentry> twoValue_;
+    QPointer<frmAbout> about_;
 };

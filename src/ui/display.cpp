@@ -1,0 +1,38 @@
+#include "ui/display.h"
+
+#include "ui/classic_look.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPainter>
+
+namespace orbetta::ui {
+
+DisplayBox::DisplayBox(QWidget* parent) : QLineEdit(parent) {
+    setReadOnly(true);
+    setMaxLength(kMaxLength);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setFrame(false);
+    setTextMargins(2, 2, 2, 2);
+}
+
+void DisplayBox::copyToClipboard() const {
+    QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text());
+}
+
+void DisplayBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    QPainter p(this);
+    drawBevel(p, rect(), true);
+}
+
+void DisplayBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* copy = menu.addAction(tr("&Copy"), this, &DisplayBox::copyToClipboard);
+    copy->setEnabled(!text().isEmpty());
+    menu.exec(event->globalPos());
+}
+
+} // namespace orbetta::ui

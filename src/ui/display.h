@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace orbetta::ui {
+
+// The calculator's display: 24 characters at most, right-aligned, written only by the program. Its text can
+// be selected and copied from its context menu.
+class DisplayBox : public QLineEdit {
+    Q_OBJECT
+public:
+    static constexpr int kMaxLength = 24;
+
+    explicit DisplayBox(QWidget* parent = nullptr);
+
+    // The selection, or the whole text when nothing is selected, goes to the clipboard.
+    void copyToClipboard() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+};
+
+} // namespace orbetta::ui

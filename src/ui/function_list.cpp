@@ -1,0 +1,58 @@
+#include "ui/function_list.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWheelEvent>
+
+namespace orbetta::ui {
+
+FunctionList::FunctionList(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setMaxVisibleItems(20);
+    lineEdit()->setReadOnly(true);
+    // The drop-down reports a picked entry right after it closes; any other activation (the line's text
+    // committed on losing the focus) is not a choice.
+    connect(this, &QComboBox::activated, this, [this] {
+        if (pickedFromPopup_) {
+            pickedFromPopup_ = false;
+            emit chosen();
+        }
+    });
+}
+
+void FunctionList::setListText(const QString& text) {
+    const int entry = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    setCurrentIndex(entry);
+    setEditText(text);
+}
+
+void FunctionList::hidePopup() {
+    pickedFromPopup_ = true;
+    QComboBox::hidePopup();
+    // A dismissed drop-down picks nothing; the flag must not outlive the event that closed it.
+    QTimer::singleShot(0, this, [this] { pickedFromPopup_ = false; });
+}
+
+void FunctionList::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        // Stepping through the closed list would change the function silently; open the drop-down instead.
+        showPopup();
+        event->accept();
+        return;
+    default:
+        QComboBox::keyPressEvent(event);
+    }
+}
+
+void FunctionList::wheelEvent(QWheelEvent* event) {
+    event->ignore();
+}
+
+} // namespace orbetta::ui

@@ -1,0 +1,57 @@
+#include "ui/keyboard.h"
+
+#include <QKeyEvent>
+
+namespace orbetta::ui {
+
+std::optional<int> typedCharacter(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    const bool alt = modifiers.testFlag(Qt::AltModifier);
+    const int key = event.key();
+
+    if (alt && !control)
+        return std::nullopt;
+    if (modifiers.testFlag(Qt::KeypadModifier) && (key == Qt::Key_Period || key == Qt::Key_Comma))
+        return '.';
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return std::nullopt;
+    default:
+        break;
+    }
+    // Control with a letter types its control code; Control with Alt may be the key that types a third
+    // character on some layouts, which the text below carries.
+    if (control && !alt) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            return key - Qt::Key_A + 1;
+        switch (key) {
+        case Qt::Key_BracketLeft:
+            return 27;
+        case Qt::Key_Backslash:
+            return 28;
+        case Qt::Key_BracketRight:
+            return 29;
+        default:
+            return std::nullopt;
+        }
+    }
+    const QString text = event.text();
+    if (text.isEmpty())
+        return std::nullopt;
+    const char16_t first = text.at(0).unicode();
+    if (first < 32 || first == 127)
+        return std::nullopt; // a control character from a key that types nothing here
+    return static_cast<int>(first);
+}
+
+} // namespace orbetta::ui

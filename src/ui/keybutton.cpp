@@ -1,0 +1,95 @@
+#include "ui/keybutton.h"
+
+#include "ui/classic_look.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace orbetta::ui {
+
+KeyButton::KeyButton(QWidget* parent) : QPushButton(parent), face_(classic::kButtonFace) {
+    // The outline of the default key moves when the focus moves between keys.
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        if (isDefault())
+            update();
+    });
+}
+
+void KeyButton::setFaceColour(const QColor& colour) {
+    face_ = colour;
+    update();
+}
+
+void KeyButton::setPicture(Picture picture, bool opaqueGround) {
+    picture_ = picture;
+    opaqueGround_ = opaqueGround;
+    update();
+}
+
+bool KeyButton::answersEnter() const {
+    if (hasFocus())
+        return true;
+    if (!isDefault())
+        return false;
+    // A focused key takes the outline from the default key, as the classic desktop does.
+    const QWidget* focused = window()->focusWidget();
+    return !(focused && focused != this && qobject_cast<const QPushButton*>(focused));
+}
+
+void KeyButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QRect r = rect();
+    p.fillRect(r, face_);
+    if (answersEnter()) {
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), classic::kWindowText);
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), classic::kWindowText);
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), classic::kWindowText);
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), classic::kWindowText);
+        r.adjust(1, 1, -1, -1);
+    }
+    const bool sunken = isDown();
+    if (sunken) {
+        // A pressed key shows a flat shadow line instead of the raised edge.
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), classic::kButtonShadow);
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), classic::kButtonShadow);
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), classic::kButtonShadow);
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), classic::kButtonShadow);
+    } else {
+        drawBevel(p, r, false);
+    }
+
+    QRect content = r.adjusted(2, 2, -2, -2);
+    if (sunken)
+        content.translate(1, 1);
+    if (picture_ != Picture::None) {
+        const QRectF square(content.center().x() - 7, content.center().y() - 7, 16, 16);
+        drawPicture(p, picture_, square, opaqueGround_);
+    }
+    if (!text().isEmpty()) {
+        // The caption may use the edge's inner width, which the narrow function keys need.
+        QRect captionRect = r.adjusted(1, 1, -1, -1);
+        if (sunken)
+            captionRect.translate(1, 1);
+        p.setFont(font());
+        const int flags = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextSingleLine;
+        if (!isEnabled()) {
+            p.setPen(classic::kButtonHighlight);
+            p.drawText(captionRect.translated(1, 1), flags, text());
+        }
+        p.setPen(isEnabled() ? classic::kWindowText : classic::kButtonShadow);
+        p.drawText(captionRect, flags, text());
+    }
+    if (hasFocus()) {
+        const QRect mark = r.adjusted(3, 3, -3, -3);
+        for (int x = mark.left(); x <= mark.right(); x += 2) {
+            p.fillRect(QRect(x, mark.top(), 1, 1), classic::kWindowText);
+            p.fillRect(QRect(x, mark.bottom(), 1, 1), classic::kWindowText);
+        }
+        for (int y = mark.top(); y <= mark.bottom(); y += 2) {
+            p.fillRect(QRect(mark.left(), y, 1, 1), classic::kWindowText);
+            p.fillRect(QRect(mark.right(), y, 1, 1), classic::kWindowText);
+        }
+    }
+}
+
+} // namespace orbetta::ui

@@ -1,0 +1,341 @@
+// The controls of the main window as laid out: positions in twips (15 to the pixel), captions or pictures,
+// tool tips, styles, colours, fonts and tab order.
+#include "ui/classic_look.h"
+#include "ui/display.h"
+#include "ui/frmcalc.h"
+#include "ui/function_list.h"
+#include "ui/keybutton.h"
+
+#include <QFrame>
+
+#include <algorithm>
+#include <vector>
+
+using orbetta::ui::KeyButton;
+using orbetta::ui::Picture;
+namespace classic = orbetta::ui::classic;
+
+namespace {
+
+int pixels(int twips) {
+    return (twips * 2 + 15) / 30;
+}
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+enum class Array { Num, Oper, Funct, Command };
+enum class Panel { Functions, Keypad };
+
+struct FontChoice {
+    const char* family; // nullptr: the window's default font
+    double points;
+    bool bold;
+    bool italic;
+};
+
+constexpr FontChoice kDefault{nullptr, 8.25, false, false};
+constexpr FontChoice kArialItalicSmall{"Arial", 6.75, false, true};
+constexpr FontChoice kArialItalic{"Arial", 8.25, false, true};
+constexpr FontChoice kArial{"Arial", 8.25, false, false};
+constexpr FontChoice kArialSmall{"Arial", 6.75, false, false};
+constexpr FontChoice kArialBoldItalic{"Arial", 8.25, true, true};
+
+enum class Face {
+    Standard,
+    ToolTipBackground,
+    InactiveCaptionText,
+    Workspace,
+    Shadow,
+    Off,
+    WindowBackground
+};
+
+QColor faceColour(Face face) {
+    switch (face) {
+    case Face::Standard:
+    case Face::InactiveCaptionText:
+        return classic::kButtonFace;
+    case Face::ToolTipBackground:
+        return classic::kToolTipBackground;
+    case Face::Workspace:
+    case Face::Shadow:
+        return classic::kButtonShadow;
+    case Face::Off:
+        return QColor(255, 128, 128);
+    case Face::WindowBackground:
+        return classic::kButtonHighlight;
+    }
+    return classic::kButtonFace;
+}
+
+struct KeyLayout {
+    Array array;
+    int index;
+    Panel panel;
+    int left, top, width, height; // twips, in the panel
+    const char* caption;
+    Picture picture;
+    const char* toolTip; // nullptr: none
+    Face face;           // Standard: a key of standard style
+    FontChoice font;
+    int tabIndex;
+};
+
+// Keypad: square keys of 375 twips in five columns and four rows.
+constexpr int kCol[] = {120, 600, 1080, 1560, 2040};
+constexpr int kRow[] = {240, 720, 1200, 1680};
+constexpr int kKey = 375;
+// Function panel: 385 by 255 twips.
+constexpr int kFnRow[] = {240, 520, 810, 1100, 1380};
+constexpr int kFnW = 385;
+constexpr int kFnH = 255;
+constexpr int kFnWide = 855;
+
+using enum Array;
+using enum Panel;
+
+const KeyLayout kKeys[] = {
+    // The keypad.
+    {Num, 7, Keypad, kCol[0], kRow[0], kKey, kKey, "7", Picture::None, nullptr, Face::ToolTipBackground,
+     kDefault, 24},
+    {Num, 8, Keypad, kCol[1], kRow[0], kKey, kKey, "8", Picture::None, nullptr, Face::ToolTipBackground,
+     kDefault, 25},
+    {Num, 9, Keypad, kCol[2], kRow[0], kKey, kKey, "9", Picture::None, nullptr, Face::ToolTipBackground,
+     kDefault, 26},
+    {Command, 16, Keypad, kCol[3], kRow[0], kKey, kKey, "", Picture::Backspace, "backspace", Face::Workspace,
+     kDefault, 2},
+    {Command,
+     17,
+     Keypad,
+     kCol[4],
+     kRow[0],
+     kKey,
+     kKey,
+     "CE",
+     Picture::None,
+     "clear all",
+     Face::Shadow,
+     {"Arial Black", 8.25, false, false},
+     31},
+    {Num, 4, Keypad, kCol[0], kRow[1], kKey, kKey, "4", Picture::None, nullptr, Face::ToolTipBackground,
+     kDefault, 21},
+    {Num, 5, Keypad, kCol[1], kRow[1], kKey, kKey, "5", Picture::None, nullptr, Face::ToolTipBackground,
+     kDefault, 22},
+    {Num, 6, Keypad, kCol[2], kRow[1], kKey, kKey, "6", Picture::None, nullptr, Face::ToolTipBackground,
+     kDefault, 23},
+    {Oper, 4, Keypad, kCol[3], kRow[1], kKey, kKey, "", Picture::Times, "multiplication", Face::Standard,
+     kDefault, 30},
+    {Oper, 5, Keypad, kCol[4], kRow[1], kKey, kKey, "", Picture::Divide, "division", Face::Standard, kDefault,
+     32},
+    {Num, 1, Keypad, kCol[0], kRow[2], kKey, kKey, "1", Picture::None, nullptr, Face::ToolTipBackground,
+     kDefault, 18},
+    {Num, 2, Keypad, kCol[1], kRow[2], kKey, kKey, "2", Picture::None, nullptr, Face::ToolTipBackground,
+     kDefault, 19},
+    {Num, 3, Keypad, kCol[2], kRow[2], kKey, kKey, "3", Picture::None, nullptr, Face::ToolTipBackground,
+     kDefault, 20},
+    {Oper, 2, Keypad, kCol[3], kRow[2], kKey, kKey, "", Picture::Plus, "addition", Face::Standard, kDefault,
+     29},
+    {Oper, 3, Keypad, kCol[4], kRow[2], kKey, kKey, "", Picture::Minus, "subtraction",
+     Face::InactiveCaptionText, kDefault, 33},
+    {Num, 0, Keypad, kCol[0], kRow[3], kKey, kKey, "0", Picture::None, nullptr, Face::ToolTipBackground,
+     kDefault, 17},
+    {Command, 11, Keypad, kCol[1], kRow[3], kKey, kKey, "", Picture::DecimalPoint, "decimal point",
+     Face::InactiveCaptionText, kDefault, 27},
+    {Command, 12, Keypad, kCol[2], kRow[3], kKey, kKey, "+/-", Picture::None, "sign change", Face::Standard,
+     kDefault, 28},
+    {Command, 13, Keypad, kCol[3], kRow[3], kKey, kKey, "", Picture::Equals, "equal",
+     Face::InactiveCaptionText, kDefault, 1},
+    {Command, 20, Keypad, kCol[4], kRow[3], kKey, kKey, "&off", Picture::None, "Exit", Face::Off, kDefault,
+     3},
+
+    // The function panel.
+    {Funct, 0, Functions, kCol[0], kFnRow[0], kFnW, kFnH, "log", Picture::None, "common logarithm",
+     Face::Standard, kArialItalicSmall, 6},
+    {Funct, 4, Functions, kCol[1], kFnRow[0], kFnW, kFnH, "sin", Picture::None, "Sine", Face::Standard,
+     kArialItalicSmall, 7},
+    {Funct, 8, Functions, kCol[2], kFnRow[0], kFnW, kFnH, "", Picture::YRootOfX, "y root of x",
+     Face::Standard, kDefault, 15},
+    {Funct, 19, Functions, kCol[3], kFnRow[0], kFnW, kFnH, "deg", Picture::None,
+     "degree (click to change radian)", Face::Standard, kArialSmall, 42},
+    {Command, 2, Functions, kCol[4], kFnRow[0], kFnW, kFnH, "?", Picture::None, "Help",
+     Face::WindowBackground, kArialBoldItalic, 45},
+    {Funct, 1, Functions, kCol[0], kFnRow[1], kFnW, kFnH, "ln", Picture::None, "natural logarithm",
+     Face::Standard, kArialItalic, 5},
+    {Funct, 5, Functions, kCol[1], kFnRow[1], kFnW, kFnH, "cos", Picture::None, "Cosine", Face::Standard,
+     kArialItalicSmall, 8},
+    {Funct, 9, Functions, kCol[2], kFnRow[1], kFnW, kFnH, "", Picture::SquareRoot, "square root",
+     Face::Standard, kDefault, 10},
+    {Funct,
+     13,
+     Functions,
+     kCol[3],
+     kFnRow[1],
+     kFnW,
+     kFnH,
+     "\u03C0",
+     Picture::None,
+     "Pi number",
+     Face::Standard,
+     {"Symbol", 8.25, false, false},
+     35},
+    {Command, 3, Functions, kCol[4], kFnRow[1], kFnW, kFnH, "!", Picture::None, "About Orbetta",
+     Face::WindowBackground, kArialBoldItalic, 46},
+    {Funct, 2, Functions, kCol[0], kFnRow[2], kFnW, kFnH, "", Picture::TenToX, "common antilog",
+     Face::Standard, kDefault, 36},
+    {Funct, 6, Functions, kCol[1], kFnRow[2], kFnW, kFnH, "tan", Picture::None, "Tangent", Face::Standard,
+     kArialItalicSmall, 9},
+    {Funct, 10, Functions, kCol[2], kFnRow[2], kFnW, kFnH, "", Picture::XToY, "x to the power of y",
+     Face::Standard, kDefault, 11},
+    {Funct, 14, Functions, kCol[3], kFnRow[2], kFnW, kFnH, "1/x", Picture::None, "reciprocal", Face::Standard,
+     kArialItalic, 13},
+    {Command, 4, Functions, kCol[4], kFnRow[2], kFnW, kFnH, "col", Picture::None, "Layout Preferences",
+     Face::WindowBackground, kArialBoldItalic, 47},
+    {Funct, 3, Functions, kCol[0], kFnRow[3], kFnW, kFnH, "", Picture::EToX, "natural antilog",
+     Face::Standard, kDefault, 37},
+    {Funct, 7, Functions, kCol[1], kFnRow[3], kFnW, kFnH, "atn", Picture::None, "Arctangent", Face::Standard,
+     kArialItalicSmall, 4},
+    {Funct, 11, Functions, kCol[2], 1080, kFnW, kFnH, "", Picture::XSquared, "square", Face::Standard,
+     kDefault, 12},
+    {Funct, 15, Functions, kCol[3], kFnRow[3], kFnW, kFnH, "%", Picture::None, "percent", Face::Standard,
+     kDefault, 14},
+    {Funct, 17, Functions, kCol[4], kFnRow[3], kFnW, kFnH, "RM", Picture::None, "recall from memory",
+     Face::Standard, kArial, 40},
+    {Command, 1, Functions, kCol[0], kFnRow[4], kFnWide, kFnH, "function", Picture::None,
+     "additional trigonometric functions", Face::Standard, kArialItalic, 44},
+    {Funct, 16, Functions, kCol[1], kFnRow[4], kFnW, kFnH, "fx", Picture::None, "more functions",
+     Face::Standard, kArialItalic, 39},
+    {Funct, 12, Functions, kCol[2], kFnRow[4], kFnWide, kFnH, "random #", Picture::None, "random number",
+     Face::Standard, kArial, 34},
+    {Funct, 18, Functions, kCol[4], kFnRow[4], kFnW, kFnH, "M", Picture::None, "memory", Face::Standard,
+     kArial, 41},
+};
+
+// Only the addition key keeps the silver ground of its picture opaque.
+bool opaqueGround(const KeyLayout& key) {
+    return key.array == Oper && key.index == 2;
+}
+
+QString controlName(Array array, int index) {
+    switch (array) {
+    case Num:
+        return QStringLiteral("Num(%1)").arg(index);
+    case Oper:
+        return QStringLiteral("Oper(%1)").arg(index);
+    case Funct:
+        return QStringLiteral("Funct(%1)").arg(index);
+    case Command:
+        return QStringLiteral("Command%1").arg(index);
+    }
+    return {};
+}
+
+QFont fontOf(const FontChoice& font) {
+    if (!font.family)
+        return orbetta::ui::defaultLayoutFont();
+    return orbetta::ui::layoutFont(QString::fromLatin1(font.family), font.points, font.bold, font.italic);
+}
+
+QFrame* makePanel(QWidget* window, const char* name, const QRect& geometry) {
+    auto* frame = new QFrame(window);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken); // the classic etched edge of an untitled frame
+    frame->setLineWidth(1);
+    frame->setMidLineWidth(0);
+    frame->setAutoFillBackground(true);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+} // namespace
+
+void frmCalc::buildControls() {
+    setObjectName(QStringLiteral("frmCalc"));
+    setWindowTitle(QStringLiteral("Orbetta"));
+    setWindowIcon(orbetta::ui::applicationIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setPalette(orbetta::ui::classicPalette());
+    setAutoFillBackground(true);
+    setFont(orbetta::ui::defaultLayoutFont());
+    setGeometry(twipsRect(1035, 1455, 2760, 4470));
+    setFixedSize(size());
+
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+
+    Frame2 = makePanel(this, "Frame2", twipsRect(120, 480, 2535, 1730));
+    Frame3 = makePanel(this, "Frame3", twipsRect(120, 2210, 2535, 2175));
+
+    for (const KeyLayout& row : kKeys) {
+        QWidget* panel = row.panel == Functions ? Frame2 : Frame3;
+        auto* key = new KeyButton(panel);
+        key->setObjectName(controlName(row.array, row.index));
+        key->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+        key->setText(QString::fromUtf8(row.caption));
+        key->setFont(fontOf(row.font));
+        key->setFaceColour(faceColour(row.face));
+        key->setPicture(row.picture, opaqueGround(row));
+        if (row.toolTip) {
+            key->setToolTip(QString::fromUtf8(row.toolTip));
+            key->setAccessibleName(key->toolTip());
+        } else {
+            key->setAccessibleName(key->text());
+        }
+        tabOrder.emplace_back(row.tabIndex, key);
+        switch (row.array) {
+        case Array::Num:
+            Num[row.index] = key;
+            break;
+        case Array::Oper:
+            Oper[row.index] = key;
+            break;
+        case Array::Funct:
+            Funct[row.index] = key;
+            break;
+        case Array::Command:
+            Command[row.index] = key;
+            break;
+        }
+    }
+    Command[13]->setDefault(true);
+    Funct[16]->hide();
+    Funct[16]->setEnabled(false);
+
+    Text1 = new orbetta::ui::DisplayBox(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twipsRect(120, 120, 2535, 375));
+    QPalette displayColours = orbetta::ui::classicPalette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        displayColours.setColor(group, QPalette::Base, classic::kWindowText);
+        displayColours.setColor(group, QPalette::Text, classic::kDisplayText);
+    }
+    Text1->setPalette(displayColours);
+    Text1->setFont(orbetta::ui::layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    Text1->setAccessibleName(QStringLiteral("display"));
+    tabOrder.emplace_back(38, Text1);
+
+    Combo1 = new orbetta::ui::FunctionList(Frame2);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setGeometry(twipsRect(120, 1320, 2340, 315));
+    QPalette listColours = orbetta::ui::classicPalette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        listColours.setColor(group, QPalette::Base, classic::kButtonHighlight);
+        listColours.setColor(group, QPalette::Text, QColor(0, 0, 0));
+    }
+    Combo1->setPalette(listColours);
+    Combo1->setFont(orbetta::ui::defaultLayoutFont());
+    Combo1->setToolTip(QStringLiteral("click the down-arrow to list available functions"));
+    Combo1->setAccessibleName(Combo1->toolTip());
+    Combo1->setEditText(QStringLiteral(" "));
+    Combo1->hide();
+    Combo1->raise(); // when shown it lies over the keys of the fifth row
+    tabOrder.emplace_back(43, Combo1);
+
+    std::sort(tabOrder.begin(), tabOrder.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+
+    Command[13]->setFocus(Qt::OtherFocusReason);
+}

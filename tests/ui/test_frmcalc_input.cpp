@@ -1,0 +1,552 @@
+// The main window driven by mouse and keyboard: keys, typed characters, the list, boxes and the window's end.
+#include "calc_window.h"
+
+#include "shell/module2.h"
+#include "ui/classic_look.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+class FrmCalcInputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void clicks_data();
+    void clicks();
+    void typed_data();
+    void typed();
+    void enterRunsEqualOnce_data();
+    void enterRunsEqualOnce();
+    void keypadDecimalTypesPoint_data();
+    void keypadDecimalTypesPoint();
+    void keysThatTypeNothing_data();
+    void keysThatTypeNothing();
+    void typedCharactersReachNoControl_data();
+    void typedCharactersReachNoControl();
+    void altOPressesOff();
+
+    void functionButtonShowsSecant();
+    void listChoiceAppliesOnce_data();
+    void listChoiceAppliesOnce();
+    void listChoiceByMouse();
+    void deferredListFunction();
+    void leavingTheListAppliesNothing_data();
+    void leavingTheListAppliesNothing();
+
+    void angleKey();
+    void messageBoxes_data();
+    void messageBoxes();
+    void twoValueDialogIsReused();
+    void aboutWindowIsReused();
+    void closingUnloadsTheOthersAndWritesNothing();
+    void offKeySavesTheColourAndEnds();
+
+private:
+    QComboBox* list() const { return calc_->control<QComboBox>("Combo1"); }
+    void chooseFromDropDown(const QString& entry);
+    bool settingsFileExists() const;
+
+    QTemporaryDir settingsHome_;
+    std::unique_ptr<RecordingCalc> calc_;
+};
+
+void FrmCalcInputTest::initTestCase() {
+    QVERIFY(settingsHome_.isValid());
+    qputenv("XDG_CONFIG_HOME", settingsHome_.path().toLocal8Bit());
+    qputenv("HOME", settingsHome_.path().toLocal8Bit());
+    orbetta::ui::applyClassicLook();
+}
+
+void FrmCalcInputTest::init() {
+    QDirIterator files(settingsHome_.path(), {"orbetta.ini"}, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        QFile::remove(files.next());
+    orbetta::Module2::ColorSetting = "&HC0C0C0";
+    calc_ = std::make_unique<RecordingCalc>();
+    calc_->show();
+    calc_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(calc_.get()));
+}
+
+void FrmCalcInputTest::cleanup() {
+    calc_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void FrmCalcInputTest::chooseFromDropDown(const QString& entry) {
+    QComboBox* combo = list();
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QVERIFY(view->isVisible());
+    view->setCurrentIndex(combo->model()->index(combo->findText(entry), 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    QVERIFY(!view->isVisible());
+}
+
+bool FrmCalcInputTest::settingsFileExists() const {
+    QDirIterator files(settingsHome_.path(), {"orbetta.ini"}, QDir::Files, QDirIterator::Subdirectories);
+    return files.hasNext();
+}
+
+void FrmCalcInputTest::clicks_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QStringList>("boxes");
+
+    QTest::newRow("12 + 3 =") << "Num(1) Num(2) Oper(2) Num(3) Command13"
+                              << "15" << QStringList{};
+    QTest::newRow("no precedence") << "Num(2) Oper(2) Num(3) Oper(4) Num(4) Command13"
+                                   << "20" << QStringList{};
+    QTest::newRow("decimal point and sign") << "Num(5) Command11 Num(2) Command12"
+                                            << "-5.2" << QStringList{};
+    QTest::newRow("backspace") << "Num(1) Num(2) Num(3) Command16"
+                               << "12" << QStringList{};
+    QTest::newRow("clear all") << "Num(9) Oper(2) Num(1) Command17"
+                               << "" << QStringList{};
+    QTest::newRow("divide by zero") << "Num(8) Oper(5) Num(0) Command13"
+                                    << "0" << QStringList{"can't divide by 0!"};
+    QTest::newRow("square root") << "Num(9) Funct(9)"
+                                 << "3" << QStringList{};
+    QTest::newRow("pi") << "Funct(13)"
+                        << "3.14159265358979" << QStringList{};
+    QTest::newRow("memory") << "Num(2) Command11 Num(5) Funct(18) Command17 Funct(17)"
+                            << "2.5" << QStringList{};
+    QTest::newRow("radians") << "Funct(19) Num(9) Num(0) Funct(4)"
+                             << "0.893996663600558" << QStringList{};
+    QTest::newRow("subtraction") << "Num(7) Oper(3) Num(9) Command13"
+                                 << "-2" << QStringList{};
+    QTest::newRow("division") << "Num(1) Oper(5) Num(4) Command13"
+                              << "0.25" << QStringList{};
+}
+
+void FrmCalcInputTest::clicks() {
+    QFETCH(QString, keys);
+    QFETCH(QString, display);
+    QFETCH(QStringList, boxes);
+    calc_->click(keys);
+    QCOMPARE(calc_->display(), display);
+    QStringList shown;
+    for (const auto& box : calc_->boxes)
+        shown << QString::fromStdString(box.text);
+    QCOMPARE(shown, boxes);
+}
+
+void FrmCalcInputTest::typed_data() {
+    QTest::addColumn<QString>("characters");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<int>("beeps");
+
+    QTest::newRow("12+3=") << "12+3="
+                           << "15" << 0;
+    QTest::newRow("12+3 Enter") << "12+3\r"
+                                << "15" << 0;
+    QTest::newRow("l is equal") << "2*4l"
+                                << "8" << 0;
+    QTest::newRow("L is not") << "2*4L"
+                              << "4" << 1;
+    QTest::newRow("space") << "12 "
+                           << "12" << 1;
+    QTest::newRow("comma") << "12,"
+                           << "12" << 1;
+    QTest::newRow("colon and x") << "6:x"
+                                 << "6" << 2;
+    QTest::newRow("c clears") << "7+1c"
+                              << "" << 0;
+    QTest::newRow("C clears") << "7+1C"
+                              << "" << 0;
+    QTest::newRow("backspace") << "123\b"
+                               << "12" << 0;
+    QTest::newRow("decimal point") << "0.5*4="
+                                   << "2" << 0;
+    QTest::newRow("second point beeps") << "5.."
+                                        << "5." << 1;
+    QTest::newRow("minus and divide") << "9-3/2="
+                                      << "3" << 0;
+}
+
+void FrmCalcInputTest::typed() {
+    QFETCH(QString, characters);
+    QFETCH(QString, display);
+    QFETCH(int, beeps);
+    calc_->type(characters);
+    QCOMPARE(calc_->display(), display);
+    QCOMPARE(calc_->beeps, beeps);
+    QCOMPARE(QApplication::focusWidget(), calc_->control("Command13"));
+}
+
+void FrmCalcInputTest::enterRunsEqualOnce_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("keypad");
+    for (const char* name : {"Command13", "Num(5)", "Command20", "Funct(0)", "Text1", "Combo1"}) {
+        QTest::newRow(qPrintable(QStringLiteral("Enter on %1").arg(name))) << name << false;
+        QTest::newRow(qPrintable(QStringLiteral("keypad Enter on %1").arg(name))) << name << true;
+    }
+}
+
+// An equal that fails reports each time it runs, so a second run would show a second box.
+void FrmCalcInputTest::enterRunsEqualOnce() {
+    QFETCH(QString, focus);
+    QFETCH(bool, keypad);
+    calc_->type("5+");
+    if (focus == QLatin1String("Combo1"))
+        calc_->click("Command1");
+    QWidget* target = calc_->control(focus.toLatin1().constData());
+    target->setFocus();
+    QWidget* receiver = QApplication::focusWidget();
+    QVERIFY(receiver == target || receiver->parentWidget() == target);
+    QSignalSpy equalClicks(calc_->control<QPushButton>("Command13"), &QPushButton::clicked);
+    QSignalSpy focusedClicks(qobject_cast<QPushButton*>(target) ? qobject_cast<QPushButton*>(target)
+                                                                : calc_->control<QPushButton>("Command13"),
+                             &QPushButton::clicked);
+
+    QTest::keyClick(receiver, keypad ? Qt::Key_Enter : Qt::Key_Return,
+                    keypad ? Qt::KeypadModifier : Qt::NoModifier);
+
+    QCOMPARE(calc_->boxes.size(), std::size_t(1));
+    QCOMPARE(calc_->beeps, 1);
+    QCOMPARE(equalClicks.count(), 0);
+    QCOMPARE(focusedClicks.count(), 0);
+    QCOMPARE(QApplication::focusWidget(), calc_->control("Command13"));
+    calc_->type("3=");
+    QCOMPARE(calc_->display(), QStringLiteral("8"));
+}
+
+void FrmCalcInputTest::keypadDecimalTypesPoint_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("layout with a comma") << int(Qt::Key_Comma) << ",";
+    QTest::newRow("layout with a point") << int(Qt::Key_Period) << ".";
+}
+
+void FrmCalcInputTest::keypadDecimalTypesPoint() {
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    calc_->type("1");
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeypadModifier, text);
+    QApplication::sendEvent(calc_->receiver(), &press);
+    calc_->type("5");
+    QCOMPARE(calc_->display(), QStringLiteral("1.5"));
+    QCOMPARE(calc_->beeps, 0);
+}
+
+void FrmCalcInputTest::keysThatTypeNothing_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("left arrow") << int(Qt::Key_Left) << int(Qt::NoModifier);
+    QTest::newRow("right arrow") << int(Qt::Key_Right) << int(Qt::NoModifier);
+    QTest::newRow("F1") << int(Qt::Key_F1) << int(Qt::NoModifier);
+    QTest::newRow("shift") << int(Qt::Key_Shift) << int(Qt::ShiftModifier);
+    QTest::newRow("delete") << int(Qt::Key_Delete) << int(Qt::NoModifier);
+    QTest::newRow("alt+c") << int(Qt::Key_C) << int(Qt::AltModifier);
+    QTest::newRow("home") << int(Qt::Key_Home) << int(Qt::NoModifier);
+}
+
+void FrmCalcInputTest::keysThatTypeNothing() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    calc_->type("42");
+    QTest::keyClick(calc_->receiver(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(calc_->beeps, 0);
+    QCOMPARE(calc_->display(), QStringLiteral("42"));
+    QCOMPARE(calc_->programEnds, 0);
+}
+
+void FrmCalcInputTest::typedCharactersReachNoControl_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("letter in the display") << "Text1" << int(Qt::Key_A) << 0 << "a";
+    QTest::newRow("letter in the list") << "Combo1" << int(Qt::Key_Q) << 0 << "q";
+    QTest::newRow("ctrl+v in the display") << "Text1" << int(Qt::Key_V) << int(Qt::ControlModifier) << "\x16";
+    QTest::newRow("ctrl+c on a key") << "Num(1)" << int(Qt::Key_C) << int(Qt::ControlModifier) << "\x03";
+    QTest::newRow("escape on a key") << "Command17" << int(Qt::Key_Escape) << 0 << "\x1b";
+    QTest::newRow("space on a key") << "Num(7)" << int(Qt::Key_Space) << 0 << " ";
+    QTest::newRow("accented letter") << "Command16" << int(Qt::Key_Eacute) << 0 << "\u00e9";
+}
+
+// Unmapped characters beep wherever the focus is; none of them reaches the control that had the focus.
+void FrmCalcInputTest::typedCharactersReachNoControl() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    calc_->type("42");
+    calc_->click("Command1");
+    QWidget* target = calc_->control(focus.toLatin1().constData());
+    target->setFocus();
+    QSignalSpy keyClicks(calc_->control<QPushButton>("Num(7)"), &QPushButton::clicked);
+
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::KeyboardModifiers(modifiers), text);
+    QApplication::sendEvent(QApplication::focusWidget(), &press);
+    QApplication::sendEvent(QApplication::focusWidget(), &release);
+
+    QCOMPARE(calc_->beeps, 1);
+    QCOMPARE(calc_->display(), QStringLiteral("42"));
+    QCOMPARE(list()->currentText(), QStringLiteral("Secant"));
+    QCOMPARE(keyClicks.count(), 0);
+    QCOMPARE(QApplication::focusWidget(), calc_->control("Command13"));
+}
+
+void FrmCalcInputTest::altOPressesOff() {
+    QTest::keyClick(calc_->receiver(), Qt::Key_O, Qt::AltModifier);
+    QTRY_COMPARE(calc_->programEnds, 1); // the underlined letter presses the key visibly, then clicks it
+    QVERIFY(!calc_->isVisible());
+    QCOMPARE(calc_->beeps, 0);
+}
+
+void FrmCalcInputTest::functionButtonShowsSecant() {
+    calc_->type("2");
+    calc_->click("Command1");
+    QVERIFY(list()->isVisible());
+    QCOMPARE(list()->currentText(), QStringLiteral("Secant"));
+    QCOMPARE(list()->currentIndex(), 0);
+    QCOMPARE(calc_->display(), QStringLiteral("2"));
+    QVERIFY(calc_->boxes.empty());
+}
+
+void FrmCalcInputTest::listChoiceAppliesOnce_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("function");
+    QTest::addColumn<QString>("display");
+    // Each value differs from the value applied twice.
+    QTest::newRow("secant of 2 degrees") << "2"
+                                         << "Secant"
+                                         << "1.00060954429882";
+    QTest::newRow("inverse hyperbolic tangent") << "0.5"
+                                                << "Inverse Hyperbolic Tangent"
+                                                << "0.549306144334055";
+    QTest::newRow("cosecant of 30 degrees") << "30"
+                                            << "Cosecant"
+                                            << "2";
+    QTest::newRow("hyperbolic sine") << "1"
+                                     << "Hyperbolic Sine"
+                                     << "1.1752011936438";
+}
+
+void FrmCalcInputTest::listChoiceAppliesOnce() {
+    QFETCH(QString, entry);
+    QFETCH(QString, function);
+    QFETCH(QString, display);
+    calc_->type(entry);
+    calc_->click("Command1");
+    chooseFromDropDown(function);
+    QCOMPARE(calc_->display(), display);
+    QVERIFY(!list()->isVisible());
+    QCOMPARE(list()->currentText(), function);
+    QCOMPARE(calc_->calculator().FunctionKey.asInteger(), 16);
+    // Leaving the list afterwards applies nothing more.
+    QCoreApplication::processEvents();
+    calc_->control("Num(1)")->setFocus();
+    QCOMPARE(calc_->display(), display);
+    QVERIFY(calc_->boxes.empty());
+}
+
+void FrmCalcInputTest::listChoiceByMouse() {
+    calc_->type("2");
+    calc_->click("Command1");
+    QComboBox* combo = list();
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+    const QRect item = view->visualRect(combo->model()->index(1, 0)); // "Cosecant"
+    QTest::mouseMove(view->viewport(), item.center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
+    QTRY_VERIFY(!view->isVisible());
+    QCOMPARE(calc_->display(), QStringLiteral("28.6537083478438"));
+    QVERIFY(!combo->isVisible());
+}
+
+void FrmCalcInputTest::deferredListFunction() {
+    calc_->click("Command1");
+    chooseFromDropDown("Hyperbolic Cosine");
+    QCOMPARE(calc_->display(), QString());
+    QVERIFY(!list()->isVisible());
+    calc_->type("1=");
+    QCOMPARE(calc_->display(), QStringLiteral("1.54308063481524"));
+}
+
+void FrmCalcInputTest::leavingTheListAppliesNothing_data() {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("focus in and out") << "focus";
+    QTest::newRow("drop-down dismissed") << "dismiss";
+    QTest::newRow("arrow keys") << "arrows";
+    QTest::newRow("wheel") << "wheel";
+    QTest::newRow("hidden by clear all") << "clear";
+    QTest::newRow("function pressed twice") << "again";
+}
+
+void FrmCalcInputTest::leavingTheListAppliesNothing() {
+    QFETCH(QString, action);
+    calc_->type("2");
+    calc_->click("Command1");
+    QComboBox* combo = list();
+    combo->setFocus();
+    if (action == QLatin1String("focus")) {
+        calc_->control("Num(4)")->setFocus();
+    } else if (action == QLatin1String("dismiss")) {
+        combo->showPopup();
+        QTest::keyClick(combo->view(), Qt::Key_Escape);
+        calc_->control("Num(4)")->setFocus();
+    } else if (action == QLatin1String("arrows")) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        if (combo->view()->isVisible())
+            QTest::keyClick(combo->view(), Qt::Key_Escape);
+        calc_->control("Num(4)")->setFocus();
+    } else if (action == QLatin1String("wheel")) {
+        QWheelEvent wheel(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+        calc_->control("Num(4)")->setFocus();
+    } else if (action == QLatin1String("clear")) {
+        calc_->type("7");
+        calc_->click("Command17");
+        QVERIFY(!combo->isVisible());
+        calc_->type("2");
+    } else if (action == QLatin1String("again")) {
+        chooseFromDropDown("Cosecant");
+        calc_->type("2");
+        calc_->click("Command1");
+        combo->setFocus();
+        calc_->control("Num(4)")->setFocus();
+        calc_->click("Command1");
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(calc_->display(), QStringLiteral("2"));
+    QVERIFY(calc_->boxes.empty());
+    if (action != QLatin1String("clear"))
+        QCOMPARE(combo->currentText(), QStringLiteral("Secant"));
+}
+
+void FrmCalcInputTest::angleKey() {
+    auto* key = calc_->control<QPushButton>("Funct(19)");
+    calc_->type("5");
+    calc_->click("Funct(19)");
+    QCOMPARE(key->text(), QStringLiteral("rad"));
+    QCOMPARE(key->toolTip(), QStringLiteral("radian (click to change to degree)"));
+    QCOMPARE(calc_->display(), QString());
+    calc_->click("Funct(19)");
+    QCOMPARE(key->text(), QStringLiteral("deg"));
+    QCOMPARE(key->toolTip(), QStringLiteral("degree (click to change to radian)"));
+    QCOMPARE(calc_->angleCaption(), std::string("deg"));
+}
+
+void FrmCalcInputTest::messageBoxes_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("refusal") << "Num(8) Oper(5) Num(0) Command13"
+                             << "can't divide by 0!" << int(QMessageBox::Warning);
+    QTest::newRow("domain refusal") << "Num(0) Funct(0)"
+                                    << "can't take log of 0 or - numbers" << int(QMessageBox::Warning);
+    QTest::newRow("error report") << "Num(5) Oper(2) Command13"
+                                  << "" << int(QMessageBox::NoIcon);
+}
+
+// The real boxes: modal, titled "Orbetta", OK only; closed here from the event loop they run.
+void FrmCalcInputTest::messageBoxes() {
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    QFETCH(int, icon);
+    calc_->realBoxes = true;
+    struct Seen {
+        QString title, text;
+        int icon = -1;
+        QMessageBox::StandardButtons buttons;
+        bool modal = false;
+    };
+    std::vector<Seen> seen;
+    std::function<void()> closeBox = [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(0, closeBox);
+            return;
+        }
+        seen.push_back(
+            {box->windowTitle(), box->text(), int(box->icon()), box->standardButtons(), box->isModal()});
+        box->button(QMessageBox::Ok)->click();
+    };
+    QTimer::singleShot(0, closeBox);
+    calc_->click(keys);
+
+    QCOMPARE(seen.size(), std::size_t(1));
+    QCOMPARE(seen[0].title, QStringLiteral("Orbetta"));
+    if (!text.isEmpty())
+        QCOMPARE(seen[0].text, text);
+    else
+        QVERIFY(!seen[0].text.isEmpty()); // the failure's description
+    QCOMPARE(seen[0].icon, icon);
+    QCOMPARE(seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(seen[0].modal);
+}
+
+void FrmCalcInputTest::twoValueDialogIsReused() {
+    calc_->type("9");
+    calc_->click("Funct(8)");
+    QPointer<QWidget> dialog = calc_->twoValueDialog();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("y root of x"));
+    QCOMPARE(calc_->display(), QString());
+    calc_->click("Funct(12)");
+    QCOMPARE(calc_->twoValueDialog(), dialog.data());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("random number"));
+}
+
+void FrmCalcInputTest::aboutWindowIsReused() {
+    calc_->click("Command3");
+    QPointer<QWidget> about = calc_->aboutWindow();
+    QVERIFY(about);
+    QVERIFY(about->isVisible());
+    about->showMinimized();
+    calc_->click("Command3");
+    QCOMPARE(calc_->aboutWindow(), about.data());
+    QVERIFY(!(about->windowState() & Qt::WindowMinimized));
+}
+
+void FrmCalcInputTest::closingUnloadsTheOthersAndWritesNothing() {
+    calc_->click("Command3 Funct(10)");
+    QPointer<QWidget> about = calc_->aboutWindow();
+    QPointer<QWidget> dialog = calc_->twoValueDialog();
+    QVERIFY(about && dialog);
+    calc_->applyChosenColour(QColor(255, 0, 0));
+    calc_->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!about);
+    QVERIFY(!dialog);
+    QCOMPARE(calc_->programEnds, 0);
+    QVERIFY(!settingsFileExists());
+}
+
+void FrmCalcInputTest::offKeySavesTheColourAndEnds() {
+    calc_->click("Command3 Funct(10)");
+    QPointer<QWidget> about = calc_->aboutWindow();
+    QPointer<QWidget> dialog = calc_->twoValueDialog();
+    calc_->applyChosenColour(QColor(255, 0, 0));
+    calc_->click("Command20");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(calc_->programEnds, 1);
+    QVERIFY(!calc_->isVisible());
+    QVERIFY(!about);
+    QVERIFY(!dialog);
+    QCOMPARE(orbetta::Module2::ReadSetting("Settings", "Option4", "none", "orbetta.ini"), std::string("255"));
+}
+
+QTEST_MAIN(FrmCalcInputTest)
+#include "test_frmcalc_input.moc"
