@@ -44,6 +44,16 @@ void setWindowColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(p);
 }
 
+// Closes a window and forgets it; one that was loaded but never shown is destroyed all the same, so the next
+// use creates a fresh one.
+template <class Window> void unload(QPointer<Window>& window) {
+    if (window)
+        window->close();
+    if (window)
+        window->deleteLater();
+    window = nullptr;
+}
+
 } // namespace
 
 frmCalc::frmCalc(QWidget* parent) : QWidget(parent), calc_(*this) {
@@ -90,10 +100,8 @@ void frmCalc::Form_Load() {
 }
 
 void frmCalc::Form_Unload() {
-    if (about_)
-        about_->close();
-    if (twoValue_)
-        twoValue_->close();
+    unload(about_);
+    unload(twoValue_);
 }
 
 void frmCalc::closeEvent(QCloseEvent* event) {
@@ -104,10 +112,8 @@ void frmCalc::closeEvent(QCloseEvent* event) {
 void frmCalc::UnloadAllForms() {
     // The main window was loaded first; its unloading takes the other windows with it.
     close();
-    if (twoValue_)
-        twoValue_->close();
-    if (about_)
-        about_->close();
+    unload(twoValue_);
+    unload(about_);
 }
 
 void frmCalc::Command20_Click() {

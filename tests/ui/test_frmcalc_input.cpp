@@ -53,6 +53,7 @@ private slots:
     void twoValueDialogIsReused();
     void aboutWindowIsReused();
     void closingUnloadsTheOthersAndWritesNothing();
+    void closingUnloadsAHiddenDialog();
     void offKeySavesTheColourAndEnds();
 
 private:
@@ -532,6 +533,16 @@ void FrmCalcInputTest::closingUnloadsTheOthersAndWritesNothing() {
     QVERIFY(!dialog);
     QCOMPARE(calc_->programEnds, 0);
     QVERIFY(!settingsFileExists());
+}
+
+void FrmCalcInputTest::closingUnloadsAHiddenDialog() {
+    calc_->applyChosenColour(QColor(255, 0, 0)); // loads the two-value dialog without showing it
+    QPointer<QWidget> dialog = calc_->twoValueDialog();
+    QVERIFY(dialog);
+    calc_->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!dialog);
+    QVERIFY(!calc_->twoValueDialog());
 }
 
 void FrmCalcInputTest::offKeySavesTheColourAndEnds() {
