@@ -79,24 +79,38 @@ void Calculator::Num_Click(int Index) {
     EntryFlag = true;
 }
 
-void Calculator::Command11_Click() {
+// The text the decimal-point and sign-change keys work on: the display, or the whole entry when the display
+// shows only its first 24 characters (a long entry after backspace), so that no typed digit is dropped.
+std::string Calculator::pointAndSignSource() const {
     std::string display = host_.displayText();
-    if (display.find('.') != std::string::npos) {
+    if (EntryFlag && ValueText.size() > kDisplayLength && ValueText.starts_with(display))
+        return ValueText;
+    return display;
+}
+
+void Calculator::Command11_Click() {
+    const std::string source = pointAndSignSource();
+    if (source.find('.') != std::string::npos) {
         host_.beep();
         return;
     }
-    show(EntryFlag ? display + "." : std::string("0."));
-    ValueText = host_.displayText();
+    if (source.size() > kDisplayLength) {
+        ValueText = source + ".";
+        show(ValueText);
+    } else {
+        show(EntryFlag ? source + "." : std::string("0."));
+        ValueText = host_.displayText();
+    }
     EntryFlag = true;
 }
 
 void Calculator::Command12_Click() {
-    std::string display = host_.displayText();
-    if (display.empty() && !EntryFlag)
+    const std::string source = pointAndSignSource();
+    if (source.empty() && !EntryFlag)
         return;
     std::string negated;
     try {
-        negated = formatNumber(-parseNumber(display));
+        negated = formatNumber(-parseNumber(source));
     } catch (const Failure&) {
         return; // an empty display or a lone "-" has nothing to negate
     }

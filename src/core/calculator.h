@@ -67,6 +67,7 @@ private:
     bool guarded(const std::function<void()>& step);
     void errorReport(std::string_view description);
     double entryValue() const;
+    std::string pointAndSignSource() const;
     bool operationPending() const;
     void refuse(std::string_view text);
     void evaluateListFunction(Value& value, bool degrees);

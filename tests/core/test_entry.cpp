@@ -167,6 +167,19 @@ void EntryTest::keys_data() {
     QTest::newRow("backspace after 26 digits shows the raw text cut")
         << digits25 + "6 bs"
         << "123456789012345678901234" << digits25 << true << none;
+    QTest::newRow("point after a cut entry keeps every digit")
+        << digits25 + "6 bs ."
+        << "123456789012345678901234" << digits25 + "." << true << none;
+    QTest::newRow("point after a cut entry, then a digit")
+        << digits25 + "6 bs . 5"
+        << "1.234568E+24" << digits25 + ".5" << true << none;
+    QTest::newRow("point beeps when the cut entry already has one")
+        << digits25 + "6 bs . ."
+        << "123456789012345678901234" << digits25 + "." << true << beep;
+    QTest::newRow("sign change on a cut entry negates the whole entry")
+        << digits25 + "6 bs +/-"
+        << "-1.23456789012346E+24"
+        << "-1.23456789012346E+24" << true << none;
     QTest::newRow("sign change and backspace leave a lone minus") << "5 +/- bs"
                                                                   << "-"
                                                                   << "-" << true << none;
