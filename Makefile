@@ -1,9 +1,14 @@
 # The front door: `make run` starts the calculator, `make test` runs every test. Both install what is missing.
-JOBS  ?= $(shell nproc)
-BUILD ?= build
-ASAN  ?= build-asan
+JOBS   ?= $(shell nproc)
+BUILD  ?= build
+ASAN   ?= build-asan
+FUZZ   ?= build-fuzz
+SOAK   ?= build-soak
+PREFIX ?= /usr/local
+# How long `make fuzz-run` runs each fuzz target, in seconds.
+FUZZ_SECONDS ?= 600
 
-.PHONY: all deps build asan test run clean
+.PHONY: all deps build asan test run install package fuzz fuzz-run soak bench clean
 
 all: build
 
@@ -27,5 +32,36 @@ test: build asan
 run: build
 	@scripts/run $(BUILD)/orbetta
 
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package, orbetta_<version>_<arch>.deb, in the build directory.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# libFuzzer targets (clang); `make fuzz-run` runs each one for FUZZ_SECONDS on a copy of the seed corpus.
+fuzz:
+	@scripts/install-deps --fuzz
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBETTA_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ) -j $(JOBS)
+
+fuzz-run: fuzz
+	@for t in keys conversions settings; do \
+		mkdir -p $(FUZZ)/corpus/$$t && \
+		$(FUZZ)/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=$(FUZZ)/$$t- \
+			$(FUZZ)/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
+
+# 100 000 random actions on the real windows, offscreen, under AddressSanitizer and LeakSanitizer.
+soak: deps
+	@cmake -S . -B $(SOAK) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBETTA_SANITIZE=ON -DORBETTA_SOAK=ON >/dev/null
+	@cmake --build $(SOAK) -j $(JOBS) --target orbetta_soak
+	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 $(SOAK)/orbetta_soak
+
+# Start-up time and memory next to a bare Qt window and two other calculators, under Xvfb.
+bench: build
+	@bench/install-deps
+	bench/startup.sh $(BUILD)/orbetta
+
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) $(FUZZ) $(SOAK)

@@ -15,7 +15,7 @@ class Calculator {
 public:
     explicit Calculator(Host& host);
 
-    // Window load: constants, flags and the additional-function list's entries are set here.
+    // Window load: the constants and flags of a new calculator.
     void Form_Load();
 
     // Number entry.
