@@ -166,22 +166,6 @@ void apply(Calculator& calc, RecordingHost& host, const Key& k) {
     }
 }
 
-bool isOwnMessage(const RecordingHost::Message& m) {
-    static const std::array<std::string_view, 6> fixed{
-        "can't divide by 0!",
-        "can't take log of 0 or - numbers",
-        "x must be >-323 and <307",
-        "x must be >-744 and <709",
-        "can't take square root of a negative number",
-        "outside the range: >1E-162 and <1E+103",
-    };
-    static const std::array<FailureKind, 4> kinds{FailureKind::NotANumber, FailureKind::Overflow,
-                                                  FailureKind::DivisionByZero, FailureKind::InvalidArgument};
-    if (m.icon == Icon::Exclamation)
-        return std::find(fixed.begin(), fixed.end(), m.text) != fixed.end();
-    return std::any_of(kinds.begin(), kinds.end(), [&](FailureKind k) { return describe(k) == m.text; });
-}
-
 int sequenceCount() {
     // Sanitizer builds set a smaller count through the environment.
     const QByteArray configured = qgetenv("ORBETTA_PROPERTY_SEQUENCES");

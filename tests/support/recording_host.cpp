@@ -1,6 +1,10 @@
 #include "support/recording_host.h"
 
+#include "core/failure.h"
 #include <algorithm>
+
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <stdexcept>
 
@@ -19,6 +23,22 @@ int number(std::string_view s) {
     return n;
 }
 } // namespace
+
+bool isOwnMessage(const RecordingHost::Message& m) {
+    static const std::array<std::string_view, 6> fixed{
+        "can't divide by 0!",
+        "can't take log of 0 or - numbers",
+        "x must be >-323 and <307",
+        "x must be >-744 and <709",
+        "can't take square root of a negative number",
+        "outside the range: >1E-162 and <1E+103",
+    };
+    static const std::array<FailureKind, 4> kinds{FailureKind::NotANumber, FailureKind::Overflow,
+                                                  FailureKind::DivisionByZero, FailureKind::InvalidArgument};
+    if (m.icon == Icon::Exclamation)
+        return std::find(fixed.begin(), fixed.end(), m.text) != fixed.end();
+    return std::any_of(kinds.begin(), kinds.end(), [&](FailureKind k) { return describe(k) == m.text; });
+}
 
 void press(Calculator& calc, RecordingHost& host, std::string_view keys) {
     while (!keys.empty()) {

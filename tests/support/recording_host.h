@@ -65,6 +65,10 @@ public:
     int dialogOpenings = 0;
 };
 
+// Whether a message box is one the calculator may show: a refusal with its fixed text and the exclamation
+// icon, or an error report (a failure's description, no icon).
+bool isOwnMessage(const RecordingHost::Message& message);
+
 // Presses keys named by space-separated tokens:
 //   0-9 digits, "." point, "123" or "2.5" one key per character, "0{300}" a digit pressed 300 times, "+/-"
 //   sign change, "bs" backspace, "+" "-" "*" "/" operations, "=" equal, "CE" clear all, "F<n>" function key
