@@ -23,6 +23,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbetta"));
     QApplication::setApplicationVersion(QStringLiteral(ORBETTA_VERSION));
+    // Ties the windows to the installed desktop entry (the application id on Wayland).
+    QApplication::setDesktopFileName(QStringLiteral("org.orbetta.Orbetta"));
     QApplication::setWindowIcon(orbetta::ui::applicationIcon());
     orbetta::ui::applyClassicLook();
     Main();
