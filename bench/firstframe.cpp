@@ -1,5 +1,6 @@
-// Measures how fast X programs start: for each program, N launches on an otherwise empty X server, each timed
-// from the launch to the first painted frame of its window, and its peak resident memory. Prints the medians.
+// Measures how fast X programs start: N rounds on an otherwise empty X server, each launching every program
+// once, each launch timed from the launch to the first painted frame of its window, with the program's peak
+// resident memory. Prints the medians, and each program's ratio to a baseline program when one is named.
 //
 // A window counts as painted when the screen inside it shows a pixel of another colour than the root
 // background: an unmapped or not yet painted window (one without a background of its own, as Qt and GTK make
@@ -12,7 +13,8 @@
 //
 // Build: g++ -std=c++20 -O2 firstframe.cpp -o firstframe -lX11 -lXdamage
 // Usage: firstframe [--runs N] [--warmup N] [--quiet-ms N] [--timeout-s N] [--child-log FILE]
-//                   [--snapshots DIR] LABEL=COMMAND [LABEL=COMMAND...]     (COMMAND is split at blanks)
+//                   [--snapshots DIR] [--baseline LABEL] LABEL=COMMAND [LABEL=COMMAND...]
+// (COMMAND is split at blanks; --runs and --warmup count rounds)
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -63,11 +65,19 @@ struct Options {
     int timeoutS = 15;
     std::string childLog = "/dev/null";
     std::string snapshots; // a directory for a picture of each first frame, to check what was counted
+    std::string baseline;  // the label of the program the others are compared with
 };
 
 struct Program {
     std::string label;
     std::vector<std::string> argv;
+};
+
+// The counted runs of one program, and why its last run failed.
+struct Series {
+    std::vector<double> mapped, painted, complete, peak;
+    std::string lastFailure;
+    bool dead = false; // failed its warm-up: not launched again
 };
 
 struct Run {
@@ -339,7 +349,7 @@ double median(std::vector<double> values) {
 
 [[noreturn]] void usage() {
     std::fprintf(stderr, "usage: firstframe [--runs N] [--warmup N] [--quiet-ms N] [--timeout-s N] "
-                         "[--child-log FILE] [--snapshots DIR] LABEL=COMMAND...\n");
+                         "[--child-log FILE] [--snapshots DIR] [--baseline LABEL] LABEL=COMMAND...\n");
     std::exit(2);
 }
 
@@ -372,6 +382,8 @@ int main(int argc, char** argv) {
             options.childLog = argv[++i];
         } else if (arg == "--snapshots" && hasValue) {
             options.snapshots = argv[++i];
+        } else if (arg == "--baseline" && hasValue) {
+            options.baseline = argv[++i];
         } else if (const auto equals = arg.find('='); equals != std::string::npos && equals > 0) {
             Program program{arg.substr(0, equals), {}};
             std::istringstream words(arg.substr(equals + 1));
@@ -391,41 +403,73 @@ int main(int argc, char** argv) {
     }
 
     Probe probe(options);
-    std::printf("%-12s %7s %10s %14s %13s %14s\n", "program", "runs", "mapped ms", "first paint ms",
-                "complete ms", "peak RSS MiB");
-    for (const auto& program : programs) {
-        std::vector<double> mapped, painted, complete, peak;
-        std::string lastFailure;
-        for (int i = 0; i < options.warmup + options.runs; ++i) {
-            const Run run = probe.measure(program, i + 1);
-            const bool counted = i >= options.warmup;
+    // Round-robin: every round launches each program once, so a busy moment of the shared machine falls on
+    // all of them alike. Each round starts one program later than the one before, so no program always
+    // follows the same other one.
+    const std::size_t count = programs.size();
+    std::vector<Series> series(count);
+    for (int round = 0; round < options.warmup + options.runs; ++round) {
+        const bool counted = round >= options.warmup;
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::size_t which = (static_cast<std::size_t>(round) + k) % count;
+            const Program& program = programs[which];
+            Series& results = series[which];
+            if (results.dead) {
+                continue;
+            }
+            const Run run = probe.measure(program, round + 1);
             if (!run.ok) {
-                lastFailure = run.failure;
-                std::fprintf(stderr, "%s run %d: %s\n", program.label.c_str(), i + 1, run.failure.c_str());
-                if (i < options.warmup) {
-                    break; // a program that fails cold will fail warm; no need to wait for each timeout
-                }
+                results.lastFailure = run.failure;
+                std::fprintf(stderr, "%s round %d: %s\n", program.label.c_str(), round + 1,
+                             run.failure.c_str());
+                // A program that fails cold will fail warm; no need to wait for each timeout.
+                results.dead = !counted;
                 continue;
             }
             std::fprintf(stderr,
-                         "%s run %d%s: mapped %.1f ms, painted %.1f ms, complete %.1f ms, peak %ld KiB\n",
-                         program.label.c_str(), i + 1, counted ? "" : " (warm-up)", run.mappedMs,
+                         "%s round %d%s: mapped %.1f ms, painted %.1f ms, complete %.1f ms, peak %ld KiB\n",
+                         program.label.c_str(), round + 1, counted ? "" : " (warm-up)", run.mappedMs,
                          run.paintedMs, run.completeMs, run.peakKiB);
             if (counted) {
-                mapped.push_back(run.mappedMs);
-                painted.push_back(run.paintedMs);
-                complete.push_back(run.completeMs);
-                peak.push_back(static_cast<double>(run.peakKiB) / 1024.0);
+                results.mapped.push_back(run.mappedMs);
+                results.painted.push_back(run.paintedMs);
+                results.complete.push_back(run.completeMs);
+                results.peak.push_back(static_cast<double>(run.peakKiB) / 1024.0);
             }
         }
-        const std::string runs = std::to_string(painted.size()) + "/" + std::to_string(options.runs);
-        if (painted.empty()) {
-            std::printf("%-12s %7s   failed: %s\n", program.label.c_str(), runs.c_str(), lastFailure.c_str());
+    }
+
+    const Series* base = nullptr;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (programs[i].label == options.baseline && !series[i].painted.empty()) {
+            base = &series[i];
+        }
+    }
+    std::printf("%-12s %7s %10s %14s %13s %14s", "program", "runs", "mapped ms", "first paint ms",
+                "complete ms", "peak RSS MiB");
+    if (base != nullptr) {
+        std::printf("   %s = 1: %11s %9s %5s", options.baseline.c_str(), "first paint", "complete", "RSS");
+    }
+    std::printf("\n");
+    for (std::size_t i = 0; i < count; ++i) {
+        const Series& results = series[i];
+        const std::string runs = std::to_string(results.painted.size()) + "/" + std::to_string(options.runs);
+        if (results.painted.empty()) {
+            std::printf("%-12s %7s   failed: %s\n", programs[i].label.c_str(), runs.c_str(),
+                        results.lastFailure.c_str());
             continue;
         }
-        std::printf("%-12s %7s %10.1f %14.1f %13.1f %14.1f\n", program.label.c_str(), runs.c_str(),
-                    median(mapped), median(painted), median(complete), median(peak));
-        std::fflush(stdout);
+        const double painted = median(results.painted);
+        const double complete = median(results.complete);
+        const double peak = median(results.peak);
+        std::printf("%-12s %7s %10.1f %14.1f %13.1f %14.1f", programs[i].label.c_str(), runs.c_str(),
+                    median(results.mapped), painted, complete, peak);
+        if (base != nullptr) {
+            std::printf("   %*s %11.2f %9.2f %5.2f", static_cast<int>(options.baseline.size() + 3), "",
+                        painted / median(base->painted), complete / median(base->complete),
+                        peak / median(base->peak));
+        }
+        std::printf("\n");
     }
     return 0;
 }

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Start-up benchmark: time from launch to the first painted frame, and peak resident memory, of Orbetta next to
-# xcalc and galculator, each launched N times on a private Xvfb server. Prints the medians side by side.
+# the floor (a bare Qt window of the same shape, orbetta_floor, built beside it), xcalc and galculator, launched
+# round-robin on a private Xvfb server: one warm-up round, then N rounds of one launch each. Prints the medians
+# side by side and each program's ratio to the floor.
 #
 #   bench/startup.sh [--runs N] [--snapshots DIR] [ORBETTA_BINARY]
 #
-# ORBETTA_BINARY defaults to build/orbetta in this checkout; --snapshots keeps a picture of every first frame.
-# bench/install-deps installs what is needed. BENCH_VERBOSE=1 also prints every run.
+# ORBETTA_BINARY defaults to build/orbetta in this checkout; N defaults to 15 and may not be less; --snapshots
+# keeps a picture of every first frame. bench/install-deps installs what is needed. BENCH_VERBOSE=1 also prints
+# every run.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-runs=10
+runs=15
 snapshots=()
 orbetta="$here/../build/orbetta"
 while [ $# -gt 0 ]; do
@@ -24,7 +27,7 @@ while [ $# -gt 0 ]; do
         shift 2
         ;;
     -h | --help)
-        sed -n '2,8p' "${BASH_SOURCE[0]}"
+        sed -n '2,11p' "${BASH_SOURCE[0]}"
         exit 0
         ;;
     *)
@@ -33,8 +36,8 @@ while [ $# -gt 0 ]; do
         ;;
     esac
 done
-if ! [[ "$runs" =~ ^[0-9]+$ ]] || [ "$runs" -lt 10 ]; then
-    echo "startup.sh: --runs takes a whole number of at least 10" >&2
+if ! [[ "$runs" =~ ^[0-9]+$ ]] || [ "$runs" -lt 15 ]; then
+    echo "startup.sh: --runs takes a whole number of at least 15" >&2
     exit 2
 fi
 
@@ -49,6 +52,11 @@ if [ ! -x "$orbetta" ]; then
     exit 2
 fi
 orbetta="$(cd "$(dirname "$orbetta")" && pwd)/$(basename "$orbetta")"
+floor="$(dirname "$orbetta")/orbetta_floor"
+if [ ! -x "$floor" ]; then
+    echo "startup.sh: no floor program at $floor; build the target orbetta_floor" >&2
+    exit 2
+fi
 
 work="$(mktemp -d)"
 xvfb_pid=""
@@ -79,18 +87,22 @@ fi
 export DISPLAY=":$(head -n1 "$work/display")"
 
 # Every program starts from the same clean slate: no settings of the user, no session bus, no desktop theme.
+# The bus address leads nowhere, so a program that looks for the bus fails at once instead of trying to
+# start one (a fork and a search of PATH whose time varies by milliseconds from run to run).
 mkdir -p "$work/home/.config" "$work/home/.cache"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_CACHE_HOME="$work/home/.cache"
-unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER XDG_RUNTIME_DIR QT_QPA_PLATFORM
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus"
+unset SESSION_MANAGER XDG_RUNTIME_DIR QT_QPA_PLATFORM
 export LC_ALL=C.UTF-8
 
-echo "Start-up on Xvfb $DISPLAY, $runs runs each after one warm-up run (medians; $(nproc) cores)"
+echo "Start-up on Xvfb $DISPLAY, $runs interleaved rounds after one warm-up round (medians; $(nproc) cores)"
 echo "  orbetta:    $orbetta"
+echo "  floor:      $floor"
 echo "  xcalc:      $(dpkg-query -W -f='${Version}' x11-apps 2>/dev/null || echo '?') (x11-apps)"
 echo "  galculator: $(dpkg-query -W -f='${Version}' galculator 2>/dev/null || echo '?')"
 echo
-"$work/firstframe" --runs "$runs" --child-log "$work/programs.log" "${snapshots[@]}" \
-    "orbetta=$orbetta" "xcalc=xcalc" "galculator=galculator" 2>"$work/runs.log" || {
+"$work/firstframe" --runs "$runs" --child-log "$work/programs.log" "${snapshots[@]}" --baseline floor \
+    "orbetta=$orbetta" "floor=$floor" "xcalc=xcalc" "galculator=galculator" 2>"$work/runs.log" || {
     cat "$work/runs.log" >&2
     exit 1
 }
