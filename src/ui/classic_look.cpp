@@ -79,8 +79,13 @@ void drawBevel(QPainter& painter, const QRect& rect, bool sunken) {
 }
 
 void applyClassicLook() {
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    // Without a desktop theme Qt has already made the Fusion style; a second one would only be thrown away.
+    const bool fusionAlready =
+        QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+    if (!fusionAlready) {
+        if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+            QApplication::setStyle(fusion);
+    }
     QApplication::setPalette(classicPalette());
     QApplication::setFont(defaultLayoutFont());
     QToolTip::setPalette(classicPalette());

@@ -8,7 +8,12 @@
 namespace orbetta::ui {
 
 FunctionList::FunctionList(QWidget* parent) : QComboBox(parent) {
-    setEditable(true);
+    // An editable line of its own rather than setEditable(true), which would also build the drop-down with
+    // its list view and scroll bars at once; the list starts hidden, so the drop-down waits for its first
+    // opening.
+    auto* line = new QLineEdit(this);
+    line->setPalette(palette());
+    setLineEdit(line);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setMaxVisibleItems(20);

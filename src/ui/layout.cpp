@@ -9,6 +9,7 @@
 #include <QFrame>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 using orbetta::ui::KeyButton;
@@ -237,6 +238,27 @@ QFont fontOf(const FontChoice& font) {
     return orbetta::ui::layoutFont(QString::fromLatin1(font.family), font.points, font.bold, font.italic);
 }
 
+bool sameChoice(const FontChoice& a, const FontChoice& b) {
+    const bool sameFamily =
+        a.family == b.family || (a.family && b.family && std::strcmp(a.family, b.family) == 0);
+    return sameFamily && a.points == b.points && a.bold == b.bold && a.italic == b.italic;
+}
+
+// The few fonts of the layout, each made once and shared by every key that uses it, so each is matched to an
+// installed face once.
+class FontSet {
+public:
+    const QFont& operator[](const FontChoice& choice) {
+        for (const auto& [known, font] : made_)
+            if (sameChoice(known, choice))
+                return font;
+        return made_.emplace_back(choice, fontOf(choice)).second;
+    }
+
+private:
+    std::vector<std::pair<FontChoice, QFont>> made_;
+};
+
 QFrame* makePanel(QWidget* window, const char* name, const QRect& geometry) {
     auto* frame = new QFrame(window);
     frame->setObjectName(QString::fromLatin1(name));
@@ -267,13 +289,14 @@ void frmCalc::buildControls() {
     Frame2 = makePanel(this, "Frame2", twipsRect(120, 480, 2535, 1730));
     Frame3 = makePanel(this, "Frame3", twipsRect(120, 2210, 2535, 2175));
 
+    FontSet fonts;
     for (const KeyLayout& row : kKeys) {
         QWidget* panel = row.panel == Functions ? Frame2 : Frame3;
         auto* key = new KeyButton(panel);
         key->setObjectName(controlName(row.array, row.index));
         key->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
         key->setText(QString::fromUtf8(row.caption));
-        key->setFont(fontOf(row.font));
+        key->setFont(fonts[row.font]);
         key->setFaceColour(faceColour(row.face));
         key->setPicture(row.picture, opaqueGround(row));
         if (row.toolTip) {
@@ -324,7 +347,8 @@ void frmCalc::buildControls() {
         listColours.setColor(group, QPalette::Text, QColor(0, 0, 0));
     }
     Combo1->setPalette(listColours);
-    Combo1->setFont(orbetta::ui::defaultLayoutFont());
+    // The list names no font and takes the window's. Setting one anyway would also build its hidden
+    // drop-down.
     Combo1->setToolTip(QStringLiteral("click the down-arrow to list available functions"));
     Combo1->setAccessibleName(Combo1->toolTip());
     Combo1->setEditText(QStringLiteral(" "));
