@@ -4,10 +4,6 @@
 #include "ui/pictures.h"
 
 #include <QApplication>
-#include <QFontDatabase>
-#include <QThread>
-
-#include <memory>
 
 namespace {
 
@@ -25,12 +21,6 @@ void Main() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // Reading the installed fonts (fontconfig's configuration and font list, a few milliseconds) is the
-    // longest single step before the window can be drawn. A second thread does it while this one builds the
-    // keys, which need no font yet; the display, the first control that measures text, waits for it if need
-    // be.
-    const std::unique_ptr<QThread> fontScan(QThread::create([] { QFontDatabase::families(); }));
-    fontScan->start();
     QApplication::setApplicationName(QStringLiteral("Orbetta"));
     QApplication::setApplicationVersion(QStringLiteral(ORBETTA_VERSION));
     // Ties the windows to the installed desktop entry (the application id on Wayland).
@@ -38,6 +28,5 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(orbetta::ui::applicationIcon());
     orbetta::ui::applyClassicLook();
     Main();
-    fontScan->wait();
     return app.exec();
 }
