@@ -10,8 +10,7 @@ namespace {
 // The start-up procedure: the colour preference is read, the main window loads and is shown, and from then on
 // the program only answers events.
 void Main() {
-    namespace Module2 = orbetta::Module2;
-    Module2::ColorSetting = Module2::ReadSetting("Settings", "Option4", "&HC0C0C0", "orbetta.ini");
+    orbetta::Module2::ReadColorSetting();
     auto* window = new frmCalc;
     window->setAttribute(Qt::WA_DeleteOnClose); // unloading the main window destroys it
     window->show();

@@ -23,6 +23,9 @@ void WriteSetting(std::string_view section, std::string_view key, std::string_vi
 namespace {
 
 constexpr std::uint32_t kLightGrey = 12632256; // &HC0C0C0
+constexpr std::string_view kSection = "Settings";
+constexpr std::string_view kColorKey = "Option4";
+constexpr std::string_view kSettingsFile = "orbetta.ini";
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -78,6 +81,14 @@ std::string colorToSetting(std::uint32_t rgb) {
     char buffer[16];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int32_t>(rgb));
     return error == std::errc() ? std::string(buffer, end) : std::string();
+}
+
+void ReadColorSetting() {
+    ColorSetting = ReadSetting(kSection, kColorKey, colorToSetting(kLightGrey), kSettingsFile);
+}
+
+void WriteColorSetting() {
+    WriteSetting(kSection, kColorKey, ColorSetting, kSettingsFile);
 }
 
 } // namespace orbetta::Module2

@@ -14,6 +14,12 @@ std::string ReadSetting(std::string_view section, std::string_view key, std::str
 void WriteSetting(std::string_view section, std::string_view key, std::string_view value,
                   std::string_view file);
 
+// The first step of start-up: ColorSetting becomes the stored preference, or the light grey &HC0C0C0 as its
+// decimal text "12632256" when none is stored (the default is a number, converted to text for the reader).
+void ReadColorSetting();
+// What the off key saves: ColorSetting, unchanged.
+void WriteColorSetting();
+
 // The colour value (red in the lowest byte) of a preference text in decimal or "&H" hexadecimal form;
 // light grey (12632256) for text that is no colour.
 std::uint32_t colorFromSetting(std::string_view text);

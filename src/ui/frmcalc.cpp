@@ -20,8 +20,6 @@ namespace Module2 = orbetta::Module2;
 
 namespace {
 
-constexpr const char* kSettingsFile = "orbetta.ini";
-
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -117,7 +115,7 @@ void frmCalc::UnloadAllForms() {
 }
 
 void frmCalc::Command20_Click() {
-    Module2::WriteSetting("Settings", "Option4", Module2::ColorSetting, kSettingsFile);
+    Module2::WriteColorSetting();
     UnloadAllForms();
     endProgram();
 }

@@ -75,11 +75,11 @@ private slots:
     }
 
     void firstStartThenOffKey() {
-        Module2::ColorSetting = Module2::ReadSetting("Settings", "Option4", "&HC0C0C0", "orbetta.ini");
-        QCOMPARE(Module2::ColorSetting, std::string("&HC0C0C0"));
+        Module2::ReadColorSetting();
+        QCOMPARE(Module2::ColorSetting, std::string("12632256"));
         QCOMPARE(Module2::colorFromSetting(Module2::ColorSetting), 12632256u);
 
-        Module2::WriteSetting("Settings", "Option4", Module2::colorToSetting(12632256), "orbetta.ini");
+        Module2::WriteColorSetting();
         QFile file(config->filePath("orbetta.ini"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("[Settings]\nOption4=12632256\n"));
