@@ -1,5 +1,6 @@
 #include "ui/function_list.h"
 
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -13,6 +14,9 @@ FunctionList::FunctionList(QWidget* parent) : QComboBox(parent) {
     // opening.
     auto* line = new QLineEdit(this);
     line->setPalette(palette());
+    // The list completes nothing. A line that already has a completer keeps the combo box from building one
+    // over the list's model, with its proxy and a dozen connections, only to have it removed below.
+    line->setCompleter(new QCompleter(line));
     setLineEdit(line);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);

@@ -3,9 +3,38 @@
 #include "ui/classic_look.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QHash>
 #include <QPainter>
+#include <algorithm>
 
 namespace orbetta::ui {
+
+namespace {
+
+// The heaviest weight the installed family has. Asking for more draws with that face anyway, so a caption
+// can be drawn with it directly and share its font engine with the other captions that use it.
+int heaviestInstalledWeight(const QString& family) {
+    static QHash<QString, int> known;
+    const auto found = known.constFind(family);
+    if (found != known.constEnd())
+        return *found;
+    int heaviest = 0;
+    const QStringList styles = QFontDatabase::styles(family);
+    for (const QString& style : styles)
+        heaviest = std::max(heaviest, QFontDatabase::weight(family, style));
+    known.insert(family, heaviest);
+    return heaviest;
+}
+
+QFont captionFont(QFont font) {
+    const int heaviest = heaviestInstalledWeight(font.family());
+    if (heaviest > 0 && font.weight() > heaviest)
+        font.setWeight(static_cast<QFont::Weight>(heaviest));
+    return font;
+}
+
+} // namespace
 
 KeyButton::KeyButton(QWidget* parent) : QPushButton(parent), face_(classic::kButtonFace) {
     // The outline of the default key moves when the focus moves between keys.
@@ -70,7 +99,7 @@ void KeyButton::paintEvent(QPaintEvent*) {
         QRect captionRect = r.adjusted(1, 1, -1, -1);
         if (sunken)
             captionRect.translate(1, 1);
-        p.setFont(font());
+        p.setFont(captionFont(font()));
         const int flags = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextSingleLine;
         if (!isEnabled()) {
             p.setPen(classic::kButtonHighlight);
