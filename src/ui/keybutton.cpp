@@ -13,7 +13,8 @@ namespace orbetta::ui {
 namespace {
 
 // The heaviest weight the installed family has. Asking for more draws with that face anyway, so a caption
-// can be drawn with it directly and share its font engine with the other captions that use it.
+// can be drawn with it directly and share its font engine with the other captions that use it. Only a face
+// that is bold already: a lighter one would be emboldened for a heavy request.
 int heaviestInstalledWeight(const QString& family) {
     static QHash<QString, int> known;
     const auto found = known.constFind(family);
@@ -29,7 +30,7 @@ int heaviestInstalledWeight(const QString& family) {
 
 QFont captionFont(QFont font) {
     const int heaviest = heaviestInstalledWeight(font.family());
-    if (heaviest > 0 && font.weight() > heaviest)
+    if (heaviest >= QFont::Bold && font.weight() > heaviest)
         font.setWeight(static_cast<QFont::Weight>(heaviest));
     return font;
 }
