@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
 
 #include <algorithm>
 
@@ -219,13 +220,24 @@ public:
         return scaledPixmap(size, mode, state, 1.0);
     }
 
-    // The size is in device pixels; the figure is chosen and drawn for its logical size.
+    // The size is in device pixels; the figure is chosen and drawn for its logical size. The figure is the
+    // same in every mode and state, and the window system asks for the same sizes more than once while a
+    // window is made, so each size is drawn once.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-        QPixmap image(size);
+        const QString cacheKey = QStringLiteral("orbetta-spindle-%1x%2@%3")
+                                     .arg(size.width())
+                                     .arg(size.height())
+                                     .arg(qRound(scale * 100));
+        QPixmap image;
+        if (QPixmapCache::find(cacheKey, &image))
+            return image;
+        image = QPixmap(size);
         image.setDevicePixelRatio(scale);
         image.fill(Qt::transparent);
         QPainter painter(&image);
         paint(&painter, QRect(QPoint(0, 0), (QSizeF(size) / scale).toSize()), mode, state);
+        painter.end();
+        QPixmapCache::insert(cacheKey, image);
         return image;
     }
 
