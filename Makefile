@@ -4,6 +4,7 @@ BUILD  ?= build
 ASAN   ?= build-asan
 FUZZ   ?= build-fuzz
 SOAK   ?= build-soak
+SOAK_PLAIN ?= build-soak-plain
 PREFIX ?= /usr/local
 # How long `make fuzz-run` runs each fuzz target, in seconds.
 FUZZ_SECONDS ?= 600
@@ -52,11 +53,15 @@ fuzz-run: fuzz
 			$(FUZZ)/corpus/$$t fuzz/corpus/$$t || exit 1; \
 	done
 
-# 100 000 random actions on the real windows, offscreen, under AddressSanitizer and LeakSanitizer.
+# 100 000 random actions on the real windows, offscreen, under AddressSanitizer and LeakSanitizer; then the
+# same actions without sanitizers, where the resident size is the program's own and not the sanitizer's.
 soak: deps
 	@cmake -S . -B $(SOAK) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBETTA_SANITIZE=ON -DORBETTA_SOAK=ON >/dev/null
 	@cmake --build $(SOAK) -j $(JOBS) --target orbetta_soak
-	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 $(SOAK)/orbetta_soak
+	@cmake -S . -B $(SOAK_PLAIN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBETTA_SOAK=ON -DORBETTA_TESTS=OFF >/dev/null
+	@cmake --build $(SOAK_PLAIN) -j $(JOBS) --target orbetta_soak
+	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 $(SOAK)/orbetta_soak
+	QT_QPA_PLATFORM=offscreen $(SOAK_PLAIN)/orbetta_soak
 
 # Start-up time and memory next to a bare Qt window and two other calculators, under Xvfb.
 bench: build
@@ -64,4 +69,4 @@ bench: build
 	bench/startup.sh $(BUILD)/orbetta
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(FUZZ) $(SOAK)
+	rm -rf $(BUILD) $(ASAN) $(FUZZ) $(SOAK) $(SOAK_PLAIN)
