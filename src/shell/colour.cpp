@@ -1,5 +1,7 @@
 #include "shell/colour.h"
 
+#include "ui/modal_loop.h"
+
 #include <QColorDialog>
 
 namespace {
@@ -10,6 +12,7 @@ ColourChoiceStep& choiceStep() {
 }
 
 std::optional<QColor> runChooser(QColorDialog& chooser) {
+    const orbetta::ui::ModalLoop loop;
     if (chooser.exec() != QDialog::Accepted)
         return std::nullopt;
     return chooser.selectedColor();

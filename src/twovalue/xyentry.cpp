@@ -2,6 +2,7 @@
 
 #include "core/calculator.h"
 #include "twovalue/twovalue.h"
+#include "ui/modal_loop.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -34,6 +35,7 @@ void showMessage(QWidget* parent, const QString& text, orbetta::Icon icon) {
     }
     QMessageBox box(icon == orbetta::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     QStringLiteral("Orbetta"), text, QMessageBox::Ok, parent);
+    const orbetta::ui::ModalLoop loop;
     box.exec();
 }
 

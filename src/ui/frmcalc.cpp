@@ -7,6 +7,7 @@
 #include "ui/function_list.h"
 #include "ui/keyboard.h"
 #include "ui/keybutton.h"
+#include "ui/modal_loop.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -103,6 +104,11 @@ void frmCalc::Form_Unload() {
 }
 
 void frmCalc::closeEvent(QCloseEvent* event) {
+    if (orbetta::ui::ModalLoop::running()) {
+        event->ignore();
+        orbetta::ui::ModalLoop::whenNoneRunning(this, [this] { close(); });
+        return;
+    }
     Form_Unload();
     event->accept();
 }
@@ -115,6 +121,11 @@ void frmCalc::UnloadAllForms() {
 }
 
 void frmCalc::Command20_Click() {
+    // A click that reaches the off key while a box is open (a delayed Alt+O) ends the program once it closes.
+    if (orbetta::ui::ModalLoop::running()) {
+        orbetta::ui::ModalLoop::whenNoneRunning(this, [this] { Command20_Click(); });
+        return;
+    }
     Module2::WriteColorSetting();
     UnloadAllForms();
     endProgram();
@@ -199,6 +210,7 @@ void frmCalc::beep() {
 void frmCalc::message(std::string_view text, orbetta::Icon icon) {
     QMessageBox box(icon == orbetta::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     QStringLiteral("Orbetta"), qText(text), QMessageBox::Ok, this);
+    const orbetta::ui::ModalLoop loop;
     box.exec();
 }
 

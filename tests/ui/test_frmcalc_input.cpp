@@ -50,6 +50,8 @@ private slots:
     void angleKey();
     void messageBoxes_data();
     void messageBoxes();
+    void unloadWaitsForAnOpenBox_data();
+    void unloadWaitsForAnOpenBox();
     void twoValueDialogIsReused();
     void aboutWindowIsReused();
     void closingUnloadsTheOthersAndWritesNothing();
@@ -495,6 +497,43 @@ void FrmCalcInputTest::messageBoxes() {
     QCOMPARE(seen[0].icon, icon);
     QCOMPARE(seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(seen[0].modal);
+}
+
+// A click that reaches "off" (a delayed Alt+O) or a close request while a box is open waits until the box and
+// the key that opened it are done: unloading the window under its own box would destroy both.
+void FrmCalcInputTest::unloadWaitsForAnOpenBox_data() {
+    QTest::addColumn<bool>("byOffKey");
+    QTest::newRow("off key") << true;
+    QTest::newRow("close request") << false;
+}
+
+void FrmCalcInputTest::unloadWaitsForAnOpenBox() {
+    QFETCH(bool, byOffKey);
+    calc_->realBoxes = true;
+    bool stillShownInsideBox = false;
+    int endsInsideBox = -1;
+    std::function<void()> unloadThenCloseBox = [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(0, unloadThenCloseBox);
+            return;
+        }
+        if (byOffKey)
+            calc_->control<QPushButton>("Command20")->click();
+        else
+            calc_->close();
+        stillShownInsideBox = calc_->isVisible();
+        endsInsideBox = calc_->programEnds;
+        box->button(QMessageBox::Ok)->click();
+    };
+    QTimer::singleShot(0, unloadThenCloseBox);
+    calc_->click("Num(8) Oper(5) Num(0) Command13");
+
+    QVERIFY(stillShownInsideBox);
+    QCOMPARE(endsInsideBox, 0);
+    QCOMPARE(calc_->display(), QStringLiteral("0")); // the key finished its work on a living window
+    QTRY_VERIFY(!calc_->isVisible());
+    QCOMPARE(calc_->programEnds, byOffKey ? 1 : 0);
 }
 
 void FrmCalcInputTest::twoValueDialogIsReused() {
