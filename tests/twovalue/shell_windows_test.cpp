@@ -1,3 +1,4 @@
+#include "core/calculator.h"
 #include "shell/about.h"
 #include "shell/colour.h"
 #include "shell/help.h"
@@ -245,26 +246,7 @@ void ShellWindowsTest::helpFileDescribesTheCalculator_data() {
           "outside the range: >1E-162 and <1E+103", "can't do 0 root!",
           "upperbound value must be > lowerbound value+1", "result is outside the range!"})
         QTest::newRow(message) << QString::fromLatin1(message);
-    for (const char* function : {"Secant",
-                                 "Cosecant",
-                                 "Cotangent",
-                                 "Inverse Sine",
-                                 "Inverse Cosine",
-                                 "Inverse Secant",
-                                 "Inverse Cosecant",
-                                 "Inverse Cotangent",
-                                 "Hyperbolic Sine",
-                                 "Hyperbolic Cosine",
-                                 "Hyperbolic Tangent",
-                                 "Hyperbolic Secant",
-                                 "Hyperbolic Cosecant",
-                                 "Hyperbolic Cotangent",
-                                 "Inverse Hyperbolic Sine",
-                                 "Inverse Hyperbolic Cosine",
-                                 "Inverse Hyperbolic Tangent",
-                                 "Inverse Hyperbolic Secant",
-                                 "Inverse Hyperbolic Cosecant",
-                                 "Inverse Hyperbolic Cotangent"})
+    for (const char* function : orbetta::kListFunctions)
         QTest::newRow(function) << QString::fromLatin1(function);
     for (const char* other : {"Contents", "orbetta.ini", "~/.config", "y root of x", "x to the power of y",
                               "random number", "deg", "rad", "lower-case L", "Backspace"})
