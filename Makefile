@@ -9,15 +9,22 @@ PREFIX ?= /usr/local
 # How long `make fuzz-run` runs each fuzz target, in seconds.
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps build asan test run install package fuzz fuzz-run soak bench clean
+.PHONY: all deps test-deps configure build asan test run install package fuzz fuzz-run soak bench clean
 
 all: build
 
+# What building and running needs; the tests' own tools come with test-deps.
 deps:
 	@scripts/install-deps
 
-build: deps
+test-deps:
+	@scripts/install-deps --test
+
+configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+# The program and everything else: tests, icons, benchmark programs.
+build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # The calculator's logic and its tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -25,19 +32,21 @@ asan: deps
 	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DORBETTA_GUI=OFF -DORBETTA_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN) -j $(JOBS)
 
-test: build asan
+test: test-deps build asan
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
 
-run: build
+# Only what running needs is built: the program and its help file.
+run: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target orbetta
 	@scripts/run $(BUILD)/orbetta
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # A Debian package, orbetta_<version>_<arch>.deb, in the build directory.
-package: build
+package: test-deps build
 	cd $(BUILD) && cpack -G DEB
 
 # libFuzzer targets (clang); `make fuzz-run` runs each one for FUZZ_SECONDS on a copy of the seed corpus.
