@@ -1,5 +1,6 @@
 #include "shell/module2.h"
 #include "ui/classic_look.h"
+#include "ui/fixed_size_guard.h"
 #include "ui/frmcalc.h"
 #include "ui/pictures.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("org.orbetta.Orbetta"));
     QApplication::setWindowIcon(orbetta::ui::applicationIcon());
     orbetta::ui::applyClassicLook();
+    orbetta::ui::FixedSizeGuard::install();
     Main();
     return app.exec();
 }

@@ -2,14 +2,14 @@
 
 #include "core/calculator.h"
 #include "twovalue/twovalue.h"
-#include "ui/modal_loop.h"
+#include "ui/bell.h"
+#include "ui/message_box.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <optional>
@@ -21,11 +21,12 @@ xyentry::Feedback& feedback() {
     return current;
 }
 
-void beep() {
+// The beep of a refusal; where the platform has no bell, the refusing box or the dialog flashes instead.
+void beep(QWidget* box) {
     if (feedback().beep)
         feedback().beep();
     else
-        QApplication::beep();
+        orbetta::ui::ringBell(box);
 }
 
 void showMessage(QWidget* parent, const QString& text, orbetta::Icon icon) {
@@ -33,10 +34,7 @@ void showMessage(QWidget* parent, const QString& text, orbetta::Icon icon) {
         feedback().message(parent, text, icon);
         return;
     }
-    QMessageBox box(icon == orbetta::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    QStringLiteral("Orbetta"), text, QMessageBox::Ok, parent);
-    const orbetta::ui::ModalLoop loop;
-    box.exec();
+    orbetta::ui::showMessageBox(parent, text, icon);
 }
 
 // "MS Sans Serif" 8.25 pt stands for the installed sans font of the same build.
@@ -174,10 +172,10 @@ int xyentry::Text2_KeyPress(int KeyAscii) {
     return filterKey(Text2, KeyAscii);
 }
 
-int xyentry::filterKey(const QLineEdit* box, int KeyAscii) {
+int xyentry::filterKey(QLineEdit* box, int KeyAscii) {
     if (orbetta::twovalue::acceptsKey(KeyAscii, box->text().toStdString()))
         return KeyAscii;
-    beep();
+    beep(box);
     return 0;
 }
 
@@ -192,7 +190,7 @@ void xyentry::Command1_Click() {
                                    Text2->text().toStdString(), orbetta::twovalue::processRandom());
     QPointer<xyentry> self(this);
     if (outcome.beep)
-        beep();
+        beep(this);
     if (!outcome.message.empty())
         showMessage(this, QString::fromStdString(outcome.message), outcome.icon);
     if (!self)

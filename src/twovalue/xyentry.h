@@ -48,7 +48,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    int filterKey(const QLineEdit* box, int KeyAscii);
+    int filterKey(QLineEdit* box, int KeyAscii);
 
     orbetta::Calculator& calc_;
     QLabel* Label1;

@@ -3,16 +3,18 @@
 #include "shell/colour.h"
 #include "shell/help.h"
 #include "shell/module2.h"
+#include "ui/bell.h"
 #include "ui/display.h"
 #include "ui/function_list.h"
 #include "ui/keyboard.h"
 #include "ui/keybutton.h"
+#include "ui/message_box.h"
 #include "ui/modal_loop.h"
+#include "ui/window_placement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QMessageBox>
 
 #include <cstdint>
 #include <string>
@@ -142,8 +144,10 @@ void frmCalc::Command2_Click() {
 }
 
 void frmCalc::Command3_Click() {
-    if (!about_)
+    if (!about_) {
         about_ = new frmAbout(this);
+        orbetta::ui::centreFrameOn(about_, this);
+    }
     about_->show();
     about_->setWindowState(about_->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     about_->raise();
@@ -204,14 +208,11 @@ std::string frmCalc::displayText() const {
 }
 
 void frmCalc::beep() {
-    QApplication::beep();
+    orbetta::ui::ringBell(Text1);
 }
 
 void frmCalc::message(std::string_view text, orbetta::Icon icon) {
-    QMessageBox box(icon == orbetta::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    QStringLiteral("Orbetta"), qText(text), QMessageBox::Ok, this);
-    const orbetta::ui::ModalLoop loop;
-    box.exec();
+    orbetta::ui::showMessageBox(this, qText(text), icon);
 }
 
 void frmCalc::setListVisible(bool visible) {

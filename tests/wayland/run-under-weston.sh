@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Runs a test program as a client of a Wayland compositor of its own: weston with its X11 back end on a private
+# Xvfb server (so that the compositor's own shortcuts can be pressed with xdotool), in a private runtime
+# folder. Everything it starts is stopped when it ends.
+set -euo pipefail
+program="$1"
+shift
+
+for tool in Xvfb weston xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "run-under-weston: $tool is missing (scripts/install-deps --test installs it)" >&2
+        exit 1
+    fi
+done
+
+work="$(mktemp -d)"
+chmod 700 "$work"
+xvfb_pid=""
+weston_pid=""
+stop() {
+    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null || true
+    [ -n "$weston_pid" ] && wait "$weston_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap stop EXIT
+
+# Waits up to 20 s for a condition, checking that the process it depends on still runs.
+wait_for() {
+    local what="$1" pid="$2" condition="$3"
+    for _ in $(seq 200); do
+        if eval "$condition"; then
+            return 0
+        fi
+        if ! kill -0 "$pid" 2>/dev/null; then
+            break
+        fi
+        sleep 0.1
+    done
+    echo "run-under-weston: $what did not start" >&2
+    cat "$work"/*.log >&2 2>/dev/null || true
+    exit 1
+}
+
+# The screen has the compositor's size, so the pointer stays over it and typed keys reach it.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+wait_for Xvfb "$xvfb_pid" '[ -s "$work/display" ]'
+export DISPLAY=":$(head -n1 "$work/display")"
+
+export XDG_RUNTIME_DIR="$work"
+weston --no-config --backend=x11-backend.so --socket=wayland-test --width=800 --height=600 --idle-time=0 \
+    >"$work/weston.log" 2>&1 &
+weston_pid=$!
+# The shell that places and activates windows is ready once weston has launched its helper client.
+wait_for weston "$weston_pid" '[ -S "$work/wayland-test" ] && grep -q "launching" "$work/weston.log"'
+
+export WAYLAND_DISPLAY=wayland-test
+export QT_QPA_PLATFORM=wayland
+unset QT_WAYLAND_DISABLE_WINDOWDECORATION
+status=0
+"$program" "$@" || status=$?
+if [ "$status" -ne 0 ]; then
+    echo "--- weston's log" >&2
+    cat "$work/weston.log" >&2
+fi
+exit "$status"

@@ -1,0 +1,172 @@
+// The calculator as a client of a real Wayland compositor (weston, started by run-under-weston.sh).
+#include "shell/about.h"
+#include "twovalue/xyentry.h"
+#include "ui/bell.h"
+#include "ui/fixed_size_guard.h"
+#include "ui/frmcalc.h"
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// A window the compositor has answered for: shown, configured and drawn once.
+void showAndWait(QWidget* window) {
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window, 10000));
+}
+
+// A fresh window round trip: a compositor that ended the connection would end this program first.
+void expectConnectionAlive() {
+    QWidget probe;
+    probe.resize(40, 30);
+    showAndWait(&probe);
+}
+
+} // namespace
+
+class WaylandTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void mainWindowShowsAtItsSize();
+    void maximizeLeavesTheSize_data();
+    void maximizeLeavesTheSize();
+    void refusedKeyFlashes_data();
+    void refusedKeyFlashes();
+
+private:
+    QWidget* makeWindow(const QString& kind);
+
+    std::unique_ptr<frmCalc> calc_;
+    std::unique_ptr<QWidget> other_;
+};
+
+void WaylandTest::initTestCase() {
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    qRegisterMetaType<QWindow*>();
+    orbetta::ui::FixedSizeGuard::install();
+}
+
+void WaylandTest::cleanup() {
+    other_.reset();
+    calc_.reset();
+}
+
+QWidget* WaylandTest::makeWindow(const QString& kind) {
+    calc_ = std::make_unique<frmCalc>();
+    if (kind == "main window")
+        return calc_.get();
+    calc_->show();
+    if (kind == "two-value dialog") {
+        calc_->openTwoValue("x to the power of y", "value(x):", "power(y):");
+        return calc_->twoValueDialog();
+    }
+    if (kind == "About") {
+        calc_->Command3_Click();
+        return calc_->aboutWindow();
+    }
+    if (kind == "message box")
+        other_ = orbetta::ui::makeMessageBox(calc_.get(), "Not a number", orbetta::Icon::None);
+    else if (kind == "message box with icon")
+        other_ = orbetta::ui::makeMessageBox(calc_.get(), "can't divide by 0!", orbetta::Icon::Exclamation);
+    else if (kind == "colour chooser")
+        other_ = std::make_unique<QColorDialog>(calc_.get());
+    return other_.get();
+}
+
+void WaylandTest::mainWindowShowsAtItsSize() {
+    QWidget* window = makeWindow("main window");
+    showAndWait(window);
+    QCOMPARE(window->size(), QSize(184, 298));
+    QCOMPARE(window->windowHandle()->size(), QSize(184, 298));
+}
+
+void WaylandTest::maximizeLeavesTheSize_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("request");
+    for (const char* window : {"main window", "two-value dialog", "About", "message box",
+                               "message box with icon", "colour chooser"}) {
+        // The maximize button of Qt's decoration toggles the state exactly so.
+        QTest::addRow("%s, decoration's button", window) << window << "decoration";
+        QTest::addRow("%s, program", window) << window << "showMaximized";
+        QTest::addRow("%s, full screen", window) << window << "showFullScreen";
+        QTest::addRow("%s, compositor's shortcut", window) << window << "super+shift+m";
+    }
+}
+
+void WaylandTest::maximizeLeavesTheSize() {
+    QFETCH(QString, window);
+    QFETCH(QString, request);
+    QWidget* shown = makeWindow(window);
+    QVERIFY(shown);
+    showAndWait(shown);
+    const QSize size = shown->size();
+    QSignalSpy restored(orbetta::ui::FixedSizeGuard::install(), &orbetta::ui::FixedSizeGuard::restored);
+
+    if (request == "decoration") {
+        QWindow* native = shown->windowHandle();
+        native->setWindowStates(native->windowStates() ^ Qt::WindowMaximized);
+    } else if (request == "showMaximized") {
+        shown->showMaximized();
+    } else if (request == "showFullScreen") {
+        shown->showFullScreen();
+    } else {
+        // The compositor's own shortcut maximizes the window that has the keyboard.
+        shown->activateWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(shown->isActiveWindow(), 10000);
+        QCOMPARE(QProcess::execute("xdotool", {"key", request}), 0);
+    }
+
+    QTRY_COMPARE_WITH_TIMEOUT(restored.count(), 1, 10000);
+    QCOMPARE(restored.first().first().value<QWindow*>(), shown->windowHandle());
+    QCOMPARE(shown->windowHandle()->windowStates() & (Qt::WindowMaximized | Qt::WindowFullScreen),
+             Qt::WindowStates());
+    QCOMPARE(shown->size(), size);
+    expectConnectionAlive();
+    QCOMPARE(shown->size(), size);
+    QVERIFY(shown->isVisible());
+}
+
+void WaylandTest::refusedKeyFlashes_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("flashed");
+    QTest::addColumn<char>("key");
+    QTest::newRow("main window, a letter") << "main window"
+                                           << "Text1" << 'a';
+    QTest::newRow("two-value dialog, a minus sign") << "two-value dialog"
+                                                    << "Text1" << '-';
+}
+
+void WaylandTest::refusedKeyFlashes() {
+    QFETCH(QString, window);
+    QFETCH(QString, flashed);
+    QFETCH(char, key);
+    QWidget* shown = makeWindow(window);
+    showAndWait(shown);
+    auto* box = shown->findChild<QLineEdit*>(flashed);
+    QVERIFY(box);
+    const QPalette before = box->palette();
+
+    box->setFocus();
+    QTest::keyClick(window == "main window" ? shown : box, key);
+    // Text and background swap at once, then the box takes back exactly its colours.
+    QCOMPARE(box->palette().color(QPalette::Base), before.color(QPalette::Text));
+    QCOMPARE(box->palette().color(QPalette::Text), before.color(QPalette::Base));
+    QTRY_COMPARE(box->palette(), before);
+    QVERIFY(box->text().isEmpty());
+}
+
+QTEST_MAIN(WaylandTest)
+#include "wayland_test.moc"
