@@ -28,7 +28,10 @@ std::optional<QColor> chooseColour(QWidget* owner) {
     // What the user last confirmed in the chooser during this run; the chooser's own default before that.
     static QColor lastConfirmed = Qt::white;
 
+    // Of a fixed size: a title and a close control only, no minimize or maximize.
     QColorDialog chooser(owner);
+    chooser.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
     chooser.setWindowTitle(QStringLiteral("Orbetta Color"));
     chooser.setModal(true);
     chooser.setCurrentColor(lastConfirmed);

@@ -5,7 +5,6 @@
 #include "ui/bell.h"
 #include "ui/message_box.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>

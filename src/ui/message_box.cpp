@@ -39,6 +39,10 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
     const bool exclamation = icon == orbetta::Icon::Exclamation;
     auto box = std::make_unique<QMessageBox>(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                                              QStringLiteral("Orbetta"), text, QMessageBox::Ok, parent);
+    // A title and a close control only: the window managers would otherwise offer to minimize and maximize
+    // it.
+    box->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowCloseButtonHint);
     if (!exclamation)
         giveTextTheRoomOfAnIcon(*box);
     return box;
