@@ -37,10 +37,11 @@ test: test-deps build asan
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
 
-# Only what running needs is built: the program and its help file.
+# Only what running needs is built: the program (its help file is put beside it when configuring). Without a
+# display the program says so in one line.
 run: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target orbetta
-	@scripts/run $(BUILD)/orbetta
+	@$(BUILD)/orbetta
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

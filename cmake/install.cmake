@@ -1,7 +1,9 @@
-# Installation and the Debian package: the program, its help file, desktop entry, icons and AppStream data.
+# Installation and the Debian package: the program, its help file, desktop entry, icons, AppStream data, manual
+# page, copyright and changelog.
 include(GNUInstallDirs)
 
 set(ORBETTA_APP_ID org.orbetta.Orbetta)
+set(ORBETTA_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/orbetta)
 
 # The theme's PNG icons are drawn by the program's own icon code at build time.
 set(ORBETTA_ICON_SIZES 16 32)
@@ -19,7 +21,29 @@ add_custom_command(OUTPUT ${icon_pngs}
     VERBATIM)
 add_custom_target(orbetta_icons ALL DEPENDS ${icon_pngs})
 
+# The manual page and the changelog are installed compressed, without the name and time gzip would record, so
+# that the same sources give the same package.
+find_program(ORBETTA_GZIP gzip REQUIRED)
+set(compressed_docs)
+foreach(doc orbetta.1 changelog)
+    set(compressed ${PROJECT_BINARY_DIR}/doc/${doc}.gz)
+    add_custom_command(OUTPUT ${compressed}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/doc
+        COMMAND ${ORBETTA_GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/share/${doc} > ${compressed}
+        DEPENDS ${PROJECT_SOURCE_DIR}/share/${doc}
+        COMMENT "Compressing ${doc}")
+    list(APPEND compressed_docs ${compressed})
+endforeach()
+add_custom_target(orbetta_docs ALL DEPENDS ${compressed_docs})
+
 install(TARGETS orbetta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped program also loses the compiler's notes, as Debian's own packages do.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+                        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/orbetta\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
 install(FILES ${PROJECT_SOURCE_DIR}/share/Orbetta.hlp DESTINATION ${CMAKE_INSTALL_DATADIR}/orbetta)
 install(FILES ${PROJECT_SOURCE_DIR}/share/${ORBETTA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/share/${ORBETTA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -29,6 +53,9 @@ foreach(size ${ORBETTA_ICON_SIZES})
     install(FILES ${PROJECT_BINARY_DIR}/icons/${size}/${ORBETTA_APP_ID}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
+install(FILES ${PROJECT_BINARY_DIR}/doc/orbetta.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/share/copyright ${PROJECT_BINARY_DIR}/doc/changelog.gz
+        DESTINATION ${ORBETTA_DOC_DIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orbetta)
@@ -44,8 +71,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The package carries the program without its debugging information, as Debian's own packages do.
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
-# Library dependencies are computed from the program; the platform plugin is loaded at run time, so it is named.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/package_permissions.cmake)
+# Library dependencies are computed from the program. Qt's platform plugins are loaded at run time: the X11 one
+# comes with libqt6gui6; the Wayland one, needed only where no X server is at hand, is recommended, so apt
+# installs it by default while an X11-only system may leave it out.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation")
 include(CPack)

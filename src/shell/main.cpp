@@ -1,4 +1,5 @@
 #include "shell/module2.h"
+#include "shell/window_system_check.h"
 #include "ui/classic_look.h"
 #include "ui/fixed_size_guard.h"
 #include "ui/frmcalc.h"
@@ -20,7 +21,10 @@ void Main() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Without a display the program says so in one line instead of Qt's abort; with one nothing changes.
+    orbetta::WindowSystemCheck windowSystem;
     QApplication app(argc, argv);
+    windowSystem.release();
     QApplication::setApplicationName(QStringLiteral("Orbetta"));
     QApplication::setApplicationVersion(QStringLiteral(ORBETTA_VERSION));
     // Ties the windows to the installed desktop entry (the application id on Wayland).

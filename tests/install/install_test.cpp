@@ -1,7 +1,8 @@
 // Installs the built program into a scratch prefix and checks what a desktop and a package manager would see:
 // every file in its place and nothing more, the desktop entry and AppStream data accepted by their
-// validators, the theme icons drawn by the program, the help file found from the installed program, and the
-// Debian package.
+// validators, the theme icons drawn by the program, the help file found from the installed program, the
+// manual page and changelog compressed reproducibly, the installed program's start without a display, and the
+// Debian package with its dependencies and lintian's verdict.
 #include "shell/help.h"
 #include "ui/pictures.h"
 
@@ -32,26 +33,38 @@ const QStringList& installedFiles() {
         "share/icons/hicolor/16x16/apps/org.orbetta.Orbetta.png",
         "share/icons/hicolor/32x32/apps/org.orbetta.Orbetta.png",
         "share/icons/hicolor/scalable/apps/org.orbetta.Orbetta.svg",
+        "share/man/man1/orbetta.1.gz",
+        "share/doc/orbetta/copyright",
+        "share/doc/orbetta/changelog.gz",
     };
     return files;
 }
 
+const QString kLicence = QStringLiteral("GPL-3.0-or-later");
+
 struct Run {
-    bool finished = false;
+    bool finished = false; // ended by itself, not by a signal
     int exitCode = -1;
-    QString output; // standard output and standard error together
+    QString output; // standard output, with standard error unless asked apart
+    QString errors;
 };
 
+enum class Channels { Merged, Apart };
+
 Run run(const QString& program, const QStringList& arguments,
-        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+        Channels channels = Channels::Merged) {
     QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setProcessChannelMode(channels == Channels::Merged ? QProcess::MergedChannels
+                                                               : QProcess::SeparateChannels);
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     Run result;
     result.finished = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
     result.exitCode = process.exitCode();
-    result.output = QString::fromLocal8Bit(process.readAll());
+    result.output = QString::fromLocal8Bit(process.readAllStandardOutput());
+    if (channels == Channels::Apart)
+        result.errors = QString::fromLocal8Bit(process.readAllStandardError());
     return result;
 }
 
@@ -99,12 +112,43 @@ QMap<QString, QString> metainfo(const QString& path) {
         if (name == QLatin1String("release") && !found.contains("release"))
             found.insert("release", xml.attributes().value("version").toString());
         else if (name == QLatin1String("id") || name == QLatin1String("launchable") ||
-                 name == QLatin1String("binary"))
+                 name == QLatin1String("binary") || name == QLatin1String("project_license"))
             found.insert(name, xml.readElementText().trimmed());
     }
     if (xml.hasError())
         found.insert("error", xml.errorString());
     return found;
+}
+
+// The value of a field in the first paragraph of a machine-readable copyright file that has it.
+QString copyrightField(const QString& path, const QString& field) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.startsWith((field + ':').toUtf8()))
+            return QString::fromUtf8(line.mid(field.size() + 1)).trimmed();
+    }
+    return {};
+}
+
+// An environment for the installed program in which Qt finds no window system, unless a row adds one.
+QProcessEnvironment withoutDisplay(const QString& configHome) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE",
+                             "XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "QT_DEBUG_PLUGINS"})
+        environment.remove(name);
+    environment.insert("XDG_CONFIG_HOME", configHome);
+    return environment;
+}
+
+// An X display name that no server holds.
+QString freeXDisplay() {
+    for (int number = 170;; ++number) {
+        if (!QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)) &&
+            !QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
+            return QStringLiteral(":%1").arg(number);
+    }
 }
 
 } // namespace
@@ -124,10 +168,16 @@ private slots:
     void scalableIconIsSquareSvg();
     void helpFileFound_data();
     void helpFileFound();
+    void compressedReproducibly_data();
+    void compressedReproducibly();
+    void withoutDisplayOneLine_data();
+    void withoutDisplayOneLine();
+    void startsWhereAPlatformWorks();
 
     void debianPackageFiles();
-    void debianPackageDepends_data();
-    void debianPackageDepends();
+    void debianPackageRelations_data();
+    void debianPackageRelations();
+    void lintianFindsNoFault();
 
 private:
     QString installed(const QString& relative) const { return QDir(prefix_).filePath(relative); }
@@ -198,6 +248,12 @@ void InstallTest::entriesAgree_data() {
     QTest::newRow("AppStream launches the entry") << component.value("launchable") << kAppId + ".desktop";
     QTest::newRow("AppStream provides the program") << component.value("binary") << binary;
     QTest::newRow("AppStream newest release") << component.value("release") << ORBETTA_VERSION;
+    QTest::newRow("AppStream project licence") << component.value("project_license") << kLicence;
+    QTest::newRow("copyright machine-readable")
+        << copyrightField(installed("share/doc/orbetta/copyright"), "Format")
+        << "https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/";
+    QTest::newRow("copyright licence")
+        << copyrightField(installed("share/doc/orbetta/copyright"), "License") << kLicence;
 }
 
 void InstallTest::entriesAgree() {
@@ -255,6 +311,97 @@ void InstallTest::helpFileFound() {
     QCOMPARE(findHelpFile(programDir), QFileInfo(helpFile).canonicalFilePath());
 }
 
+void InstallTest::compressedReproducibly_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("firstLine"); // a part of it
+    QTest::newRow("manual page") << "share/man/man1/orbetta.1.gz"
+                                 << QStringLiteral("\"Orbetta %1\"").arg(ORBETTA_VERSION);
+    QTest::newRow("changelog") << "share/doc/orbetta/changelog.gz"
+                               << QStringLiteral("orbetta (%1) ").arg(ORBETTA_VERSION);
+}
+
+// gzip's header holds no file name and no time, so the same sources give the same package, and says the
+// strongest compression was used.
+void InstallTest::compressedReproducibly() {
+    QFETCH(QString, file);
+    QFETCH(QString, firstLine);
+    QFile compressed(installed(file));
+    QVERIFY(compressed.open(QIODevice::ReadOnly));
+    const QByteArray header = compressed.read(10);
+    QCOMPARE(header.size(), 10);
+    QCOMPARE(header.left(3), QByteArray("\x1f\x8b\x08"));
+    const char fileNameFlag = 0x08;
+    QCOMPARE(header[3] & fileNameFlag, 0);
+    QCOMPARE(header.mid(4, 4), QByteArray(4, '\0'));
+    const char strongest = 2;
+    QCOMPARE(header[8], strongest);
+
+    const Run text =
+        run("gzip", {"-dc", installed(file)}, QProcessEnvironment::systemEnvironment(), Channels::Apart);
+    QVERIFY2(text.finished && text.exitCode == 0, qPrintable(describe("gzip", text)));
+    QVERIFY2(text.output.section('\n', 0, 0).contains(firstLine), qPrintable(text.output.left(200)));
+}
+
+void InstallTest::withoutDisplayOneLine_data() {
+    QTest::addColumn<QStringList>("variables"); // NAME=value pairs added to an environment without a display
+    QTest::addColumn<QString>("reason");        // the part of the line that says what was missing
+    const QString runtime = scratch_.filePath("runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QString display = freeXDisplay();
+
+    QTest::newRow("nothing set") << QStringList{} << "no display is set";
+    QTest::newRow("DISPLAY with no server")
+        << QStringList{"DISPLAY=" + display} << "no X server answers at DISPLAY=" + display;
+    QTest::newRow("WAYLAND_DISPLAY with no compositor")
+        << QStringList{"XDG_RUNTIME_DIR=" + runtime, "WAYLAND_DISPLAY=orbetta-none",
+                       "XDG_SESSION_TYPE=wayland"}
+        << "no Wayland compositor answers at WAYLAND_DISPLAY=orbetta-none";
+    QTest::newRow("QT_QPA_PLATFORM names a missing plugin")
+        << QStringList{"QT_QPA_PLATFORM=orbetta-none"} << "Qt has no platform plugin \"orbetta-none\"";
+}
+
+// The installed program says in one line why it shows nothing and what to do, and ends with status 1 instead
+// of Qt's abort.
+void InstallTest::withoutDisplayOneLine() {
+    QFETCH(QStringList, variables);
+    QFETCH(QString, reason);
+    QProcessEnvironment environment = withoutDisplay(scratch_.filePath("config"));
+    for (const QString& variable : variables)
+        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+
+    const Run start = run(installed("bin/orbetta"), {}, environment, Channels::Apart);
+    const QString account = describe("orbetta", start) + start.errors;
+    QVERIFY2(start.finished, qPrintable(account));
+    QCOMPARE(start.exitCode, 1);
+    QCOMPARE(start.output, QString());
+    QVERIFY2(start.errors.endsWith('\n') && start.errors.count('\n') == 1, qPrintable(account));
+    QVERIFY2(start.errors.startsWith("orbetta: cannot open a window: " + reason), qPrintable(account));
+    QVERIFY2(start.errors.contains("xvfb-run -a orbetta"), qPrintable(account));
+}
+
+// Where Qt reaches a window system after trying one that is missing, the program runs as before and Qt's
+// own warning still reaches standard error.
+void InstallTest::startsWhereAPlatformWorks() {
+    QProcessEnvironment environment = withoutDisplay(scratch_.filePath("config"));
+    environment.insert("QT_QPA_PLATFORM", "orbetta-none;offscreen");
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(installed("bin/orbetta"), {});
+    QVERIFY(program.waitForStarted());
+    QString errors;
+    const QString warning = QStringLiteral("Could not find the Qt platform plugin \"orbetta-none\"");
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (errors += QString::fromLocal8Bit(program.readAllStandardError())).contains(warning) ||
+            program.state() == QProcess::NotRunning,
+        60000);
+    QVERIFY2(errors.contains(warning), qPrintable(errors));
+    QVERIFY2(!errors.contains("cannot open a window"), qPrintable(errors));
+    QCOMPARE(program.state(), QProcess::Running);
+    program.kill();
+    QVERIFY(program.waitForFinished());
+}
+
 // Builds the Debian package once, from the same build, into the scratch folder.
 bool InstallTest::buildPackage(QString* failure) {
     if (package_.isEmpty() && packageFailure_.isEmpty()) {
@@ -289,30 +436,74 @@ void InstallTest::debianPackageFiles() {
     }
     const QSet<QString> expected(installedFiles().begin(), installedFiles().end());
     QCOMPARE(files, expected);
+
+    // Owned by root and readable by all, as a package's files must be whoever built it.
+    for (const QString& line : contents.output.split('\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(' ', Qt::SkipEmptyParts);
+        QVERIFY2(fields.size() >= 6, qPrintable(line));
+        QVERIFY2(fields[1] == QLatin1String("root/root"), qPrintable(line));
+        const QString mode =
+            line.startsWith('d') || line.endsWith("/bin/orbetta") ? "rwxr-xr-x" : "rw-r--r--";
+        QVERIFY2(fields[0].mid(1) == mode, qPrintable(line));
+    }
 }
 
-void InstallTest::debianPackageDepends_data() {
+void InstallTest::debianPackageRelations_data() {
+    QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("package");
-    // Computed from the program's libraries.
-    QTest::newRow("C library") << "libc6";
-    QTest::newRow("C++ library") << "libstdc++6";
-    QTest::newRow("Qt core") << "libqt6core6";
-    QTest::newRow("Qt gui") << "libqt6gui6";
-    QTest::newRow("Qt widgets") << "libqt6widgets6";
+    QTest::addColumn<bool>("named");
+    // Computed from the program's libraries; libqt6gui6 holds the X11 platform plugin too.
+    QTest::newRow("C library") << "Depends"
+                               << "libc6" << true;
+    QTest::newRow("C++ library") << "Depends"
+                                 << "libstdc++6" << true;
+    QTest::newRow("Qt core") << "Depends"
+                             << "libqt6core6" << true;
+    QTest::newRow("Qt gui") << "Depends"
+                            << "libqt6gui6" << true;
+    QTest::newRow("Qt widgets") << "Depends"
+                                << "libqt6widgets6" << true;
     // Loaded at run time, so named by hand.
-    QTest::newRow("platform plugins") << "qt6-qpa-plugins";
+    QTest::newRow("Wayland platform plugin") << "Recommends"
+                                             << "qt6-wayland" << true;
+    QTest::newRow("the fonts of the layout") << "Recommends"
+                                             << "fonts-liberation" << true;
+    QTest::newRow("no VNC-only plugin package") << "Depends"
+                                                << "qt6-qpa-plugins" << false;
 }
 
-void InstallTest::debianPackageDepends() {
+void InstallTest::debianPackageRelations() {
+    QFETCH(QString, field);
     QFETCH(QString, package);
+    QFETCH(bool, named);
     QString failure;
     QVERIFY2(buildPackage(&failure), qPrintable(failure));
-    const Run field = run("dpkg-deb", {"--field", package_, "Depends"});
-    QVERIFY2(field.finished && field.exitCode == 0, qPrintable(describe("dpkg-deb", field)));
+    const Run value = run("dpkg-deb", {"--field", package_, field});
+    QVERIFY2(value.finished && value.exitCode == 0, qPrintable(describe("dpkg-deb", value)));
     QStringList names;
-    for (const QString& dependency : field.output.split(',', Qt::SkipEmptyParts))
-        names << dependency.trimmed().section(' ', 0, 0);
-    QVERIFY2(names.contains(package), qPrintable(field.output));
+    for (const QString& relation : value.output.split(',', Qt::SkipEmptyParts))
+        names << relation.trimmed().section(' ', 0, 0);
+    QVERIFY2(names.contains(package) == named, qPrintable(field + ": " + value.output));
+}
+
+// No error and no warning; what lintian only informs about is printed with the test's output.
+void InstallTest::lintianFindsNoFault() {
+    const QString lintian = QStandardPaths::findExecutable("lintian");
+    if (lintian.isEmpty())
+        QSKIP("lintian is not installed (scripts/install-deps --test installs it)");
+    QString failure;
+    QVERIFY2(buildPackage(&failure), qPrintable(failure));
+    const Run check = run(lintian, {"--pedantic", "--display-info", package_});
+    QVERIFY2(check.finished, qPrintable(describe("lintian", check)));
+    QStringList faults;
+    for (const QString& line : check.output.split('\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith("E: ") || line.startsWith("W: "))
+            faults << line;
+        else if (line.contains(": "))
+            qInfo("lintian: %s", qPrintable(line));
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(describe("lintian", check)));
+    QCOMPARE(check.exitCode, 0);
 }
 
 QTEST_MAIN(InstallTest)
