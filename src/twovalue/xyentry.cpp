@@ -229,14 +229,21 @@ bool xyentry::eventFilter(QObject* watched, QEvent* event) {
     // character.
     if (*code == 13 && Command1->isEnabled())
         return false;
+    // Escape discards the dialog as its close button does; there is no cancel button to take it.
+    if (*code == 27) {
+        close();
+        return true;
+    }
     const int kept = watched == Text1 ? Text1_KeyPress(*code) : Text2_KeyPress(*code);
     return kept == 0;
 }
 
 void xyentry::keyPressEvent(QKeyEvent* event) {
-    // There is no cancel button: Esc does not close the dialog.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    // Escape anywhere else in the dialog (OK has the focus) discards it too, and never computes.
+    if (event->key() == Qt::Key_Escape &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         event->accept();
+        close();
         return;
     }
     QDialog::keyPressEvent(event);
