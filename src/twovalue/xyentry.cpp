@@ -131,6 +131,11 @@ xyentry::xyentry(orbetta::Calculator& calc, QWidget* parent)
     Command1->setGeometry(128, 88, 65, 25);
     Command1->setDefault(true);
     Command1->setEnabled(false);
+    // A button's face and edge are its own: OK keeps the layout's colours whatever background the dialog is
+    // given, so the style draws it the same way for every colour and need not keep a drawing for each.
+    QPalette buttonColours = Command1->palette();
+    buttonColours.setColor(QPalette::Window, kLayoutBackground);
+    Command1->setPalette(buttonColours);
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Command1);
