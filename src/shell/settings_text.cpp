@@ -146,7 +146,9 @@ std::string withValue(std::string_view text, std::string_view section, std::stri
         }
         result.append(keyLine);
         if (!(atEnd && openEnd)) {
-            result.append(eol);
+            // A lone CR before a line that is only a LF would join it into one line break.
+            const bool joins = eol == "\r" && text.substr(place.insertAt).starts_with('\n');
+            result.append(joins ? "\r\n" : eol);
         }
         result.append(text.substr(place.insertAt));
         return result;

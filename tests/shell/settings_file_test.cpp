@@ -231,6 +231,9 @@ private slots:
             << QByteArray("[Settings]\rA=1") << QByteArray("7") << QByteArray("[Settings]\rA=1\rOption4=7");
         QTest::newRow("add section, CR only")
             << QByteArray("[A]\rx=1\r") << QByteArray("7") << QByteArray("[A]\rx=1\r[Settings]\rOption4=7\r");
+        QTest::newRow("add key before an empty LF line, CR first")
+            << QByteArray("[Settings]\rA=1\n\n[B]\n") << QByteArray("7")
+            << QByteArray("[Settings]\rA=1\nOption4=7\r\n\n[B]\n");
         QTest::newRow("add key after lone CR at the end")
             << QByteArray("[Settings]\r\nA=1\r") << QByteArray("7")
             << QByteArray("[Settings]\r\nA=1\rOption4=7\r\n");
