@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -26,19 +27,28 @@ std::string slurp(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// The lines of a text, each with its line break: LF, CR LF or a lone CR.
 std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out(1);
-    for (char c : text) {
-        if (c == '\n')
-            out.emplace_back();
-        else
-            out.back().push_back(c);
+    std::vector<std::string> out;
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        line.push_back(text[i]);
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
+            out.push_back(line);
+            line.clear();
+        }
     }
+    if (!line.empty())
+        out.push_back(line);
     return out;
 }
 
+bool isLineBreak(std::string_view text) {
+    return text == "\n" || text == "\r\n" || text == "\r";
+}
+
 // The new file differs from the old one by one changed line (the value) or by at most two inserted lines
-// (the key, or a new section and its key).
+// (the key, or a new section and its key); no other line, nor its line break, changes.
 bool onlyTheValueChanged(const std::string& before, const std::string& after) {
     const auto a = lines(before);
     const auto b = lines(after);
@@ -53,9 +63,10 @@ bool onlyTheValueChanged(const std::string& before, const std::string& after) {
     const std::size_t added = b.size() - prefix - suffix;
     if ((removed == 1 && added == 1) || (removed == 0 && added <= 2))
         return true;
-    // A last line without a line ending gets one (with the file's carriage return) before new lines follow.
-    return removed == 1 && prefix == a.size() - 1 && added <= 3 && b[prefix].starts_with(a[prefix]) &&
-           b[prefix].size() <= a[prefix].size() + 1;
+    // A last line without a line break gets one before the new lines follow.
+    return removed == 1 && prefix == a.size() - 1 && (added == 2 || added == 3) &&
+           b[prefix].starts_with(a[prefix]) &&
+           isLineBreak(std::string_view(b[prefix]).substr(a[prefix].size()));
 }
 
 const std::filesystem::path& scratchFile() {

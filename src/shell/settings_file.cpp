@@ -1,10 +1,17 @@
 #include "shell/settings_file.h"
 
+#include "shell/settings_text.h"
+
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <cstdlib>
+#include <ctime>
+#include <mutex>
 #include <optional>
 #include <pwd.h>
+#include <set>
 #include <string>
 #include <sys/stat.h>
 #include <system_error>
@@ -16,174 +23,9 @@
 namespace orbetta {
 
 namespace fs = std::filesystem;
+using settings_text::trimmed;
 
 namespace {
-
-// ---- The text format ----
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool isComment(std::string_view line) {
-    return !line.empty() && (line.front() == ';' || line.front() == '#');
-}
-
-// The name of a section line such as "[Settings]" (anything after the bracket is ignored), or nothing.
-std::optional<std::string_view> sectionName(std::string_view line) {
-    if (line.empty() || line.front() != '[') {
-        return std::nullopt;
-    }
-    const auto close = line.find(']');
-    if (close == std::string_view::npos) {
-        return std::nullopt;
-    }
-    return trimmed(line.substr(1, close - 1));
-}
-
-// Where a key lives in the text of a settings file, or where it would go. Only the first section of the name
-// and the first key of the name in it count, for reading and writing alike.
-struct KeyPlace {
-    bool sectionFound = false;
-    bool keyFound = false;
-    std::size_t valueBegin = 0; // the value without its surrounding blanks, when the key was found
-    std::size_t valueEnd = 0;
-    std::size_t insertAt = 0;      // after the section's last line that is not blank nor a comment
-    bool insertNeedsBreak = false; // that line is the last of the file and has no line break
-};
-
-KeyPlace findKey(std::string_view text, std::string_view section, std::string_view key) {
-    KeyPlace place;
-    bool inSection = false;
-    // A byte-order mark is not part of the first line.
-    std::size_t pos = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
-    while (pos < text.size()) {
-        const auto lineBreak = text.find('\n', pos);
-        const bool lastLine = lineBreak == std::string_view::npos;
-        std::size_t contentEnd = lastLine ? text.size() : lineBreak;
-        if (contentEnd > pos && text[contentEnd - 1] == '\r') {
-            --contentEnd;
-        }
-        const std::size_t next = lastLine ? text.size() : lineBreak + 1;
-        const std::string_view line = trimmed(text.substr(pos, contentEnd - pos));
-
-        if (const auto name = sectionName(line)) {
-            if (inSection) {
-                return place; // the section ended without the key
-            }
-            if (sameName(*name, section)) {
-                inSection = true;
-                place.sectionFound = true;
-                place.insertAt = next;
-                place.insertNeedsBreak = lastLine;
-            }
-        } else if (inSection && !line.empty() && !isComment(line)) {
-            place.insertAt = next;
-            place.insertNeedsBreak = lastLine;
-            const auto equals = line.find('=');
-            if (equals != std::string_view::npos && sameName(trimmed(line.substr(0, equals)), key)) {
-                const std::string_view value = trimmed(line.substr(equals + 1));
-                place.keyFound = true;
-                place.valueBegin = static_cast<std::size_t>(value.data() - text.data());
-                place.valueEnd = place.valueBegin + value.size();
-                return place;
-            }
-        }
-        pos = next;
-    }
-    return place;
-}
-
-// New lines follow the file's own line ending; a file without one gets LF.
-std::string_view lineEnding(std::string_view text) {
-    const auto lineBreak = text.find('\n');
-    return (lineBreak != std::string_view::npos && lineBreak > 0 && text[lineBreak - 1] == '\r') ? "\r\n"
-                                                                                                 : "\n";
-}
-
-std::string withValue(std::string_view text, std::string_view section, std::string_view key,
-                      std::string_view value) {
-    const KeyPlace place = findKey(text, section, key);
-    std::string result;
-    result.reserve(text.size() + section.size() + key.size() + value.size() + 8);
-    if (place.keyFound) {
-        result.append(text.substr(0, place.valueBegin));
-        result.append(value);
-        result.append(text.substr(place.valueEnd));
-        return result;
-    }
-
-    const std::string_view eol = lineEnding(text);
-    // A file that ends without a line break keeps ending without one.
-    const bool openEnd = !text.empty() && text.back() != '\n';
-    std::string keyLine = std::string(key) + "=" + std::string(value);
-    if (place.sectionFound) {
-        const bool atEnd = place.insertAt == text.size();
-        result.append(text.substr(0, place.insertAt));
-        if (place.insertNeedsBreak) {
-            result.append(eol);
-        }
-        result.append(keyLine);
-        if (!(atEnd && openEnd)) {
-            result.append(eol);
-        }
-        result.append(text.substr(place.insertAt));
-        return result;
-    }
-
-    result.append(text);
-    if (openEnd) {
-        result.append(eol);
-    }
-    result.append("[").append(section).append("]").append(eol);
-    result.append(keyLine);
-    if (!openEnd) {
-        result.append(eol);
-    }
-    return result;
-}
-
-// A name or value that would not read back as written: line breaks and NUL bytes would split or cut the
-// line, a "]" would end the section name, an "=" would end the key, and a key that looks like a section or
-// a comment would not be found again.
-bool canWrite(std::string_view section, std::string_view key, std::string_view value) {
-    const auto hasBreak = [](std::string_view s) {
-        return s.find_first_of(std::string_view("\r\n\0", 3)) != s.npos;
-    };
-    if (section.empty() || key.empty() || hasBreak(section) || hasBreak(key) || hasBreak(value)) {
-        return false;
-    }
-    return section.find(']') == std::string_view::npos && key.find('=') == std::string_view::npos &&
-           key.front() != '[' && !isComment(key);
-}
-
-// ---- Files ----
 
 enum class Load { Read, Missing, Unusable };
 
@@ -244,20 +86,120 @@ bool writeAll(int fd, std::string_view data) {
     return true;
 }
 
-// Creates a new file beside the target for the new contents; its name starts with a dot and the target's
-// name.
+// ---- Temporary files ----
+//
+// New contents go to ".<name>.<pid>.<n>.tmp" beside the file, <pid> being the writing process and <n> its
+// count of writes. A writer killed before its rename leaves that file behind; the next successful write
+// removes it once its writer is known to be gone.
+
+// A stale file's writer may be a process that ended while a new one took its number; no write takes this
+// long.
+constexpr std::time_t kAbandonedAfterSeconds = 60 * 60;
+
+// The temporary files this process is writing now, which no clean-up of its own may take.
+std::mutex& inFlightMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+std::set<std::string>& inFlight() {
+    static std::set<std::string> names;
+    return names;
+}
+
+std::string temporaryPrefix(const fs::path& target) {
+    return "." + target.filename().string() + ".";
+}
+
+// Creates a new file beside the target for the new contents and marks it as being written.
 int createTemporary(const fs::path& target, fs::path& temporary) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = target;
-        temporary.replace_filename("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
+        temporary.replace_filename(temporaryPrefix(target) + std::to_string(::getpid()) + "." +
                                    std::to_string(counter++) + ".tmp");
+        {
+            const std::lock_guard lock(inFlightMutex());
+            inFlight().insert(temporary.filename().string());
+        }
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd >= 0 || errno != EEXIST) {
+        if (fd >= 0) {
             return fd;
+        }
+        const int error = errno;
+        {
+            const std::lock_guard lock(inFlightMutex());
+            inFlight().erase(temporary.filename().string());
+        }
+        if (error != EEXIST) {
+            return -1;
         }
     }
     return -1;
+}
+
+void finishTemporary(const fs::path& temporary) {
+    const std::lock_guard lock(inFlightMutex());
+    inFlight().erase(temporary.filename().string());
+}
+
+// The writer's process number in a name of the temporary pattern, or nothing for any other name.
+std::optional<pid_t> temporaryWriter(std::string_view name, std::string_view prefix) {
+    if (!name.starts_with(prefix) || !name.ends_with(".tmp")) {
+        return std::nullopt;
+    }
+    name.remove_prefix(prefix.size());
+    name.remove_suffix(4);
+    const auto dot = name.find('.');
+    if (dot == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto allDigits = [](std::string_view s) {
+        return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    const std::string_view pid = name.substr(0, dot);
+    if (!allDigits(pid) || !allDigits(name.substr(dot + 1))) {
+        return std::nullopt;
+    }
+    pid_t number = 0;
+    const auto [end, error] = std::from_chars(pid.data(), pid.data() + pid.size(), number);
+    if (error != std::errc() || end != pid.data() + pid.size() || number <= 0) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+// A temporary file is stale when its writer cannot be writing it any more: its process is gone, or it is
+// this process and the file is none of its writes under way, or it was last changed so long ago that its
+// number now belongs to another process.
+bool isStale(const std::string& name, pid_t writer, const struct stat& info) {
+    if (writer == ::getpid()) {
+        const std::lock_guard lock(inFlightMutex());
+        return !inFlight().contains(name);
+    }
+    if (::kill(writer, 0) != 0 && errno == ESRCH) {
+        return true;
+    }
+    const std::time_t now = std::time(nullptr);
+    return now - info.st_mtime > kAbandonedAfterSeconds;
+}
+
+// Removes the stale temporary files of the target's own pattern in the target's folder; nothing else.
+void removeStaleTemporaries(const fs::path& target) {
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const std::string prefix = temporaryPrefix(target);
+    std::error_code error;
+    fs::directory_iterator entry(folder, error);
+    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        const std::optional<pid_t> writer = temporaryWriter(name, prefix);
+        struct stat info {};
+        if (!writer || ::lstat(entry->path().c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+            continue;
+        }
+        if (isStale(name, *writer, info)) {
+            ::unlink(entry->path().c_str()); // a file another clean-up took first is gone all the same
+        }
+    }
 }
 
 void syncDirectory(const fs::path& directory) {
@@ -281,11 +223,65 @@ bool replaceFile(const fs::path& target, std::string_view contents, std::optiona
     ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(temporary.c_str());
+    }
+    finishTemporary(temporary);
+    if (!ok) {
         return false;
     }
     syncDirectory(target.parent_path());
+    removeStaleTemporaries(target);
     return true;
 }
+
+// ---- Folders and links ----
+
+// Creates the missing folders of a path, each with mode 0700 as the base-directory convention asks for the
+// folders of a user's configuration; folders that exist keep their mode.
+bool createFolders(const fs::path& folder) {
+    if (folder.empty()) {
+        return true;
+    }
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0) {
+        return S_ISDIR(info.st_mode);
+    }
+    if (errno != ENOENT) {
+        return false;
+    }
+    const fs::path parent = folder.parent_path();
+    if (parent != folder && !createFolders(parent)) {
+        return false;
+    }
+    if (::mkdir(folder.c_str(), 0700) == 0) {
+        return true;
+    }
+    // Another process may have made it meanwhile.
+    return errno == EEXIST && ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Where a write of the settings file lands. A settings file that is a link is updated where the link leads,
+// even when nothing is there yet, so the link stays a link. Nothing for a loop of links.
+std::optional<fs::path> linkTarget(fs::path path) {
+    constexpr int kMostLinks = 40; // as many as the system follows when it opens a path
+    for (int hop = 0; hop <= kMostLinks; ++hop) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0) {
+            return errno == ENOENT ? std::optional(path) : std::nullopt;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            return path;
+        }
+        std::error_code error;
+        const fs::path to = fs::read_symlink(path, error);
+        if (error || to.empty()) {
+            return std::nullopt;
+        }
+        path = to.is_absolute() ? to : path.parent_path() / to;
+    }
+    return std::nullopt;
+}
+
+// ---- Where the file lies ----
 
 fs::path homeDirectory() {
     if (const char* home = std::getenv("HOME"); home != nullptr && fs::path(home).is_absolute()) {
@@ -339,7 +335,7 @@ std::string readProfileString(std::string_view section, std::string_view key, st
     if (path.empty() || loadFile(path, text) != Load::Read) {
         return firstCharacters(fallback);
     }
-    const KeyPlace place = findKey(text, trimmed(section), trimmed(key));
+    const settings_text::KeyPlace place = settings_text::findKey(text, trimmed(section), trimmed(key));
     if (!place.keyFound) {
         return firstCharacters(fallback);
     }
@@ -351,18 +347,15 @@ bool writeProfileString(std::string_view section, std::string_view key, std::str
                         std::string_view file) {
     section = trimmed(section);
     key = trimmed(key);
-    fs::path path = settingsPath(file);
-    if (path.empty() || !canWrite(section, key, value)) {
+    const fs::path named = settingsPath(file);
+    if (named.empty() || !settings_text::canWrite(section, key, value)) {
         return false;
     }
-    // A settings file that is a link to another file is updated where it really lies; the link stays.
-    std::error_code error;
-    if (fs::exists(path, error)) {
-        path = fs::canonical(path, error);
-        if (error) {
-            return false;
-        }
+    const std::optional<fs::path> target = linkTarget(named);
+    if (!target) {
+        return false;
     }
+    const fs::path& path = *target;
 
     std::string text;
     mode_t mode = 0;
@@ -370,20 +363,17 @@ bool writeProfileString(std::string_view section, std::string_view key, std::str
     case Load::Unusable:
         return false; // rewriting a file we cannot read would lose it
     case Load::Missing:
-        if (path.has_parent_path()) {
-            fs::create_directories(path.parent_path(), error);
-            if (error) {
-                return false;
-            }
+        if (!createFolders(path.parent_path())) {
+            return false;
         }
-        return replaceFile(path, withValue("", section, key, value), std::nullopt);
+        return replaceFile(path, settings_text::withValue("", section, key, value), std::nullopt);
     case Load::Read:
         break;
     }
     if (::access(path.c_str(), W_OK) != 0) {
         return false; // a file made read-only is meant to stay as it is
     }
-    const std::string updated = withValue(text, section, key, value);
+    const std::string updated = settings_text::withValue(text, section, key, value);
     if (updated.size() > kMaxSettingsFileSize) {
         return false; // it could not be read back
     }

@@ -128,6 +128,11 @@ xyentry::xyentry(orbetta::Calculator& calc, QWidget* parent)
     Command1->setGeometry(128, 88, 65, 25);
     Command1->setDefault(true);
     Command1->setEnabled(false);
+    // A button's face and edge are its own: OK keeps the layout's colours whatever background the dialog is
+    // given, so the style draws it the same way for every colour and need not keep a drawing for each.
+    QPalette buttonColours = Command1->palette();
+    buttonColours.setColor(QPalette::Window, kLayoutBackground);
+    Command1->setPalette(buttonColours);
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Command1);
@@ -226,14 +231,21 @@ bool xyentry::eventFilter(QObject* watched, QEvent* event) {
     // character.
     if (*code == 13 && Command1->isEnabled())
         return false;
+    // Escape discards the dialog as its close button does; there is no cancel button to take it.
+    if (*code == 27) {
+        close();
+        return true;
+    }
     const int kept = watched == Text1 ? Text1_KeyPress(*code) : Text2_KeyPress(*code);
     return kept == 0;
 }
 
 void xyentry::keyPressEvent(QKeyEvent* event) {
-    // There is no cancel button: Esc does not close the dialog.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    // Escape anywhere else in the dialog (OK has the focus) discards it too, and never computes.
+    if (event->key() == Qt::Key_Escape &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         event->accept();
+        close();
         return;
     }
     QDialog::keyPressEvent(event);

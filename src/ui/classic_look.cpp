@@ -1,5 +1,7 @@
 #include "ui/classic_look.h"
 
+#include "ui/shared_palette_style.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QStyle>
@@ -80,11 +82,14 @@ void drawBevel(QPainter& painter, const QRect& rect, bool sunken) {
 
 void applyClassicLook() {
     // Without a desktop theme Qt has already made the Fusion style; a second one would only be thrown away.
-    const bool fusionAlready =
-        QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
-    if (!fusionAlready) {
-        if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-            QApplication::setStyle(fusion);
+    // The application lets go of its style when the shared-palette style takes it over.
+    if (qobject_cast<SharedPaletteStyle*>(QApplication::style()) == nullptr) {
+        QStyle* current = QApplication::style();
+        QStyle* fusion = current->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0
+                             ? current
+                             : QStyleFactory::create(QStringLiteral("Fusion"));
+        if (fusion != nullptr)
+            QApplication::setStyle(new SharedPaletteStyle(fusion));
     }
     QApplication::setPalette(classicPalette());
     QApplication::setFont(defaultLayoutFont());

@@ -6,9 +6,12 @@
 #include <QTest>
 
 #include <csignal>
+#include <filesystem>
 #include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace orbetta;
@@ -42,6 +45,10 @@ class SettingsFileTest : public QObject {
     QStringList directoryEntries() const {
         return QDir(config->path())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+    static uint modeOf(const QString& path) {
+        struct stat info {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
     }
     static std::string readOption() { return readProfileString("Settings", "Option4", "&HC0C0C0", kFile); }
     static bool writeOption(const std::string& value) {
@@ -127,6 +134,11 @@ private slots:
         QTest::newRow("no final newline") << QByteArray("[Settings]\nOption4=7") << s << k << QByteArray("7");
         QTest::newRow("CR at the very end")
             << QByteArray("[Settings]\r\nOption4=7\r") << s << k << QByteArray("7");
+        QTest::newRow("CR only") << QByteArray("[Settings]\rOption4=255\r") << s << k << QByteArray("255");
+        QTest::newRow("CR only, later section")
+            << QByteArray("[A]\rOption4=1\r\r[Settings]\rX=2\rOption4=&HFF") << s << k << QByteArray("&HFF");
+        QTest::newRow("CR only, key in other section")
+            << QByteArray("[Settings]\rX=1\r[B]\rOption4=2\r") << s << k << grey;
         QTest::newRow("cut to 127") << QByteArray("[Settings]\nOption4=" + longValue + "\n") << s << k
                                     << QByteArray(127, 'x');
         QTest::newRow("127 kept") << QByteArray("[Settings]\nOption4=" + QByteArray(127, 'y')) << s << k
@@ -211,6 +223,20 @@ private slots:
         QTest::newRow("replace before CR at the very end")
             << QByteArray("[Settings]\r\nOption4=1\r") << QByteArray("7")
             << QByteArray("[Settings]\r\nOption4=7\r");
+        QTest::newRow("replace, CR only") << QByteArray("[Settings]\rOption4=1\rX=2\r") << QByteArray("255")
+                                          << QByteArray("[Settings]\rOption4=255\rX=2\r");
+        QTest::newRow("add key, CR only") << QByteArray("[Settings]\rA=1\r\r[B]\r") << QByteArray("7")
+                                          << QByteArray("[Settings]\rA=1\rOption4=7\r\r[B]\r");
+        QTest::newRow("add key at open end, CR only")
+            << QByteArray("[Settings]\rA=1") << QByteArray("7") << QByteArray("[Settings]\rA=1\rOption4=7");
+        QTest::newRow("add section, CR only")
+            << QByteArray("[A]\rx=1\r") << QByteArray("7") << QByteArray("[A]\rx=1\r[Settings]\rOption4=7\r");
+        QTest::newRow("add key before an empty LF line, CR first")
+            << QByteArray("[Settings]\rA=1\n\n[B]\n") << QByteArray("7")
+            << QByteArray("[Settings]\rA=1\nOption4=7\r\n\n[B]\n");
+        QTest::newRow("add key after lone CR at the end")
+            << QByteArray("[Settings]\r\nA=1\r") << QByteArray("7")
+            << QByteArray("[Settings]\r\nA=1\rOption4=7\r\n");
         QTest::newRow("add section") << QByteArray("[A]\nx=1\n") << QByteArray("7")
                                      << QByteArray("[A]\nx=1\n[Settings]\nOption4=7\n");
         QTest::newRow("add section, CRLF, open end") << QByteArray("[A]\r\nx=1") << QByteArray("7")
@@ -235,12 +261,122 @@ private slots:
     }
 
     void writeCreatesFileAndDirectory() {
+        // Folders the write creates are the user's own (0700); a folder that exists keeps its mode.
+        const mode_t savedMask = ::umask(022);
+        QVERIFY(QFile::setPermissions(config->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                          QFile::ReadGroup | QFile::ExeGroup |
+                                                          QFile::ReadOther | QFile::ExeOther));
         const QString nested = config->filePath("a/b");
         qputenv("XDG_CONFIG_HOME", nested.toUtf8());
-        QVERIFY(writeOption("12632256"));
+        const bool written = writeOption("12632256");
+        ::umask(savedMask);
+        QVERIFY(written);
         QFile file(nested + "/" + kFile);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("[Settings]\nOption4=12632256\n"));
+        QCOMPARE(modeOf(config->path()), 0755u);
+        QCOMPARE(modeOf(config->filePath("a")), 0700u);
+        QCOMPARE(modeOf(nested), 0700u);
+    }
+
+    // A settings file that is a link is written where the link leads, also when nothing is there yet; the
+    // link stays as it was.
+    void writeThroughLink_data() {
+        QTest::addColumn<QStringList>("links"); // name -> where it leads, in pairs; the first is the file
+        QTest::addColumn<QString>("target");    // where the contents land, in the configuration folder
+        QTest::addColumn<QByteArray>("before"); // the target's contents, or no target when null
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray written("[Settings]\nOption4=2\n");
+        QTest::newRow("to a file") << QStringList{kFile, "real.ini"} << "real.ini"
+                                   << QByteArray("[Settings]\nOption4=1\n") << written;
+        QTest::newRow("to nothing yet")
+            << QStringList{kFile, "real.ini"} << "real.ini" << QByteArray() << written;
+        QTest::newRow("to nothing, absolute")
+            << QStringList{kFile, "%config/real.ini"} << "real.ini" << QByteArray() << written;
+        QTest::newRow("to nothing in a new folder")
+            << QStringList{kFile, "new/deeper/real.ini"} << "new/deeper/real.ini" << QByteArray() << written;
+        QTest::newRow("through a second link to nothing")
+            << QStringList{kFile, "middle.ini", "middle.ini", "sub/../real.ini"} << "real.ini" << QByteArray()
+            << written;
+    }
+    void writeThroughLink() {
+        QFETCH(QStringList, links);
+        QFETCH(QString, target);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QVERIFY(QDir(config->path()).mkdir("sub"));
+        for (qsizetype i = 0; i + 1 < links.size(); i += 2) {
+            const QByteArray to = QFile::encodeName(QString(links[i + 1]).replace("%config", config->path()));
+            QCOMPARE(::symlink(to.constData(), QFile::encodeName(config->filePath(links[i])).constData()), 0);
+        }
+        if (!before.isNull()) {
+            QFile file(config->filePath(target));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(before);
+        }
+        QVERIFY(writeOption("2"));
+        QCOMPARE(QByteArray::fromStdString(readOption()), QByteArray("2"));
+        QVERIFY(QFileInfo(filePath()).isSymLink());
+        const QString leadsTo = QString(links[1]).replace("%config", config->path());
+        QCOMPARE(QString::fromStdString(std::filesystem::read_symlink(filePath().toStdString()).string()),
+                 leadsTo);
+        QFile file(config->filePath(target));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), after);
+        const QStringList leftOver =
+            QDir(QFileInfo(file).absolutePath()).entryList({"*.tmp"}, QDir::Files | QDir::Hidden);
+        QCOMPARE(leftOver, QStringList{});
+    }
+
+    // A write killed before its rename leaves its temporary file; the next write removes it once its writer
+    // cannot be writing it any more, and nothing else. %dead is a process that has ended, %self this one,
+    // %live a running one.
+    void staleTemporaries_data() {
+        QTest::addColumn<QString>("name"); // a name ending in "/" is a folder
+        QTest::addColumn<bool>("old");     // last changed long ago
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("writer ended") << ".orbetta.ini.%dead.0.tmp" << false << true;
+        QTest::newRow("this process, no write under way") << ".orbetta.ini.%self.7.tmp" << false << true;
+        QTest::newRow("writer running") << ".orbetta.ini.%live.3.tmp" << false << false;
+        QTest::newRow("number taken by another process") << ".orbetta.ini.%live.3.tmp" << true << true;
+        QTest::newRow("other file's pattern") << ".other.ini.%dead.0.tmp" << true << false;
+        QTest::newRow("no leading dot") << "orbetta.ini.%dead.0.tmp" << true << false;
+        QTest::newRow("no count") << ".orbetta.ini.%dead.tmp" << true << false;
+        QTest::newRow("not a number") << ".orbetta.ini.%dead.x.tmp" << true << false;
+        QTest::newRow("more after .tmp") << ".orbetta.ini.%dead.0.tmp.keep" << true << false;
+        QTest::newRow("folder of the pattern") << ".orbetta.ini.%dead.0.tmp/" << true << false;
+        QTest::newRow("in another folder") << "sub/.orbetta.ini.%dead.0.tmp" << true << false;
+    }
+    void staleTemporaries() {
+        QFETCH(QString, name);
+        QFETCH(bool, old);
+        QFETCH(bool, removed);
+        const pid_t ended = ::fork();
+        if (ended == 0) {
+            ::_exit(0);
+        }
+        QVERIFY(ended > 0);
+        QCOMPARE(::waitpid(ended, nullptr, 0), ended);
+        name.replace("%dead", QString::number(ended))
+            .replace("%self", QString::number(::getpid()))
+            .replace("%live", QString::number(::getppid()));
+        QVERIFY(QDir(config->path()).mkdir("sub"));
+        const QString path = config->filePath(name);
+        if (name.endsWith('/')) {
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[Settings]\nOption4=");
+        }
+        if (old) {
+            const timeval longAgo[2] = {{946684800, 0}, {946684800, 0}}; // 1 January 2000
+            QCOMPARE(::utimes(QFile::encodeName(path).constData(), longAgo), 0);
+        }
+        putFile("[Settings]\nOption4=1\n");
+        QVERIFY(writeOption("2"));
+        QCOMPARE(fileContents(), QByteArray("[Settings]\nOption4=2\n"));
+        QCOMPARE(QFileInfo::exists(path), !removed);
     }
 
     void writeRefusesWhatCannotReadBack_data() {
@@ -276,6 +412,7 @@ private slots:
         QTest::newRow("pipe") << "pipe";
         QTest::newRow("too large") << "too large";
         QTest::newRow("megabyte line") << "megabyte line";
+        QTest::newRow("link to itself") << "link to itself";
     }
     void unusableFile() {
         QFETCH(QString, kind);
@@ -284,6 +421,8 @@ private slots:
             QVERIFY(QDir(config->path()).mkdir(kFile));
         } else if (kind == "pipe") {
             QCOMPARE(::mkfifo(QFile::encodeName(filePath()).constData(), 0600), 0);
+        } else if (kind == "link to itself") {
+            QVERIFY(QFile::link(kFile, filePath()));
         } else {
             contents = kind == "too large"
                            ? "[Settings]\nOption4=255\n" + QByteArray(kMaxSettingsFileSize, ';')

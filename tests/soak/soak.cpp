@@ -16,17 +16,17 @@
 // heap the program holds, as the sanitizer's allocator counts it, and the resident size is only shown;
 // `make soak` runs the test once more without sanitizers for the resident size.
 //
-//   orbetta_soak [--actions N] [--seed S] [--trace] [--pixmap-cache]
+// The program runs as it is shipped: its style, Qt's pixmap cache and every other cache as users have them.
+//
+//   orbetta_soak [--actions N] [--seed S] [--trace]
 //
 // --trace writes every action to the standard error. A run that crashes writes its last 32 actions there in
-// any case, so that it can be replayed with the same seed. --pixmap-cache keeps Qt's pixmap cache (see
-// below).
+// any case, so that it can be replayed with the same seed.
 #include "soak_run.h"
 #include "ui/classic_look.h"
 #include "ui/pictures.h"
 
 #include <QApplication>
-#include <QPixmapCache>
 #include <QTemporaryDir>
 
 #include <charconv>
@@ -144,20 +144,17 @@ int main(int argc, char* argv[]) {
     unsigned long long actions = 100000;
     unsigned long long seed = 20261207;
     bool trace = false;
-    bool pixmapCache = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--trace") {
             trace = true;
-        } else if (arg == "--pixmap-cache") {
-            pixmapCache = true;
         } else if ((arg == "--actions" || arg == "--seed") && i + 1 < argc) {
             if (!readCount(argv[++i], arg == "--actions" ? actions : seed)) {
                 std::fprintf(stderr, "%s needs a whole number\n", arg.data());
                 return 2;
             }
         } else {
-            std::fprintf(stderr, "usage: %s [--actions N] [--seed S] [--trace] [--pixmap-cache]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--actions N] [--seed S] [--trace]\n", argv[0]);
             return 2;
         }
     }
@@ -183,13 +180,6 @@ int main(int argc, char* argv[]) {
         QApplication::setApplicationVersion(QStringLiteral(ORBETTA_VERSION));
         QApplication::setWindowIcon(orbetta::ui::applicationIcon());
         orbetta::ui::applyClassicLook();
-        // Qt's style caches pixmaps under keys that name the palette of the widget painted. Every new window
-        // brings new palettes, so a run like this one makes new keys without end, and Qt 6.4 keeps the key of
-        // every pixmap its cache has dropped: some 45 kB per 1 000 actions here, which no clearing gives
-        // back. Without the cache the styles paint directly, and the memory figures show what the program
-        // keeps.
-        if (!pixmapCache)
-            QPixmapCache::setCacheLimit(0);
 
         std::printf("soak: %llu actions, seed %llu, %s, settings in %s\n", actions, seed,
                     kSanitized ? "AddressSanitizer" : "no sanitizer", qPrintable(home.path()));

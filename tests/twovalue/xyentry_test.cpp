@@ -40,7 +40,8 @@ private slots:
     void reactivationEmptiesBoxesAndDisablesOk();
     void enterWhileOkDisabledPressesNothing();
     void enterWhileOkEnabledPressesOk();
-    void escapeDoesNotClose();
+    void escapeDiscardsLikeCloseButton_data();
+    void escapeDiscardsLikeCloseButton();
     void ok_data();
     void ok();
     void boundsMessageKeepsDialogOpen();
@@ -185,6 +186,9 @@ void XyEntryTest::keyFilter_data() {
     QTest::newRow("space and comma") << "Text1"
                                      << "1 ,2"
                                      << "12" << 2;
+    QTest::newRow("Escape discards, no beep") << "Text1"
+                                              << "1\x1b"
+                                              << "1" << 0;
 }
 
 void XyEntryTest::keyFilter() {
@@ -199,6 +203,7 @@ void XyEntryTest::keyFilter() {
     QCOMPARE(edit->text(), text);
     QCOMPARE(feedback_.count("beep"), beeps);
     QCOMPARE(feedback_.size(), beeps);
+    QCOMPARE(dialog_->isVisible(), !typed.contains(QChar(27)));
 }
 
 void XyEntryTest::typingIntoFirstBoxOnlyLeavesOkDisabled() {
@@ -275,17 +280,40 @@ void XyEntryTest::enterWhileOkEnabledPressesOk() {
     QVERIFY(dialog_.isNull());
 }
 
-void XyEntryTest::escapeDoesNotClose() {
-    open(kPower);
-    QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_Escape);
-    QVERIFY(dialog_->isVisible());
-    QCOMPARE(feedback_, QStringList({"beep"}));
+void XyEntryTest::escapeDiscardsLikeCloseButton_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("closes");
 
-    // With the focus on OK there is no cancel button to press either.
-    QTest::keyClicks(control<QLineEdit>("Text2"), "1");
-    control<QPushButton>("Command1")->setFocus();
-    QTest::keyClick(control<QPushButton>("Command1"), Qt::Key_Escape);
-    QVERIFY(dialog_->isVisible());
+    QTest::newRow("in the first box") << kRoot << "Text1" << Qt::KeyboardModifiers{} << true;
+    QTest::newRow("in the second box") << kRandom << "Text2" << Qt::KeyboardModifiers{} << true;
+    QTest::newRow("on OK") << kPower << "Command1" << Qt::KeyboardModifiers{} << true;
+    QTest::newRow("with Shift") << kPower << "Text2" << Qt::KeyboardModifiers{Qt::ShiftModifier} << true;
+    // A shortcut is no typed character and passes the filter untouched, as before.
+    QTest::newRow("with Ctrl in a box")
+        << kPower << "Text1" << Qt::KeyboardModifiers{Qt::ControlModifier} << false;
+}
+
+void XyEntryTest::escapeDiscardsLikeCloseButton() {
+    QFETCH(QString, caption);
+    QFETCH(QString, focus);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, closes);
+
+    open(caption);
+    QTest::keyClicks(control<QLineEdit>("Text1"), "5");
+    QTest::keyClicks(control<QLineEdit>("Text2"), "7");
+    auto* target = dialog_->findChild<QWidget*>(focus);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Escape, modifiers);
+
+    QCOMPARE(dialog_->isVisible(), !closes);
+    QVERIFY(feedback_.isEmpty()); // no beep, no message
+    QCOMPARE(QString::fromStdString(calc_.ValueText), "42");
+    QCOMPARE(QString::fromStdString(host_.display), "42");
+    discardClosed();
+    QCOMPARE(dialog_.isNull(), closes);
 }
 
 void XyEntryTest::ok_data() {
