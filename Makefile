@@ -78,7 +78,7 @@ bench: build
 	bench/startup.sh $(BUILD)/orbetta
 
 # What the Orca screen reader says while the calculator is worked from the keyboard, as a table.
-orca-transcript: test-deps
+orca-transcript: test-deps configure
 	@cmake --build $(BUILD) -j $(JOBS) --target orbetta
 	/usr/bin/python3 tests/a11y/orca_transcript.py $(BUILD)/orbetta --markdown
 
