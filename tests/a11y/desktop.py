@@ -209,11 +209,14 @@ class Desktop:
         return self.app
 
     def stop_program(self):
-        if self.app is None:
-            return
-        self._end(self.app)
-        self.children = [(n, p) for n, p in self.children if p is not self.app]
+        if self.app is not None:
+            self.stop(self.app)
         self.app = None
+
+    def stop(self, process):
+        """Ends one child of the session now."""
+        self._end(process)
+        self.children = [(n, p) for n, p in self.children if p is not process]
 
     def spawn(self, name, argv, env=None):
         """Starts a further process of the session (a screen reader, say); it is ended with the others."""

@@ -23,8 +23,9 @@ from desktop import Desktop, SetupError  # noqa: E402
 
 QUIET = 1.5  # seconds without new speech that end an action
 LONGEST = 20  # seconds any one action may speak
-# "SPEECH OUTPUT: 'can't divide by 0!'{'established': False}": the text may hold quotes itself.
-SPEECH_LINE = re.compile(r"SPEECH OUTPUT: '([^\n]*)'(?: voice=[\w-]+)? ?\{[^\n]*$", re.MULTILINE)
+# "16:35:19.805560 - SPEECH OUTPUT: 'can't divide by 0!'{'established': False}": the text may hold quotes.
+SPEECH_LINE = re.compile(
+    r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '([^\n]*)'(?: voice=[\w-]+)? ?\{[^\n]*$", re.MULTILINE)
 
 
 class Speech:
@@ -55,15 +56,29 @@ class Speech:
 
     def start_orca(self):
         prefs = os.path.join(self.desktop.root, "orca-prefs")
-        self.desktop.spawn("orca", ["orca", "--debug-file=" + self.debug_log, "-u", prefs])
+        self.orca = self.desktop.spawn("orca", ["orca", "--debug-file=" + self.debug_log, "-u", prefs])
 
     def lines(self):
+        """What speech-dispatcher was given to say, one utterance a line. The module writes each one as it
+        comes; Orca's debug log would serve as well but reaches its file in blocks, long after the speech."""
+        try:
+            with open(self.captured, "rb") as f:
+                text = f.read().decode(errors="replace")
+        except OSError:
+            return []
+        return [line for line in text.split("\n")[:-1] if line.strip()]
+
+    def logged(self):
+        """The "SPEECH OUTPUT" lines of Orca's debug log as (seconds since midnight, text), once Orca has ended
+        and its log is complete. Unlike the speech module, the log also holds what was cut short by the next
+        utterance."""
         try:
             with open(self.debug_log, "rb") as f:
                 text = f.read().decode(errors="replace")
         except OSError:
             return []
-        return [m.group(1) for m in SPEECH_LINE.finditer(text)]
+        return [(int(m.group(1)) * 3600 + int(m.group(2)) * 60 + float(m.group(3)), m.group(4))
+                for m in SPEECH_LINE.finditer(text)]
 
     def wait_for(self, text, timeout):
         deadline = time.monotonic() + timeout
@@ -92,37 +107,31 @@ class Speech:
         self.seen = len(lines)
         return said
 
-    def captured_count(self):
-        try:
-            with open(self.captured, "rb") as f:
-                return f.read().count(b"\n")
-        except OSError:
-            return 0
 
 
 class Session:
     def __init__(self, desktop, speech):
         self.desktop = desktop
         self.speech = speech
-        self.rows = []  # (action, spoken lines, expected, named)
+        self.rows = []  # [action, start time, expected, spoken lines]
         self.pyatspi = None
 
     def row(self, action, expected, do):
-        def complete(said):
-            return all(any(self.names(line, word) for line in said) for word in expected)
-
+        start = seconds_today()
         do()
-        said = self.speech.new_speech(complete)
-        named = complete(said)
-        self.rows.append((action, said, expected, named))
-        print(f"{'ok ' if named else 'NO '} {action}: {' | '.join(s.strip() for s in said)}", flush=True)
+        said = self.speech.new_speech(lambda said: names_all(said, expected))
+        self.rows.append([action, start, expected, said])
+        print(f"{'ok ' if names_all(said, expected) else '.. '} {action}: {' | '.join(s.strip() for s in said)}",
+              flush=True)
 
-    @staticmethod
-    def names(line, word):
-        line = line.strip()
-        if word.startswith("="):  # the whole utterance is the result
-            return line.rstrip(".") == word[1:]
-        return word.lower() in line.lower()
+    def take_log(self, logged):
+        """Replaces what each row heard from the speech module by what Orca's log says it spoke from the row's
+        start until the next row's."""
+        if not logged:
+            return
+        for i, row in enumerate(self.rows):
+            end = self.rows[i + 1][1] if i + 1 < len(self.rows) else float("inf")
+            row[3] = [text for when, text in logged if row[1] <= when < end]
 
     def accessible_key(self, name):
         if self.pyatspi is None:
@@ -161,7 +170,7 @@ class Session:
         self.row("start the calculator", ["Orbetta", "equal"], d.start_program)
         for name in ("backspace", "Exit", "Arctangent", "natural logarithm", "common logarithm"):
             self.row("Tab", [name], lambda: d.key("Tab"))
-        self.row("type 1 2 + 3 =", ["=15"], lambda: d.key("1", "2", "KP_Add", "3", "equal"))
+        self.row("type 1 2 + 3 =", ["=15"], lambda: d.key("1", "2", "plus", "3", "equal"))
         self.row("type 1 / 0 =", ["can't divide by 0!"], lambda: d.key("1", "slash", "0", "equal"))
         self.row("Enter (OK in the box)", ["=15"], lambda: d.key("Return"))
         self.two_value("y root of x", "8", "3", "2", ("value(x):", "root (y):"))
@@ -175,12 +184,30 @@ class Session:
         self.row("Escape (closes help)", ["About Orbetta"], lambda: d.key("Escape"))
 
 
+def seconds_today():
+    now = time.localtime()
+    return now.tm_hour * 3600 + now.tm_min * 60 + now.tm_sec + (time.time() % 1)
+
+
+def names(line, word):
+    line = line.strip()
+    if word.startswith("="):  # a result: the whole utterance, after the role a screen reader puts before it
+        words = line.rstrip(".").split()
+        return bool(words) and words[-1] == word[1:]
+    return word.lower() in line.lower()
+
+
+def names_all(said, expected):
+    return all(any(names(line, word) for line in said) for word in expected)
+
+
 def table(rows, markdown):
     out = []
     if markdown:
         out.append("| # | action | Orca spoke | names it |")
         out.append("|---|---|---|---|")
-    for i, (action, said, _, named) in enumerate(rows, 1):
+    for i, (action, _, expected, said) in enumerate(rows, 1):
+        named = names_all(said, expected)
         spoken = " / ".join(s.strip() for s in said) or "(nothing)"
         if markdown:
             out.append(f"| {i} | {action} | {spoken.replace('|', '∣')} | {'yes' if named else 'NO'} |")
@@ -201,10 +228,16 @@ def main():
         try:
             session.run()
         finally:
+            captured = len(speech.lines())
+            if getattr(speech, "orca", None):
+                desktop.stop(speech.orca)  # Orca writes out the rest of its log as it ends
+            logged = speech.logged()
+            session.take_log(logged)
             print()
             print(table(session.rows, "--markdown" in sys.argv))
-            print(f"\nspeech-dispatcher received {speech.captured_count()} utterances")
-    return 0 if session.rows and all(r[3] for r in session.rows) else 1
+            print(f"\nspeech-dispatcher spoke {captured} utterances; Orca's debug log has {len(logged)} "
+                  "SPEECH OUTPUT lines, which the table shows")
+    return 0 if session.rows and all(names_all(r[3], r[2]) for r in session.rows) else 1
 
 
 if __name__ == "__main__":
