@@ -32,6 +32,8 @@ void DisplayBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     QAction* copy = menu.addAction(tr("&Copy"), this, &DisplayBox::copyToClipboard);
     copy->setEnabled(!text().isEmpty());
+    QAction* paste = menu.addAction(tr("&Paste"), this, &DisplayBox::pasteRequested);
+    paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
     menu.exec(event->globalPos());
 }
 
