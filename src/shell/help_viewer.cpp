@@ -1,11 +1,15 @@
 #include "shell/help_viewer.h"
 
+#include "ui/announcer.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -38,6 +42,12 @@ HelpViewer::HelpViewer(QWidget* owner, const QUrl& source) : QWidget(owner, Qt::
     findBar_->hide();
     connect(findText_, &QLineEdit::returnPressed, this, [this] { findNext(); });
 
+    announcer_ = new orbetta::ui::Announcer(this);
+    announcer_->setObjectName("HelpAnnouncer");
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::arriveAt);
+    connect(browser_, &QTextBrowser::selectionChanged, this, &HelpViewer::tellSelectedLink);
+    browser_->installEventFilter(this);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -64,6 +74,46 @@ bool HelpViewer::findNext(bool backward) {
     browser_->setTextCursor(before);
     QApplication::beep();
     return false;
+}
+
+void HelpViewer::arriveAt(const QUrl& source) {
+    const QString anchor = source.fragment();
+    if (anchor.isEmpty())
+        return;
+    for (QTextBlock block = browser_->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (!it.fragment().charFormat().anchorNames().contains(anchor))
+                continue;
+            browser_->setTextCursor(QTextCursor(block));
+            QString line = block.text().trimmed();
+            if (const int level = block.blockFormat().headingLevel(); level > 0)
+                line += QStringLiteral(", heading level %1").arg(level);
+            announcer_->announce(line);
+            return;
+        }
+    }
+}
+
+void HelpViewer::tellSelectedLink() {
+    const QTextCursor cursor = browser_->textCursor();
+    if (!cursor.hasSelection())
+        return;
+    // The format after the selection's first character is the link's.
+    QTextCursor first(browser_->document());
+    first.setPosition(cursor.selectionStart() + 1);
+    const QTextCharFormat format = first.charFormat();
+    if (format.isAnchor() && !format.anchorHref().isEmpty())
+        announcer_->announce(QStringLiteral("link ") + cursor.selectedText());
+}
+
+bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {
+    // Tab selects the next link without any signal; once the key is handled, the link is told.
+    if (watched == browser_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+            QTimer::singleShot(0, this, &HelpViewer::tellSelectedLink);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HelpViewer::openFind() {

@@ -6,7 +6,7 @@ namespace orbetta::ui {
 
 // Tells a screen reader a text whatever has the focus: an object of the notification role that takes the text
 // as its name and is hidden and shown again, which screen readers speak. It has no size, paints nothing and
-// never takes the focus, so a sighted user never meets it.
+// never takes the focus, so a sighted user never meets it. It stays hidden until the first announcement.
 class Announcer : public QWidget {
     Q_OBJECT
 public:

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QtTest>
@@ -260,10 +261,17 @@ void ShellWindowsTest::helpViewerWorksByKeyboard() {
     QTest::keyClick(browser, Qt::Key_Down);
     QCOMPARE(browser->textCursor().blockNumber(), line + 1);
 
+    // A screen reader is told the link Tab reaches, and the line a followed link leads to, where the caret
+    // goes.
+    QWidget* told = viewer->findChild<QWidget*>("HelpAnnouncer");
+    QVERIFY(told);
     QTest::keyClick(browser, Qt::Key_Tab);
     QCOMPARE(browser->textCursor().selectedText(), QStringLiteral("The keys"));
+    QTRY_COMPARE(told->accessibleName(), QStringLiteral("link The keys"));
     QTest::keyClick(browser, Qt::Key_Return);
     QCOMPARE(browser->source().fragment(), QStringLiteral("keys"));
+    QCOMPARE(browser->textCursor().block().text(), QStringLiteral("Keys"));
+    QCOMPARE(told->accessibleName(), QStringLiteral("Keys, heading level 2"));
     QTest::keyClick(browser, Qt::Key_Left, Qt::AltModifier);
     QCOMPARE(browser->source().fragment(), QString());
 
