@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 
@@ -26,6 +27,17 @@ void DisplayBox::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     QPainter p(this);
     drawBevel(p, rect(), true);
+}
+
+void DisplayBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+        const QPoint place = cursorRect().center();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, place, mapToGlobal(place));
+        contextMenuEvent(&request);
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void DisplayBox::contextMenuEvent(QContextMenuEvent* event) {

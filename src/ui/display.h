@@ -23,6 +23,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Shift+F10 opens the menu, as the Menu key does.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace orbetta::ui
