@@ -1,7 +1,10 @@
 #include "shell/about.h"
 
+#include "shell/help.h"
+
 #include <QApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -91,6 +94,15 @@ void frmAbout::Form_Load() {
 
 void frmAbout::cmdOK_Click() {
     accept();
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        openHelp(parentWidget() ? parentWidget() : this); // the viewer belongs to the main window
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmAbout::reject() {
