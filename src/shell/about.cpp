@@ -90,6 +90,9 @@ frmAbout::frmAbout(QWidget* owner)
 void frmAbout::Form_Load() {
     lblVersion->setText(QStringLiteral("Version ") + QStringLiteral(ORBETTA_VERSION));
     lblTitle->setText(QStringLiteral("Orbetta"));
+    // A screen reader names a window and the focused button; labels of one or two words it leaves unsaid
+    // unless they are the window's description.
+    setAccessibleDescription(lblTitle->text() + QStringLiteral(", ") + lblVersion->text());
 }
 
 void frmAbout::cmdOK_Click() {

@@ -53,6 +53,63 @@ def _read_line(fd, timeout, what):
     return data.split(b"\n", 1)[0].decode().strip()
 
 
+class _Watchdog:
+    """A process of its own that outlives a harness killed outright (SIGKILL, a crash): when the harness's end
+    of the pipe closes without a word, it ends every process group it was told of and removes the session's
+    files. The children's own death signal would miss what they started themselves, such as the accessibility
+    bus that the bus launcher runs."""
+
+    def __init__(self, root):
+        read_fd, self._fd = os.pipe()
+        self._pid = os.fork()
+        if self._pid == 0:  # the watchdog
+            os.close(self._fd)
+            os.setsid()
+            for sig in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
+                signal.signal(sig, signal.SIG_IGN)
+            data = b""
+            while True:
+                chunk = os.read(read_fd, 4096)
+                if not chunk:
+                    break
+                data += chunk
+            groups = []
+            for word in data.split():
+                if word == b"done":
+                    os._exit(0)
+                pid = int(word)
+                if pid > 0:
+                    groups.append(pid)
+                elif -pid in groups:
+                    groups.remove(-pid)
+            for sig in (signal.SIGTERM, signal.SIGKILL):
+                for group in groups:
+                    try:
+                        os.killpg(group, sig)
+                    except OSError:
+                        pass
+                time.sleep(1)
+            if not os.environ.get("ORBETTA_A11Y_KEEP"):
+                shutil.rmtree(root, ignore_errors=True)
+            os._exit(0)
+        os.close(read_fd)
+
+    def watch(self, pid):
+        os.write(self._fd, b"%d\n" % pid)
+
+    def forget(self, pid):
+        os.write(self._fd, b"-%d\n" % pid)
+
+    def release(self):
+        """The harness has ended everything itself."""
+        if self._fd is None:
+            return
+        os.write(self._fd, b"done\n")
+        os.close(self._fd)
+        self._fd = None
+        os.waitpid(self._pid, 0)
+
+
 class Desktop:
     def __init__(self, program, width=1024, height=768, window_manager=True, log=None):
         self.program = os.path.abspath(program)
@@ -63,6 +120,7 @@ class Desktop:
         self.app = None
         self.root = tempfile.mkdtemp(prefix="orbetta-a11y-")
         self.env = {}
+        self._watchdog = _Watchdog(self.root)
 
     # ---- starting and ending ----
 
@@ -91,6 +149,7 @@ class Desktop:
         )
         logfile.close()
         self.children.append((name, process))
+        self._watchdog.watch(process.pid)
         return process
 
     def _start_session(self):
@@ -216,6 +275,7 @@ class Desktop:
     def stop(self, process):
         """Ends one child of the session now."""
         self._end(process)
+        self._watchdog.forget(process.pid)
         self.children = [(n, p) for n, p in self.children if p is not process]
 
     def spawn(self, name, argv, env=None):
@@ -264,6 +324,7 @@ class Desktop:
             if process.poll() is None:
                 process.wait()
         self.children = []
+        self._watchdog.release()
         if os.environ.get("ORBETTA_A11Y_KEEP"):
             print("desktop files kept in", self.root, file=self.log)
         else:

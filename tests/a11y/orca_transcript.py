@@ -28,6 +28,22 @@ SPEECH_LINE = re.compile(
     r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '([^\n]*)'(?: voice=[\w-]+)? ?\{[^\n]*$", re.MULTILINE)
 
 
+def orca_command(root):
+    """Orca's launcher refuses to start while any other process named "orca" of the same user runs, even one
+    on another display and bus. A copy of the launcher under another name looks only for its own kind; the
+    screen reader it starts is the installed one, unchanged."""
+    launcher = "/usr/bin/orca"
+    with open(launcher) as f:
+        text = f.read()
+    check = "pgrep -u %s -x orca'"
+    if check not in text:
+        return [launcher]
+    copy = os.path.join(root, "orcatranscript")
+    with open(copy, "w") as f:
+        f.write(text.replace(check, "pgrep -u %s -x orcatranscript'"))
+    return ["/usr/bin/python3", copy]
+
+
 class Speech:
     """speech-dispatcher with an output module that writes each utterance to a file, and Orca's debug log."""
 
@@ -56,7 +72,8 @@ class Speech:
 
     def start_orca(self):
         prefs = os.path.join(self.desktop.root, "orca-prefs")
-        self.orca = self.desktop.spawn("orca", ["orca", "--debug-file=" + self.debug_log, "-u", prefs])
+        command = orca_command(self.desktop.root) + ["--debug-file=" + self.debug_log, "-u", prefs]
+        self.orca = self.desktop.spawn("orca", command)
 
     def lines(self):
         """What speech-dispatcher was given to say, one utterance a line. The module writes each one as it
@@ -124,13 +141,13 @@ class Session:
         print(f"{'ok ' if names_all(said, expected) else '.. '} {action}: {' | '.join(s.strip() for s in said)}",
               flush=True)
 
-    def take_log(self, logged):
+    def take_log(self, logged, ended):
         """Replaces what each row heard from the speech module by what Orca's log says it spoke from the row's
         start until the next row's."""
         if not logged:
             return
         for i, row in enumerate(self.rows):
-            end = self.rows[i + 1][1] if i + 1 < len(self.rows) else float("inf")
+            end = self.rows[i + 1][1] if i + 1 < len(self.rows) else ended
             row[3] = [text for when, text in logged if row[1] <= when < end]
 
     def accessible_key(self, name):
@@ -180,7 +197,9 @@ class Session:
         self.row("Ctrl+Space (opens About)", ["1.3.1"], lambda: d.key("ctrl+space"))
         self.row("Enter (OK, closes About)", ["About Orbetta"], lambda: d.key("Return"))
         self.row("F1 (help)", ["Orbetta Help"], lambda: d.key("F1"))
-        self.row("Tab (to a link)", ["link"], lambda: d.key("Tab"))
+        self.row("Down (the next line)", ["scientific calculator"], lambda: d.key("Down"))
+        self.row("Tab (to a link)", ["link The calculator window"], lambda: d.key("Tab"))
+        self.row("Enter (follows the link)", ["The calculator window", "heading"], lambda: d.key("Return"))
         self.row("Escape (closes help)", ["About Orbetta"], lambda: d.key("Escape"))
 
 
@@ -229,10 +248,11 @@ def main():
             session.run()
         finally:
             captured = len(speech.lines())
+            ended = seconds_today()
             if getattr(speech, "orca", None):
                 desktop.stop(speech.orca)  # Orca writes out the rest of its log as it ends
             logged = speech.logged()
-            session.take_log(logged)
+            session.take_log(logged, ended)
             print()
             print(table(session.rows, "--markdown" in sys.argv))
             print(f"\nspeech-dispatcher spoke {captured} utterances; Orca's debug log has {len(logged)} "

@@ -103,6 +103,7 @@ void ShellWindowsTest::aboutTexts() {
     QCOMPARE(about->windowTitle(), "About Orbetta");
     QCOMPARE(about->findChild<QLabel*>("lblTitle")->text(), "Orbetta");
     QCOMPARE(about->findChild<QLabel*>("lblVersion")->text(), "Version 1.3.1");
+    QCOMPARE(about->accessibleDescription(), "Orbetta, Version 1.3.1"); // spoken as the window opens
     QCOMPARE(about->size(), QSize(361, 191));
     QCOMPARE(about->minimumSize(), about->maximumSize());
     QVERIFY(!about->isModal());
