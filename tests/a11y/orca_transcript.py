@@ -126,7 +126,7 @@ class Speech:
 
 
 
-class Session:
+class Transcript:
     def __init__(self, desktop, speech):
         self.desktop = desktop
         self.speech = speech
@@ -243,7 +243,7 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(3))
     with Desktop(args[0]) as desktop:
         speech = Speech(desktop)
-        session = Session(desktop, speech)
+        session = Transcript(desktop, speech)
         try:
             session.run()
         finally:
