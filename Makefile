@@ -9,7 +9,7 @@ PREFIX ?= /usr/local
 # How long `make fuzz-run` runs each fuzz target, in seconds.
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps test-deps configure build asan test run install package fuzz fuzz-run soak bench clean
+.PHONY: all deps test-deps configure build asan test run install package fuzz fuzz-run soak bench orca-transcript clean
 
 all: build
 
@@ -77,6 +77,11 @@ soak: deps
 bench: build
 	@bench/install-deps
 	bench/startup.sh $(BUILD)/orbetta
+
+# What the Orca screen reader says while the calculator is worked from the keyboard, as a table.
+orca-transcript: test-deps configure
+	@cmake --build $(BUILD) -j $(JOBS) --target orbetta
+	/usr/bin/python3 tests/a11y/orca_transcript.py $(BUILD)/orbetta --markdown
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(FUZZ) $(SOAK) $(SOAK_PLAIN)

@@ -4,6 +4,7 @@
 #include "core/failure.h"
 
 #include <cmath>
+#include <exception>
 
 namespace orbetta {
 
@@ -13,6 +14,31 @@ constexpr std::size_t kLongDisplay = 20;
 } // namespace
 
 Calculator::Calculator(Host& host) : host_(host) {}
+
+Calculator::UserAction::UserAction(Calculator& calc)
+    : calc_(calc), outermost_(calc.actionDepth_++ == 0), exceptions_(std::uncaught_exceptions()) {
+    if (outermost_) {
+        calc_.announceDisplay_ = false;
+        calc_.announceText_.clear();
+    }
+}
+
+Calculator::UserAction::~UserAction() {
+    --calc_.actionDepth_;
+    if (outermost_ && std::uncaught_exceptions() == exceptions_)
+        calc_.announcePending();
+}
+
+void Calculator::announcePending() {
+    if (!announceText_.empty()) {
+        host_.announce(announceText_);
+    } else if (announceDisplay_) {
+        const std::string display = host_.displayText();
+        host_.announce(display.empty() ? "empty" : display);
+    }
+    announceDisplay_ = false;
+    announceText_.clear();
+}
 
 void Calculator::Form_Load() {
     Pi = 4.0 * std::atan(1.0);
@@ -30,6 +56,7 @@ void Calculator::show(std::string_view text) {
 }
 
 void Calculator::errorReport(std::string_view description) {
+    announceDisplay(); // what the box leaves in the display
     host_.beep();
     host_.message(description, Icon::None);
     show("");
@@ -55,12 +82,14 @@ bool Calculator::operationPending() const {
 }
 
 void Calculator::refuse(std::string_view text) {
+    announceDisplay();
     host_.message(text, Icon::Exclamation);
 }
 
 // ---- Number entry ----
 
 void Calculator::Num_Click(int Index) {
+    const UserAction action(*this);
     NumKey = static_cast<std::int16_t>(Index);
     const char digit = static_cast<char>('0' + Index);
     if (EntryFlag)
@@ -89,6 +118,7 @@ std::string Calculator::pointAndSignSource() const {
 }
 
 void Calculator::Command11_Click() {
+    const UserAction action(*this);
     const std::string source = pointAndSignSource();
     if (source.find('.') != std::string::npos) {
         host_.beep();
@@ -105,6 +135,7 @@ void Calculator::Command11_Click() {
 }
 
 void Calculator::Command12_Click() {
+    const UserAction action(*this);
     const std::string source = pointAndSignSource();
     if (source.empty() && !EntryFlag)
         return;
@@ -120,6 +151,7 @@ void Calculator::Command12_Click() {
 }
 
 void Calculator::Command16_Click() {
+    const UserAction action(*this);
     guarded([this] {
         if (!EntryFlag)
             return;
@@ -131,6 +163,28 @@ void Calculator::Command16_Click() {
             ValueText.clear();
         }
     });
+}
+
+void Calculator::pasteEntry(std::string_view text) {
+    const UserAction action(*this);
+    // A copied line often brings its line end along.
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
+    double value = 0.0;
+    try {
+        value = parseNumber(text);
+    } catch (const Failure&) {
+        host_.beep();
+        return;
+    }
+    ValueText = std::string(text);
+    show(ValueText);
+    if (ValueText.size() > kLongDisplay)
+        show(formatScientific(value, 6));
+    EntryFlag = true;
 }
 
 // ---- Arithmetic ----
@@ -174,6 +228,10 @@ void Calculator::Islem(Value& operation, Value& first, Value& second) {
 }
 
 void Calculator::Command13_Click() {
+    const UserAction action(*this);
+    // Equal run by an operation key ends with the operation key's empty display, which is not told.
+    if (action.outermost())
+        announceDisplay();
     EntryFlag = false;
     guarded([this] {
         if (FunFlag) {
@@ -206,6 +264,7 @@ void Calculator::Command13_Click() {
 }
 
 void Calculator::Oper_Click(int Index) {
+    const UserAction action(*this);
     if (OperFlag) {
         OperandKeySecond = static_cast<std::int16_t>(Index);
         Command13_Click();
@@ -234,6 +293,7 @@ void Calculator::Oper_Click(int Index) {
 }
 
 void Calculator::Command17_Click() {
+    const UserAction action(*this);
     show("");
     ValueText.clear();
     result = std::int16_t{0};
@@ -290,6 +350,8 @@ int Calculator::Form_KeyPress(int KeyAscii) {
 }
 
 void Calculator::receiveTwoValueResult(std::string_view text) {
+    const UserAction action(*this);
+    announceDisplay();
     show(text);
     ValueText = std::string(text);
 }

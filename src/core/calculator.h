@@ -23,6 +23,9 @@ public:
     void Command11_Click(); // decimal point
     void Command12_Click(); // sign change
     void Command16_Click(); // backspace
+    // A number pasted from the clipboard becomes the entry as if typed; any other text beeps and changes
+    // nothing.
+    void pasteEntry(std::string_view text);
 
     // Arithmetic.
     void Oper_Click(int Index);
@@ -60,6 +63,23 @@ public:
     bool FirstHeld = false;
 
 private:
+    // One user action, from the start to the end of the outermost handler. A handler run by another (an
+    // operation key running equal, a typed character or a list choice running a key's handler) belongs to the
+    // action of the one that runs it. When the outermost ends, what was asked for is announced, once.
+    class UserAction {
+    public:
+        explicit UserAction(Calculator& calc);
+        ~UserAction();
+        UserAction(const UserAction&) = delete;
+        UserAction& operator=(const UserAction&) = delete;
+        bool outermost() const { return outermost_; }
+
+    private:
+        Calculator& calc_;
+        bool outermost_;
+        int exceptions_;
+    };
+
     // Puts text in the display, cut to its 24 characters.
     void show(std::string_view text);
     // Runs a step of a guarded handler; a failing step beeps, reports, empties display and entry.
@@ -72,7 +92,16 @@ private:
     void refuse(std::string_view text);
     void evaluateListFunction(Value& value, bool degrees);
 
+    // What the user action under way will announce when it ends: the display as it then stands, or a text
+    // of its own.
+    void announceDisplay() { announceDisplay_ = true; }
+    void announceText(std::string_view text) { announceText_ = std::string(text); }
+    void announcePending();
+
     Host& host_;
+    int actionDepth_ = 0;
+    bool announceDisplay_ = false;
+    std::string announceText_;
 };
 
 // The twenty entries of the additional-function list, in their order.

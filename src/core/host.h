@@ -33,6 +33,10 @@ public:
     // Sets the two-value dialog's caption and prompts, then shows it without blocking the main window.
     virtual void openTwoValue(std::string_view caption, std::string_view prompt1,
                               std::string_view prompt2) = 0;
+
+    // Tells a screen reader the text without moving the focus: a result, the display after a box, the new
+    // angle mode. The same text twice is told twice.
+    virtual void announce(std::string_view text) = 0;
 };
 
 } // namespace orbetta

@@ -198,6 +198,7 @@ void Calculator::Fonksiyon(Value& value, const Value& code) {
 }
 
 void Calculator::Funct_Click(int Index) {
+    const UserAction action(*this);
     guarded([this, Index] {
         FunctionKey = static_cast<std::int16_t>(Index);
         EntryFlag = false;
@@ -219,19 +220,25 @@ void Calculator::Funct_Click(int Index) {
         case 13:
             ValueText = Pi.toText();
             show(ValueText);
+            announceDisplay();
             break;
         case 17:
             ValueText = Value(MemBut).toText();
             show(ValueText);
+            announceDisplay();
             break;
         case 18:
             MemBut = parseNumber(host_.displayText());
             break;
         case 19:
-            if (host_.angleCaption() != "deg")
+            // The renamed key is not told when it has the focus, so the new mode is announced.
+            if (host_.angleCaption() != "deg") {
                 host_.setAngleKey("deg", "degree (click to change to radian)");
-            else
+                announceText("degree (click to change to radian)");
+            } else {
                 host_.setAngleKey("rad", "radian (click to change to degree)");
+                announceText("radian (click to change to degree)");
+            }
             show("");
             ValueText.clear();
             break;
@@ -243,6 +250,7 @@ void Calculator::Funct_Click(int Index) {
                 Fonksiyon(result, FunctionKey);
                 ValueText = result.toText();
                 show(ValueText);
+                announceDisplay();
             } else {
                 FunFlag = true;
             }
@@ -252,6 +260,7 @@ void Calculator::Funct_Click(int Index) {
 }
 
 void Calculator::Command1_Click() {
+    const UserAction action(*this);
     host_.setListVisible(true);
     host_.setListText("Secant");
 }

@@ -1,7 +1,10 @@
 #include "shell/about.h"
 
+#include "shell/help.h"
+
 #include <QApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -87,10 +90,22 @@ frmAbout::frmAbout(QWidget* owner)
 void frmAbout::Form_Load() {
     lblVersion->setText(QStringLiteral("Version ") + QStringLiteral(ORBETTA_VERSION));
     lblTitle->setText(QStringLiteral("Orbetta"));
+    // A screen reader names a window and the focused button; labels of one or two words it leaves unsaid
+    // unless they are the window's description.
+    setAccessibleDescription(lblTitle->text() + QStringLiteral(", ") + lblVersion->text());
 }
 
 void frmAbout::cmdOK_Click() {
     accept();
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        openHelp(parentWidget() ? parentWidget() : this); // the viewer belongs to the main window
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmAbout::reject() {

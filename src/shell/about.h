@@ -15,6 +15,10 @@ public:
     void Form_Load();
     void cmdOK_Click();
 
+protected:
+    // F1 opens the help.
+    void keyPressEvent(QKeyEvent* event) override;
+
 public slots:
     // Esc and the title bar's close control end the window the same way as its OK button.
     void reject() override;

@@ -1,12 +1,12 @@
 #include "shell/help.h"
 
+#include "shell/help_viewer.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
-#include <QTextBrowser>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <QWidget>
 
 namespace {
@@ -49,22 +49,7 @@ bool showHelpFile(QWidget* owner, const QString& path) {
     if (path.isEmpty() || !info.isFile() || !info.isReadable())
         return false;
 
-    auto* viewer = new QWidget(owner, Qt::Window);
-    viewer->setObjectName("HelpViewer");
-    viewer->setAttribute(Qt::WA_DeleteOnClose);
-    viewer->setWindowTitle(QStringLiteral("Orbetta Help"));
-    viewer->resize(560, 480);
-
-    auto* browser = new QTextBrowser(viewer);
-    browser->setObjectName("HelpText");
-    browser->setOpenExternalLinks(false);
-    // The file name does not tell its kind, so the content is named HTML explicitly.
-    browser->setSource(QUrl::fromLocalFile(info.absoluteFilePath()), QTextDocument::HtmlResource);
-
-    auto* layout = new QVBoxLayout(viewer);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(browser);
-
+    auto* viewer = new HelpViewer(owner, QUrl::fromLocalFile(info.absoluteFilePath()));
     openViewer() = viewer;
     bringForward(viewer);
     return true;

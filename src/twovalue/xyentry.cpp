@@ -1,6 +1,7 @@
 #include "twovalue/xyentry.h"
 
 #include "core/calculator.h"
+#include "shell/help.h"
 #include "twovalue/twovalue.h"
 #include "ui/bell.h"
 #include "ui/message_box.h"
@@ -122,6 +123,9 @@ xyentry::xyentry(orbetta::Calculator& calc, QWidget* parent)
     Text1 = makeBox(this, "Text1", QRect(80, 24, 113, 19));
     Label2 = makePrompt(this, "Label2", QRect(8, 56, 73, 17));
     Text2 = makeBox(this, "Text2", QRect(80, 56, 113, 19));
+    // Each prompt labels its box, so a screen reader names the box by it.
+    Label1->setBuddy(Text1);
+    Label2->setBuddy(Text2);
 
     Command1 = new QPushButton(QStringLiteral("&OK"), this);
     Command1->setObjectName("Command1");
@@ -148,6 +152,8 @@ void xyentry::openFor(const QString& caption, const QString& prompt1, const QStr
     setWindowTitle(caption);
     Label1->setText(prompt1);
     Label2->setText(prompt2);
+    Text1->setAccessibleName(prompt1);
+    Text2->setAccessibleName(prompt2);
     const bool wasVisible = isVisible();
     show();
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
@@ -246,6 +252,11 @@ void xyentry::keyPressEvent(QKeyEvent* event) {
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         event->accept();
         close();
+        return;
+    }
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        openHelp(parentWidget() ? parentWidget() : this); // the viewer belongs to the main window
+        event->accept();
         return;
     }
     QDialog::keyPressEvent(event);

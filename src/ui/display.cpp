@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 
@@ -28,10 +29,23 @@ void DisplayBox::paintEvent(QPaintEvent* event) {
     drawBevel(p, rect(), true);
 }
 
+void DisplayBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+        const QPoint place = cursorRect().center();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, place, mapToGlobal(place));
+        contextMenuEvent(&request);
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
 void DisplayBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     QAction* copy = menu.addAction(tr("&Copy"), this, &DisplayBox::copyToClipboard);
     copy->setEnabled(!text().isEmpty());
+    QAction* paste = menu.addAction(tr("&Paste"), this, &DisplayBox::pasteRequested);
+    paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
     menu.exec(event->globalPos());
 }
 

@@ -5,7 +5,7 @@
 namespace orbetta::ui {
 
 // The calculator's display: 24 characters at most, right-aligned, written only by the program. Its text can
-// be selected and copied from its context menu.
+// be selected and copied from its context menu, which also pastes a number from the clipboard into the entry.
 class DisplayBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -16,9 +16,15 @@ public:
     // The selection, or the whole text when nothing is selected, goes to the clipboard.
     void copyToClipboard() const;
 
+signals:
+    // The user chose Paste; the window hands the clipboard's text to the calculator.
+    void pasteRequested();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Shift+F10 opens the menu, as the Menu key does.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace orbetta::ui

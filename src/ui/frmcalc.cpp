@@ -3,6 +3,8 @@
 #include "shell/colour.h"
 #include "shell/help.h"
 #include "shell/module2.h"
+#include "ui/accessibility.h"
+#include "ui/announcer.h"
 #include "ui/bell.h"
 #include "ui/display.h"
 #include "ui/function_list.h"
@@ -13,8 +15,10 @@
 #include "ui/window_placement.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 
 #include <cstdint>
 #include <string>
@@ -58,6 +62,7 @@ template <class Window> void unload(QPointer<Window>& window) {
 } // namespace
 
 frmCalc::frmCalc(QWidget* parent) : QWidget(parent), calc_(*this) {
+    orbetta::ui::installAccessibleRoles();
     buildControls();
     connectKeys();
     // Every key press aimed at this window or its controls passes here first.
@@ -87,6 +92,8 @@ void frmCalc::connectKeys() {
     connect(Command[17], &QPushButton::clicked, this, [this] { calc_.Command17_Click(); });
     connect(Command[20], &QPushButton::clicked, this, &frmCalc::Command20_Click);
     connect(Combo1, &orbetta::ui::FunctionList::chosen, this, [this] { calc_.Combo1_Click(); });
+    connect(Text1, &orbetta::ui::DisplayBox::pasteRequested, this,
+            [this] { calc_.pasteEntry(QGuiApplication::clipboard()->text().toStdString()); });
 }
 
 // ---- Load, unload and the off key ----
@@ -182,14 +189,39 @@ xyentry* frmCalc::loadTwoValueDialog() {
 // ---- Keyboard ----
 
 bool frmCalc::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
-        if (const std::optional<int> code = orbetta::ui::typedCharacter(*static_cast<QKeyEvent*>(event))) {
-            typeCharacter(*code);
-            return true; // no control sees a typed character
+    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (keyEvent && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (pressKey(watched, key))
+            return true;
+        if (event->type() == QEvent::KeyPress) {
+            if (const std::optional<int> code = orbetta::ui::typedCharacter(*key)) {
+                typeCharacter(*code);
+                return true; // no control sees a typed character
+            }
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool frmCalc::pressKey(QObject* watched, QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Space && modifiers == Qt::ControlModifier) {
+        // Ctrl+Space types no character, so it can press any key without touching the keyboard map. The
+        // button's own handling of Space is kept from seeing it.
+        auto* focused = qobject_cast<orbetta::ui::KeyButton*>(watched);
+        if (!focused)
+            return false;
+        if (event->type() == QEvent::KeyPress && !event->isAutoRepeat() && focused->isEnabled())
+            focused->click();
+        return true;
+    }
+    if (event->key() == Qt::Key_F1 && modifiers == Qt::NoModifier) {
+        if (event->type() == QEvent::KeyPress && !event->isAutoRepeat())
+            Command2_Click();
+        return true;
+    }
+    return false;
 }
 
 void frmCalc::typeCharacter(int code) {
@@ -235,6 +267,10 @@ void frmCalc::setAngleKey(std::string_view caption, std::string_view toolTip) {
     Funct[19]->setText(qText(caption));
     Funct[19]->setToolTip(qText(toolTip));
     Funct[19]->setAccessibleName(Funct[19]->toolTip());
+}
+
+void frmCalc::announce(std::string_view text) {
+    Announcer->announce(qText(text));
 }
 
 void frmCalc::openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) {

@@ -14,6 +14,7 @@
 class QFrame;
 
 namespace orbetta::ui {
+class Announcer;
 class DisplayBox;
 class FunctionList;
 class KeyButton;
@@ -63,6 +64,7 @@ public:
     std::string angleCaption() const override;
     void setAngleKey(std::string_view caption, std::string_view toolTip) override;
     void openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) override;
+    void announce(std::string_view text) override;
 
     using QWidget::show;
 
@@ -75,6 +77,9 @@ protected:
 private:
     void buildControls();
     void connectKeys();
+    // Keys that press a control rather than type a character: Ctrl+Space presses the focused key, F1 opens
+    // the help. Returns true when the event was one of them.
+    bool pressKey(QObject* watched, QKeyEvent* event);
     xyentry* loadTwoValueDialog();
 
     orbetta::Calculator calc_;
@@ -83,6 +88,7 @@ private:
     QFrame* Frame2 = nullptr;
     QFrame* Frame3 = nullptr;
     orbetta::ui::FunctionList* Combo1 = nullptr;
+    orbetta::ui::Announcer* Announcer = nullptr;
     std::array<orbetta::ui::KeyButton*, 10> Num{};
     std::array<orbetta::ui::KeyButton*, 6> Oper{}; // indices 2 to 5
     std::array<orbetta::ui::KeyButton*, 20> Funct{};

@@ -1,5 +1,6 @@
 // The controls of the main window as laid out: positions in twips (15 to the pixel), captions or pictures,
 // tool tips, styles, colours, fonts and tab order.
+#include "ui/announcer.h"
 #include "ui/classic_look.h"
 #include "ui/display.h"
 #include "ui/frmcalc.h"
@@ -259,9 +260,10 @@ private:
     std::vector<std::pair<FontChoice, QFont>> made_;
 };
 
-QFrame* makePanel(QWidget* window, const char* name, const QRect& geometry) {
+QFrame* makePanel(QWidget* window, const char* name, const char* spokenName, const QRect& geometry) {
     auto* frame = new QFrame(window);
     frame->setObjectName(QString::fromLatin1(name));
+    frame->setAccessibleName(QString::fromLatin1(spokenName));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken); // the classic etched edge of an untitled frame
     frame->setLineWidth(1);
     frame->setMidLineWidth(0);
@@ -286,8 +288,8 @@ void frmCalc::buildControls() {
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
 
-    Frame2 = makePanel(this, "Frame2", twipsRect(120, 480, 2535, 1730));
-    Frame3 = makePanel(this, "Frame3", twipsRect(120, 2210, 2535, 2175));
+    Frame2 = makePanel(this, "Frame2", "functions", twipsRect(120, 480, 2535, 1730));
+    Frame3 = makePanel(this, "Frame3", "keypad", twipsRect(120, 2210, 2535, 2175));
 
     FontSet fonts;
     for (const KeyLayout& row : kKeys) {
@@ -305,6 +307,7 @@ void frmCalc::buildControls() {
         } else {
             key->setAccessibleName(key->text());
         }
+        key->setAccessibleDescription(QStringLiteral("Ctrl+Space presses this key."));
         tabOrder.emplace_back(row.tabIndex, key);
         switch (row.array) {
         case Array::Num:
@@ -355,6 +358,10 @@ void frmCalc::buildControls() {
     Combo1->hide();
     Combo1->raise(); // when shown it lies over the keys of the fifth row
     tabOrder.emplace_back(43, Combo1);
+
+    // Speaks results to a screen reader; not a control, so it has no tab index.
+    Announcer = new orbetta::ui::Announcer(this);
+    Announcer->setObjectName(QStringLiteral("Announcer"));
 
     std::sort(tabOrder.begin(), tabOrder.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });

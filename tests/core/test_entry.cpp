@@ -14,6 +14,8 @@ private slots:
     void keys();
     void displayKeepsItsFirst24Characters_data();
     void displayKeepsItsFirst24Characters();
+    void paste_data();
+    void paste();
 };
 
 void EntryTest::startState() {
@@ -244,6 +246,117 @@ void EntryTest::displayKeepsItsFirst24Characters() {
     QCOMPARE(s.display(), display);
     QCOMPARE(s.valueText(), text);
     QVERIFY(s.host.longestShown <= 24);
+}
+
+void EntryTest::paste_data() {
+    QTest::addColumn<QString>("before"); // keys pressed before the paste
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("after"); // keys pressed after it
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("valueText");
+    QTest::addColumn<bool>("entering");
+    QTest::addColumn<int>("beeps");
+
+    const QString digits21 = "123456789012345678901";
+    QTest::newRow("a number") << ""
+                              << "15"
+                              << ""
+                              << "15"
+                              << "15" << true << 0;
+    QTest::newRow("blanks and a line end around it") << ""
+                                                     << " \t2.5 \r\n"
+                                                     << ""
+                                                     << "2.5"
+                                                     << "2.5" << true << 0;
+    QTest::newRow("signed, with an exponent") << ""
+                                              << "-1.5e3"
+                                              << ""
+                                              << "-1.5e3"
+                                              << "-1.5e3" << true << 0;
+    QTest::newRow("used as typed") << "2 +"
+                                   << "13"
+                                   << "="
+                                   << "15"
+                                   << "15" << false << 0;
+    QTest::newRow("a digit typed next is appended") << ""
+                                                    << ".5"
+                                                    << "7"
+                                                    << ".57"
+                                                    << ".57" << true << 0;
+    QTest::newRow("replaces the number being typed") << "9 9"
+                                                     << "3"
+                                                     << ""
+                                                     << "3"
+                                                     << "3" << true << 0;
+    QTest::newRow("after a result") << "2 + 3 ="
+                                    << "7"
+                                    << "* 2 ="
+                                    << "14"
+                                    << "14" << false << 0;
+    QTest::newRow("long entry in the exponent form") << "" << digits21 << ""
+                                                     << "1.234568E+20" << digits21 << true << 0;
+    QTest::newRow("text beeps") << "9"
+                                << "abc"
+                                << ""
+                                << "9"
+                                << "9" << true << 1;
+    QTest::newRow("nothing beeps") << ""
+                                   << ""
+                                   << ""
+                                   << ""
+                                   << "" << false << 1;
+    QTest::newRow("blanks only beep") << "2 + 3 ="
+                                      << "  "
+                                      << ""
+                                      << "5"
+                                      << "5" << false << 1;
+    QTest::newRow("decimal comma beeps") << ""
+                                         << "1,5"
+                                         << ""
+                                         << ""
+                                         << "" << false << 1;
+    QTest::newRow("two points beep") << ""
+                                     << "1.2.3"
+                                     << ""
+                                     << ""
+                                     << "" << false << 1;
+    QTest::newRow("blank inside beeps") << ""
+                                        << "12 34"
+                                        << ""
+                                        << ""
+                                        << "" << false << 1;
+    QTest::newRow("beyond the range beeps") << ""
+                                            << "1e999"
+                                            << ""
+                                            << ""
+                                            << "" << false << 1;
+    QTest::newRow("a second line beeps") << ""
+                                         << "1\n2"
+                                         << ""
+                                         << ""
+                                         << "" << false << 1;
+}
+
+// A pasted number becomes the entry as if typed; anything else beeps and changes nothing.
+void EntryTest::paste() {
+    QFETCH(QString, before);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, after);
+    QFETCH(QString, display);
+    QFETCH(QString, valueText);
+    QFETCH(bool, entering);
+    QFETCH(int, beeps);
+
+    Session s;
+    s.press(before);
+    s.host.clearRecord();
+    s.calc.pasteEntry(clipboard.toStdString());
+    QCOMPARE(s.host.beeps, beeps);
+    s.press(after);
+    QCOMPARE(s.display(), display);
+    QCOMPARE(s.valueText(), valueText);
+    QCOMPARE(s.calc.EntryFlag, entering);
+    QCOMPARE(s.host.messages.size(), std::size_t(0));
 }
 
 QTEST_APPLESS_MAIN(EntryTest)

@@ -1,7 +1,6 @@
 #include "support/recording_host.h"
 
 #include "core/failure.h"
-#include <algorithm>
 
 #include <algorithm>
 #include <array>
@@ -89,6 +88,14 @@ void press(Calculator& calc, RecordingHost& host, std::string_view keys) {
                     c = ' ';
             host.setListText(name);
             calc.Combo1_Click();
+        } else if (t.starts_with("paste:")) {
+            std::string text(t.substr(6));
+            for (char& c : text)
+                if (c == '_')
+                    c = ' ';
+            calc.pasteEntry(text);
+        } else if (t.starts_with("xy:")) {
+            calc.receiveTwoValueResult(t.substr(3));
         } else if (t.starts_with("key:")) {
             std::string_view k = t.substr(4);
             int code = k == "enter"   ? 13

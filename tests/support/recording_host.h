@@ -44,11 +44,13 @@ public:
         dialog = {std::string(caption), std::string(p1), std::string(p2)};
         ++dialogOpenings;
     }
+    void announce(std::string_view text) override { announcements.emplace_back(text); }
 
     void clearRecord() {
         beeps = 0;
         messages.clear();
         events.clear();
+        announcements.clear();
     }
 
     std::string display;
@@ -63,6 +65,8 @@ public:
     std::string angleToolTip = "degree (click to change radian)";
     std::vector<std::string> dialog;
     int dialogOpenings = 0;
+    // What a screen reader was told, in order.
+    std::vector<std::string> announcements;
 };
 
 // Whether a message box is one the calculator may show: a refusal with its fixed text and the exclamation
@@ -73,7 +77,8 @@ bool isOwnMessage(const RecordingHost::Message& message);
 //   0-9 digits, "." point, "123" or "2.5" one key per character, "0{300}" a digit pressed 300 times, "+/-"
 //   sign change, "bs" backspace, "+" "-" "*" "/" operations, "=" equal, "CE" clear all, "F<n>" function key
 //   n, "fn" the "function" button, "list:<name>" a list choice (underscores stand for blanks), "key:<c>" a
-//   typed character ("key:enter", "key:bs" for 13 and 8).
+//   typed character ("key:enter", "key:bs" for 13 and 8), "paste:<text>" a paste (underscores stand for
+//   blanks), "xy:<text>" the two-value dialog's result.
 void press(Calculator& calc, RecordingHost& host, std::string_view keys);
 
 } // namespace orbetta::testing

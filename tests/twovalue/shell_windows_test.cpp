@@ -8,10 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QtTest>
@@ -59,6 +61,7 @@ private slots:
     void helpViewerOpensAtContents();
     void secondHelpRequestRaisesTheViewer();
     void missingHelpFileOpensNothing();
+    void helpViewerWorksByKeyboard();
     void helpFileDescribesTheCalculator_data();
     void helpFileDescribesTheCalculator();
 
@@ -100,6 +103,7 @@ void ShellWindowsTest::aboutTexts() {
     QCOMPARE(about->windowTitle(), "About Orbetta");
     QCOMPARE(about->findChild<QLabel*>("lblTitle")->text(), "Orbetta");
     QCOMPARE(about->findChild<QLabel*>("lblVersion")->text(), "Version 1.3.1");
+    QCOMPARE(about->accessibleDescription(), "Orbetta, Version 1.3.1"); // spoken as the window opens
     QCOMPARE(about->size(), QSize(361, 191));
     QCOMPARE(about->minimumSize(), about->maximumSize());
     QVERIFY(!about->isModal());
@@ -234,6 +238,70 @@ void ShellWindowsTest::missingHelpFileOpensNothing() {
     QVERIFY(!showHelpFile(&owner, QString()));
     // There is no help file beside the test program either.
     openHelp(&owner);
+    QVERIFY(helpViewers().isEmpty());
+}
+
+// Read by caret line by line, links reached with Tab and followed with Enter, back with Alt+Left, a find
+// field on Ctrl+F, and Esc closing the field and then the viewer.
+void ShellWindowsTest::helpViewerWorksByKeyboard() {
+    QTemporaryDir root;
+    const QString path = root.filePath("Orbetta.hlp");
+    writeFile(path, "<html><body><h1>Orbetta Help</h1><p><a href=\"#keys\">The keys</a></p><p>first line</p>"
+                    "<p>second line</p><h2><a name=\"keys\"></a>Keys</h2><p>the keys and more keys</p>"
+                    "</body></html>");
+    QWidget owner;
+    QVERIFY(showHelpFile(&owner, path));
+    QWidget* viewer = helpViewers().value(0);
+    QVERIFY(viewer);
+    QVERIFY(QTest::qWaitForWindowActive(viewer));
+    auto* browser = viewer->findChild<QTextBrowser*>("HelpText");
+    QTRY_COMPARE(QApplication::focusWidget(), browser);
+    QVERIFY(browser->isReadOnly());
+
+    const int line = browser->textCursor().blockNumber();
+    QTest::keyClick(browser, Qt::Key_Down);
+    QCOMPARE(browser->textCursor().blockNumber(), line + 1);
+
+    // A screen reader is told the link Tab reaches, and the line a followed link leads to, where the caret
+    // goes.
+    QWidget* told = viewer->findChild<QWidget*>("HelpAnnouncer");
+    QVERIFY(told);
+    QTest::keyClick(browser, Qt::Key_Tab);
+    QCOMPARE(browser->textCursor().selectedText(), QStringLiteral("The keys"));
+    QTRY_COMPARE(told->accessibleName(), QStringLiteral("link The keys"));
+    QTest::keyClick(browser, Qt::Key_Return);
+    QCOMPARE(browser->source().fragment(), QStringLiteral("keys"));
+    QCOMPARE(browser->textCursor().block().text(), QStringLiteral("Keys"));
+    QCOMPARE(told->accessibleName(), QStringLiteral("Keys, heading level 2"));
+    QTest::keyClick(browser, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(browser->source().fragment(), QString());
+
+    QTest::keyClick(browser, Qt::Key_F, Qt::ControlModifier);
+    auto* find = viewer->findChild<QLineEdit*>("HelpFind");
+    QVERIFY(find && find->isVisible());
+    QCOMPARE(QApplication::focusWidget(), find);
+    QTest::keyClicks(find, "keys");
+    QTest::keyClick(find, Qt::Key_Return);
+    // Four matches, whatever their case: F3 goes through them all and starts again from the top.
+    QList<int> matches{browser->textCursor().selectionStart()};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(browser->textCursor().selectedText().toLower(), QStringLiteral("keys"));
+        QTest::keyClick(find, Qt::Key_F3);
+        matches << browser->textCursor().selectionStart();
+    }
+    QCOMPARE(QSet<int>(matches.begin(), matches.end()).size(), 4);
+    QCOMPARE(matches.back(), matches.front());
+    QTest::keyClick(find, Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(browser->textCursor().selectionStart(), matches[3]);
+    find->setText("nowhere");
+    QTest::keyClick(find, Qt::Key_Return);
+    QCOMPARE(browser->textCursor().selectionStart(), matches[3]);
+
+    QTest::keyClick(find, Qt::Key_Escape);
+    QVERIFY(!find->isVisible());
+    QCOMPARE(QApplication::focusWidget(), browser);
+    QVERIFY(viewer->isVisible());
+    QTest::keyClick(browser, Qt::Key_Escape);
     QVERIFY(helpViewers().isEmpty());
 }
 

@@ -2,6 +2,7 @@
 #include "support/recording_host.h"
 #include "twovalue/xyentry.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
@@ -48,6 +49,8 @@ private slots:
     void pastedNegativeNumbers_data();
     void pastedNegativeNumbers();
     void backgroundFollowsColourChoice();
+    void promptsNameTheBoxes_data();
+    void promptsNameTheBoxes();
 
 private:
     xyentry* open(const QString& caption,
@@ -426,6 +429,60 @@ void XyEntryTest::backgroundFollowsColourChoice() {
     QCOMPARE(dialog_->palette().color(QPalette::Window), QColor(255, 0, 0));
     // The boxes keep their own colour.
     QCOMPARE(control<QLineEdit>("Text1")->palette().color(QPalette::Base), QColor(255, 255, 225));
+}
+
+void XyEntryTest::promptsNameTheBoxes_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("prompt1");
+    QTest::addColumn<QString>("prompt2");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("root") << kRoot << "value(x):"
+                          << "root (y):"
+                          << "27"
+                          << "3"
+                          << "3";
+    QTest::newRow("power") << kPower << "value(x):"
+                           << "power(y):"
+                           << "2"
+                           << "10"
+                           << "1024";
+    QTest::newRow("random") << kRandom << "lower value:"
+                            << "upper value:"
+                            << "5"
+                            << "7"
+                            << "6";
+}
+
+// A screen reader names each box by its prompt, and tells the result once it reaches the main window.
+void XyEntryTest::promptsNameTheBoxes() {
+    QFETCH(QString, caption);
+    QFETCH(QString, prompt1);
+    QFETCH(QString, prompt2);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, result);
+
+    open(caption, prompt1, prompt2);
+    const std::pair<const char*, QString> boxes[] = {{"Text1", prompt1}, {"Text2", prompt2}};
+    for (const auto& [name, prompt] : boxes) {
+        auto* box = control<QLineEdit>(name);
+        QCOMPARE(box->accessibleName(), prompt);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(iface);
+        QCOMPARE(iface->text(QAccessible::Name), prompt);
+        const auto labels = iface->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.front().first->text(QAccessible::Name), prompt);
+    }
+    host_.clearRecord();
+    QTest::keyClicks(control<QLineEdit>("Text1"), first);
+    QTest::keyClicks(control<QLineEdit>("Text2"), second);
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(host_.announcements, std::vector<std::string>{result.toStdString()});
+    discardClosed();
 }
 
 QTEST_MAIN(XyEntryTest)

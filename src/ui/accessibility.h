@@ -1,0 +1,10 @@
+#pragma once
+
+namespace orbetta::ui {
+
+// Gives the windows the roles a screen reader needs to follow the focus: a main window or help viewer that is
+// a plain widget is a window (not a filler), the two key panels are groupings (not frames, which a screen
+// reader takes for windows of their own), and the announcer is a notification. Safe to call more than once.
+void installAccessibleRoles();
+
+} // namespace orbetta::ui

@@ -1,0 +1,264 @@
+#!/usr/bin/python3
+"""What the Orca screen reader says while the calculator is worked from the keyboard.
+
+Runs real Orca with speech-dispatcher (its speech captured to a file instead of a sound card) against the
+calculator on a private desktop, works the calculator with key presses, and prints a table: each action and
+what Orca spoke for it (from the "SPEECH OUTPUT" lines of Orca's debug log), with a mark whether the row names
+the key or the result it is about. Exit status 0 when every row does.
+
+Not a test of the build: it waits for Orca's speech to go quiet after each action, which takes time and
+depends on the machine. Run it by hand or with `make orca-transcript`.
+
+Usage: orca_transcript.py PROGRAM [--markdown]
+"""
+
+import os
+import re
+import signal
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop import Desktop, SetupError  # noqa: E402
+
+QUIET = 1.5  # seconds without new speech that end an action
+LONGEST = 20  # seconds any one action may speak
+# "16:35:19.805560 - SPEECH OUTPUT: 'can't divide by 0!'{'established': False}": the text may hold quotes.
+SPEECH_LINE = re.compile(
+    r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '([^\n]*)'(?: voice=[\w-]+)? ?\{[^\n]*$", re.MULTILINE)
+
+
+def orca_command(root):
+    """Orca's launcher refuses to start while any other process named "orca" of the same user runs, even one
+    on another display and bus. A copy of the launcher under another name looks only for its own kind; the
+    screen reader it starts is the installed one, unchanged."""
+    launcher = "/usr/bin/orca"
+    with open(launcher) as f:
+        text = f.read()
+    check = "pgrep -u %s -x orca'"
+    if check not in text:
+        return [launcher]
+    copy = os.path.join(root, "orcatranscript")
+    with open(copy, "w") as f:
+        f.write(text.replace(check, "pgrep -u %s -x orcatranscript'"))
+    return ["/usr/bin/python3", copy]
+
+
+class Speech:
+    """speech-dispatcher with an output module that writes each utterance to a file, and Orca's debug log."""
+
+    def __init__(self, desktop):
+        self.desktop = desktop
+        root = desktop.root
+        self.captured = os.path.join(root, "spoken.txt")
+        self.debug_log = os.path.join(root, "orca-debug.txt")
+        config = os.path.join(root, "speechd")
+        os.makedirs(os.path.join(config, "modules"))
+        with open(os.path.join(config, "speechd.conf"), "w") as f:
+            f.write(f'LogLevel 3\nLogDir "{root}"\nAudioOutputMethod "libao"\n'
+                    'AddModule "capture" "sd_generic" "capture.conf"\nDefaultModule capture\n'
+                    'DefaultLanguage "en"\n')
+        with open(os.path.join(config, "modules", "capture.conf"), "w") as f:
+            f.write(f"GenericExecuteSynth \"printf '%s\\\\n' \\'$DATA\\' >> {self.captured}\"\n"
+                    'GenericCmdDependency "printf"\nGenericLanguage "en" "en" "utf-8"\n'
+                    'AddVoice "en" "MALE1" "capture"\n')
+        # The speech module opens a sound device; libao's null device takes the samples nobody plays.
+        with open(os.path.join(desktop.env["HOME"], ".libao"), "w") as f:
+            f.write("default_driver=null\n")
+        socket = os.path.join(desktop.env["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
+        desktop.spawn("speech-dispatcher",
+                      ["speech-dispatcher", "-s", "-t", "0", "-C", config, "-c", "unix_socket", "-S", socket])
+        self.seen = 0
+
+    def start_orca(self):
+        prefs = os.path.join(self.desktop.root, "orca-prefs")
+        command = orca_command(self.desktop.root) + ["--debug-file=" + self.debug_log, "-u", prefs]
+        self.orca = self.desktop.spawn("orca", command)
+
+    def lines(self):
+        """What speech-dispatcher was given to say, one utterance a line. The module writes each one as it
+        comes; Orca's debug log would serve as well but reaches its file in blocks, long after the speech."""
+        try:
+            with open(self.captured, "rb") as f:
+                text = f.read().decode(errors="replace")
+        except OSError:
+            return []
+        return [line for line in text.split("\n")[:-1] if line.strip()]
+
+    def logged(self):
+        """The "SPEECH OUTPUT" lines of Orca's debug log as (seconds since midnight, text), once Orca has ended
+        and its log is complete. Unlike the speech module, the log also holds what was cut short by the next
+        utterance."""
+        try:
+            with open(self.debug_log, "rb") as f:
+                text = f.read().decode(errors="replace")
+        except OSError:
+            return []
+        return [(int(m.group(1)) * 3600 + int(m.group(2)) * 60 + float(m.group(3)), m.group(4))
+                for m in SPEECH_LINE.finditer(text)]
+
+    def wait_for(self, text, timeout):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if any(text in line for line in self.lines()):
+                return True
+            time.sleep(0.2)
+        return False
+
+    def new_speech(self, heard=lambda said: True):
+        """Everything spoken from now until heard(what was said) holds and the speech has been quiet for a
+        while, or at most LONGEST seconds."""
+        deadline = time.monotonic() + LONGEST
+        count = len(self.lines())
+        last_change = time.monotonic()
+        while time.monotonic() < deadline:
+            time.sleep(0.1)
+            lines = self.lines()
+            if len(lines) != count:
+                count = len(lines)
+                last_change = time.monotonic()
+            elif time.monotonic() - last_change >= QUIET and heard(lines[self.seen:]):
+                break
+        lines = self.lines()
+        said = lines[self.seen:]
+        self.seen = len(lines)
+        return said
+
+
+
+class Transcript:
+    def __init__(self, desktop, speech):
+        self.desktop = desktop
+        self.speech = speech
+        self.rows = []  # [action, start time, expected, spoken lines]
+        self.pyatspi = None
+
+    def row(self, action, expected, do):
+        start = seconds_today()
+        do()
+        said = self.speech.new_speech(lambda said: names_all(said, expected))
+        self.rows.append([action, start, expected, said])
+        print(f"{'ok ' if names_all(said, expected) else '.. '} {action}: {' | '.join(s.strip() for s in said)}",
+              flush=True)
+
+    def take_log(self, logged, ended):
+        """Replaces what each row heard from the speech module by what Orca's log says it spoke from the row's
+        start until the next row's."""
+        if not logged:
+            return
+        for i, row in enumerate(self.rows):
+            end = self.rows[i + 1][1] if i + 1 < len(self.rows) else ended
+            row[3] = [text for when, text in logged if row[1] <= when < end]
+
+    def accessible_key(self, name):
+        if self.pyatspi is None:
+            import gi
+
+            gi.require_version("Atspi", "2.0")
+            import pyatspi
+
+            self.pyatspi = pyatspi
+        desktop = self.pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.get_process_id() == self.desktop.app.pid:
+                found = self.pyatspi.findDescendant(
+                    app, lambda n: n.getRoleName() == "push button" and n.name == name)
+                if found is not None:
+                    return found
+        raise SetupError(f"no key '{name}' on the accessibility bus")
+
+    def focus_key(self, name):
+        """Puts the keyboard focus on a key, as Tab would, without the Tabs on the way."""
+        self.accessible_key(name).queryComponent().grabFocus()
+
+    def two_value(self, key, x, y, result, prompts):
+        self.row(f"focus the key '{key}'", [key], lambda: self.focus_key(key))
+        self.row("Ctrl+Space (opens the dialog)", [key, prompts[0]], lambda: self.desktop.key("ctrl+space"))
+        self.row(f"type {x}", [x[-1]], lambda: self.desktop.type_text(x))
+        self.row(f"Tab, type {y}", [prompts[1]], lambda: (self.desktop.key("Tab"), self.desktop.type_text(y)))
+        self.row("Enter (OK)", ["=" + result], lambda: self.desktop.key("Return"))
+
+    def run(self):
+        d = self.desktop
+        self.speech.start_orca()
+        if not self.speech.wait_for("Screen reader on", 90):
+            raise SetupError("Orca did not start speaking within 90 s\n" + d.child_log("orca"))
+        self.speech.new_speech()
+        self.row("start the calculator", ["Orbetta", "equal"], d.start_program)
+        for name in ("backspace", "Exit", "Arctangent", "natural logarithm", "common logarithm"):
+            self.row("Tab", [name], lambda: d.key("Tab"))
+        self.row("type 1 2 + 3 =", ["=15"], lambda: d.key("1", "2", "plus", "3", "equal"))
+        self.row("type 1 / 0 =", ["can't divide by 0!"], lambda: d.key("1", "slash", "0", "equal"))
+        self.row("Enter (OK in the box)", ["=15"], lambda: d.key("Return"))
+        self.two_value("y root of x", "8", "3", "2", ("value(x):", "root (y):"))
+        self.two_value("x to the power of y", "2", "10", "1024", ("value(x):", "power(y):"))
+        self.two_value("random number", "5", "7", "6", ("lower value:", "upper value:"))
+        self.row("focus the key 'About Orbetta'", ["About Orbetta"], lambda: self.focus_key("About Orbetta"))
+        self.row("Ctrl+Space (opens About)", ["1.3.1"], lambda: d.key("ctrl+space"))
+        self.row("Enter (OK, closes About)", ["About Orbetta"], lambda: d.key("Return"))
+        self.row("F1 (help)", ["Orbetta Help"], lambda: d.key("F1"))
+        self.row("Down (the next line)", ["scientific calculator"], lambda: d.key("Down"))
+        self.row("Tab (to a link)", ["link The calculator window"], lambda: d.key("Tab"))
+        self.row("Enter (follows the link)", ["The calculator window", "heading"], lambda: d.key("Return"))
+        self.row("Escape (closes help)", ["About Orbetta"], lambda: d.key("Escape"))
+
+
+def seconds_today():
+    now = time.localtime()
+    return now.tm_hour * 3600 + now.tm_min * 60 + now.tm_sec + (time.time() % 1)
+
+
+def names(line, word):
+    line = line.strip()
+    if word.startswith("="):  # a result: the whole utterance, after the role a screen reader puts before it
+        words = line.rstrip(".").split()
+        return bool(words) and words[-1] == word[1:]
+    return word.lower() in line.lower()
+
+
+def names_all(said, expected):
+    return all(any(names(line, word) for line in said) for word in expected)
+
+
+def table(rows, markdown):
+    out = []
+    if markdown:
+        out.append("| # | action | Orca spoke | names it |")
+        out.append("|---|---|---|---|")
+    for i, (action, _, expected, said) in enumerate(rows, 1):
+        named = names_all(said, expected)
+        spoken = " / ".join(s.strip() for s in said) or "(nothing)"
+        if markdown:
+            out.append(f"| {i} | {action} | {spoken.replace('|', '∣')} | {'yes' if named else 'NO'} |")
+        else:
+            out.append(f"{i:2} {action:34} {'   ' if named else 'NO '} {spoken}")
+    return "\n".join(out)
+
+
+def main():
+    args = [a for a in sys.argv[1:] if not a.startswith("--")]
+    if len(args) != 1:
+        print(__doc__, file=sys.stderr)
+        return 2
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(3))
+    with Desktop(args[0]) as desktop:
+        speech = Speech(desktop)
+        session = Transcript(desktop, speech)
+        try:
+            session.run()
+        finally:
+            captured = len(speech.lines())
+            ended = seconds_today()
+            if getattr(speech, "orca", None):
+                desktop.stop(speech.orca)  # Orca writes out the rest of its log as it ends
+            logged = speech.logged()
+            session.take_log(logged, ended)
+            print()
+            print(table(session.rows, "--markdown" in sys.argv))
+            print(f"\nspeech-dispatcher spoke {captured} utterances; Orca's debug log has {len(logged)} "
+                  "SPEECH OUTPUT lines, which the table shows")
+    return 0 if session.rows and all(names_all(r[3], r[2]) for r in session.rows) else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,275 @@
+// The main window for a screen reader and a keyboard alone: roles, announcements, pressing keys without a
+// mouse, the help key and pasting into the display.
+#include "calc_window.h"
+
+#include "shell/colour.h"
+#include "shell/module2.h"
+#include "ui/classic_look.h"
+#include "ui/keybutton.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// Each announcement hides the announcer and shows it again with the text as its name.
+class AnnouncerWatch : public QObject {
+public:
+    QStringList told;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide)
+            told << QStringLiteral("(hidden)");
+        else if (event->type() == QEvent::Show)
+            told << static_cast<QWidget*>(watched)->accessibleName();
+        return false;
+    }
+};
+
+QWidget* visibleHelpViewer() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("HelpViewer") && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+} // namespace
+
+class FrmCalcAccessTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void roles_data();
+    void roles();
+    void announcerStaysOutOfSight();
+    void announcements_data();
+    void announcements();
+    void everyKeyPressedWithoutAMouse_data();
+    void everyKeyPressedWithoutAMouse();
+    void ctrlSpaceElsewherePressesNothing();
+    void f1OpensTheHelp_data();
+    void f1OpensTheHelp();
+    void pasteFromTheDisplayMenu_data();
+    void pasteFromTheDisplayMenu();
+
+private:
+    QTemporaryDir settingsHome_;
+    std::unique_ptr<RecordingCalc> calc_;
+};
+
+void FrmCalcAccessTest::initTestCase() {
+    QVERIFY(settingsHome_.isValid());
+    qputenv("XDG_CONFIG_HOME", settingsHome_.path().toLocal8Bit());
+    qputenv("HOME", settingsHome_.path().toLocal8Bit());
+    orbetta::ui::applyClassicLook();
+    // The colour key answers at once instead of waiting for a person.
+    setColourChoiceStep([](QColorDialog&) { return std::optional<QColor>(); });
+}
+
+void FrmCalcAccessTest::init() {
+    orbetta::Module2::ColorSetting = "&HC0C0C0";
+    calc_ = std::make_unique<RecordingCalc>();
+    calc_->show();
+    calc_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(calc_.get()));
+}
+
+void FrmCalcAccessTest::cleanup() {
+    calc_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void FrmCalcAccessTest::roles_data() {
+    QTest::addColumn<QString>("name"); // empty: the window itself
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("spoken");
+
+    QTest::newRow("window") << "" << int(QAccessible::Window) << "Orbetta";
+    QTest::newRow("function panel") << "Frame2" << int(QAccessible::Grouping) << "functions";
+    QTest::newRow("keypad") << "Frame3" << int(QAccessible::Grouping) << "keypad";
+    QTest::newRow("announcer") << "Announcer" << int(QAccessible::Notification) << "";
+    QTest::newRow("a key keeps its role") << "Funct(9)" << int(QAccessible::Button) << "square root";
+}
+
+void FrmCalcAccessTest::roles() {
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QFETCH(QString, spoken);
+    QWidget* widget = name.isEmpty() ? calc_.get() : calc_->control(name.toLatin1().constData());
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(iface);
+    QCOMPARE(int(iface->role()), role);
+    QCOMPARE(iface->text(QAccessible::Name), spoken);
+}
+
+void FrmCalcAccessTest::announcerStaysOutOfSight() {
+    QWidget* announcer = calc_->control("Announcer");
+    QCOMPARE(announcer->parentWidget(), calc_.get());
+    QVERIFY(announcer->size().isEmpty());
+    QCOMPARE(announcer->focusPolicy(), Qt::NoFocus);
+    QVERIFY(announcer->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QVERIFY(!announcer->isVisible()); // an empty notification is never shown
+    calc_->click("Num(1) Command13");
+    QVERIFY(announcer->isVisible());
+    QVERIFY(announcer->size().isEmpty());
+}
+
+void FrmCalcAccessTest::announcements_data() {
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QStringList>("told");
+
+    // Hidden until the first announcement; each later one hides it and shows it again.
+    const QString hidden = QStringLiteral("(hidden)");
+    QTest::newRow("12 + 3 =") << "Num(1) Num(2) Oper(2) Num(3) Command13" << QStringList{"15"};
+    QTest::newRow("the same result twice") << "Num(4) Command13 Command13" << QStringList{"0", hidden, "0"};
+    QTest::newRow("box, then the display") << "Num(1) Oper(5) Num(0) Command13" << QStringList{"0"};
+    QTest::newRow("angle key") << "Funct(19) Funct(19)"
+                               << QStringList{"radian (click to change to degree)", hidden,
+                                              "degree (click to change to radian)"};
+    QTest::newRow("entry is not told")
+        << "Num(1) Command11 Num(5) Command12 Command16 Oper(2)" << QStringList{};
+}
+
+void FrmCalcAccessTest::announcements() {
+    QFETCH(QString, clicks);
+    QFETCH(QStringList, told);
+    AnnouncerWatch watch;
+    calc_->control("Announcer")->installEventFilter(&watch);
+    calc_->click(clicks);
+    QCOMPARE(watch.told, told);
+}
+
+void FrmCalcAccessTest::everyKeyPressedWithoutAMouse_data() {
+    QTest::addColumn<QString>("key");
+    const RecordingCalc window;
+    for (const auto* key : window.findChildren<orbetta::ui::KeyButton*>())
+        if (key->objectName() != QLatin1String("Funct(16)")) // hidden and disabled for good
+            QTest::newRow(qPrintable(key->objectName())) << key->objectName();
+}
+
+// Ctrl+Space on the focused key and the key's accessible press action both click it, as a mouse would.
+void FrmCalcAccessTest::everyKeyPressedWithoutAMouse() {
+    QFETCH(QString, key);
+    auto* button = calc_->control<QPushButton>(key.toLatin1().constData());
+    QCOMPARE(button->accessibleDescription(), QStringLiteral("Ctrl+Space presses this key."));
+    QSignalSpy clicks(button, &QPushButton::clicked);
+    button->setFocus();
+    QCOMPARE(QApplication::focusWidget(), button);
+    QTest::keyClick(button, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(clicks.count(), 1);
+    QVERIFY(calc_->beeps == 0 || !calc_->boxes.empty()); // a beep only with an error report, never for Space
+
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button);
+    QAccessibleActionInterface* actions = iface ? iface->actionInterface() : nullptr;
+    QVERIFY(actions);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(clicks.count(), 2);
+}
+
+void FrmCalcAccessTest::ctrlSpaceElsewherePressesNothing() {
+    calc_->type("42");
+    QSignalSpy equal(calc_->control<QPushButton>("Command13"), &QPushButton::clicked);
+    QWidget* display = calc_->control("Text1");
+    display->setFocus();
+    QTest::keyClick(display, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(equal.count(), 0);
+    QCOMPARE(calc_->beeps, 0);
+    QCOMPARE(calc_->display(), QStringLiteral("42"));
+}
+
+void FrmCalcAccessTest::f1OpensTheHelp_data() {
+    QTest::addColumn<QString>("from");
+    QTest::newRow("a key of the main window") << "Funct(4)";
+    QTest::newRow("the display") << "Text1";
+    QTest::newRow("the two-value dialog") << "Funct(10)";
+    QTest::newRow("the About window") << "Command3";
+}
+
+void FrmCalcAccessTest::f1OpensTheHelp() {
+    QFETCH(QString, from);
+    QWidget* control = calc_->control(from.toLatin1().constData());
+    if (from.startsWith(QLatin1String("Command")) || from == QLatin1String("Funct(10)")) {
+        calc_->click(from); // opens the window F1 is pressed in
+        QWidget* opened = from == QLatin1String("Command3") ? static_cast<QWidget*>(calc_->aboutWindow())
+                                                            : calc_->twoValueDialog();
+        QVERIFY(opened);
+        QVERIFY(QTest::qWaitForWindowActive(opened));
+    } else {
+        control->setFocus();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QWidget* viewer = visibleHelpViewer();
+    QVERIFY(viewer);
+    QCOMPARE(viewer->parentWidget(), calc_.get());
+    QVERIFY(QTest::qWaitForWindowActive(viewer));
+    QTRY_COMPARE(QApplication::focusWidget(), viewer->findChild<QTextBrowser*>("HelpText"));
+    QCOMPARE(calc_->beeps, 0);
+    viewer->close();
+}
+
+void FrmCalcAccessTest::pasteFromTheDisplayMenu_data() {
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<int>("beeps");
+
+    QTest::newRow("a number") << " 2.5\n" << true << "2.5" << 0;
+    QTest::newRow("text beeps") << "two" << true << "7" << 1;
+    QTest::newRow("no text: Paste is disabled") << "" << false << "7" << 0;
+}
+
+void FrmCalcAccessTest::pasteFromTheDisplayMenu() {
+    QFETCH(QString, clipboard);
+    QFETCH(bool, enabled);
+    QFETCH(QString, display);
+    QFETCH(int, beeps);
+    QGuiApplication::clipboard()->setText(clipboard);
+    calc_->type("7");
+    auto* box = calc_->control<QLineEdit>("Text1");
+
+    QStringList entries;
+    bool pasteEnabled = false;
+    std::function<void()> usePaste = [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) {
+            QTimer::singleShot(0, usePaste);
+            return;
+        }
+        QAction* paste = nullptr;
+        for (QAction* action : menu->actions()) {
+            entries << action->text();
+            if (action->text() == QLatin1String("&Paste"))
+                paste = action;
+        }
+        pasteEnabled = paste && paste->isEnabled();
+        if (pasteEnabled)
+            paste->trigger();
+        menu->close();
+    };
+    QTimer::singleShot(0, usePaste);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_F10, Qt::ShiftModifier);
+
+    QCOMPARE(entries, (QStringList{"&Copy", "&Paste"}));
+    QCOMPARE(pasteEnabled, enabled);
+    QCOMPARE(calc_->display(), display);
+    QCOMPARE(calc_->calculator().ValueText, display.toStdString());
+    QCOMPARE(calc_->beeps, beeps);
+}
+
+QTEST_MAIN(FrmCalcAccessTest)
+#include "test_frmcalc_access.moc"
