@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -38,6 +39,15 @@ void DisplayBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void DisplayBox::focusInEvent(QFocusEvent* event) {
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        QFocusEvent kept(event->type(), Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&kept);
+        return;
+    }
+    QLineEdit::focusInEvent(event);
 }
 
 void DisplayBox::contextMenuEvent(QContextMenuEvent* event) {

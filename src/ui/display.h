@@ -23,6 +23,10 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Reached by Tab, the display keeps its caret instead of selecting all of its text: the selection would
+    // be dropped again when the focus moves on, and a screen reader would speak that instead of the key
+    // the focus reaches. Copy takes the whole display without a selection all the same.
+    void focusInEvent(QFocusEvent* event) override;
     // Shift+F10 opens the menu, as the Menu key does.
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -5,6 +5,7 @@
 #include "shell/colour.h"
 #include "shell/module2.h"
 #include "ui/classic_look.h"
+#include "ui/display.h"
 #include "ui/keybutton.h"
 
 #include <QAccessible>
@@ -64,6 +65,7 @@ private slots:
     void f1OpensTheHelp();
     void pasteFromTheDisplayMenu_data();
     void pasteFromTheDisplayMenu();
+    void tabThroughTheDisplay();
 
 private:
     QTemporaryDir settingsHome_;
@@ -269,6 +271,30 @@ void FrmCalcAccessTest::pasteFromTheDisplayMenu() {
     QCOMPARE(calc_->display(), display);
     QCOMPARE(calc_->calculator().ValueText, display.toStdString());
     QCOMPARE(calc_->beeps, beeps);
+}
+
+// Reached by Shift+Tab or Tab, the display selects nothing, so leaving it drops no selection, which a screen
+// reader would tell instead of the key the focus reaches; Copy still takes the whole display.
+void FrmCalcAccessTest::tabThroughTheDisplay() {
+    calc_->type("42");
+    auto* display = calc_->control<orbetta::ui::DisplayBox>("Text1");
+    QWidget* recall = calc_->control("Funct(17)");
+    recall->setFocus();
+    QSignalSpy selection(display, &QLineEdit::selectionChanged);
+
+    QTest::keyClick(recall, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), display);
+    QVERIFY(!display->hasSelectedText());
+    display->copyToClipboard();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("42"));
+    QTest::keyClick(display, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), recall);
+    QTest::keyClick(recall, Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(display, Qt::Key_Tab, Qt::ShiftModifier);
+    QVERIFY(QApplication::focusWidget() != display);
+    QCOMPARE(selection.count(), 0);
+    QCOMPARE(calc_->display(), QStringLiteral("42"));
+    QCOMPARE(calc_->beeps, 0);
 }
 
 QTEST_MAIN(FrmCalcAccessTest)
