@@ -36,8 +36,8 @@ int headingLevelOf(const QKeyEvent& event) {
     return 0;
 }
 
-// The find field keeps its selection when the focus leaves it: a screen reader would tell the selection's
-// end instead of the place the focus reaches.
+// The find field keeps its selection when the focus leaves it: a screen reader would tell that the selection
+// is gone instead of the place the focus reaches.
 class FindField : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
