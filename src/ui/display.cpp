@@ -4,10 +4,13 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace orbetta::ui {
 
@@ -21,6 +24,19 @@ DisplayBox::DisplayBox(QWidget* parent) : QLineEdit(parent) {
 
 void DisplayBox::copyToClipboard() const {
     QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text());
+}
+
+QRect DisplayBox::characterRect(int offset) const {
+    const QString shown = text();
+    if (offset < 0 || offset >= shown.size())
+        return {};
+    // The caret stands where its character is drawn; the others lie as far from it as the text between.
+    const QFontMetrics metrics = fontMetrics();
+    const QRect caret = cursorRect();
+    const int caretX = caret.center().x();
+    const int x = caretX - metrics.horizontalAdvance(shown.left(cursorPosition())) +
+                  metrics.horizontalAdvance(shown.left(offset));
+    return {x, caret.top(), std::max(1, metrics.horizontalAdvance(shown.mid(offset, 1))), caret.height()};
 }
 
 void DisplayBox::paintEvent(QPaintEvent* event) {
@@ -38,6 +54,15 @@ void DisplayBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void DisplayBox::focusInEvent(QFocusEvent* event) {
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        QFocusEvent kept(event->type(), Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&kept);
+        return;
+    }
+    QLineEdit::focusInEvent(event);
 }
 
 void DisplayBox::contextMenuEvent(QContextMenuEvent* event) {

@@ -16,6 +16,9 @@ public:
     // The selection, or the whole text when nothing is selected, goes to the clipboard.
     void copyToClipboard() const;
 
+    // Where the character at offset is drawn, in the display's coordinates; empty past the text.
+    QRect characterRect(int offset) const;
+
 signals:
     // The user chose Paste; the window hands the clipboard's text to the calculator.
     void pasteRequested();
@@ -23,6 +26,10 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Reached by Tab, the display keeps its caret instead of selecting all of its text: the selection would
+    // be dropped again when the focus moves on, and a screen reader would speak that instead of the key
+    // the focus reaches. Copy takes the whole display without a selection all the same.
+    void focusInEvent(QFocusEvent* event) override;
     // Shift+F10 opens the menu, as the Menu key does.
     void keyPressEvent(QKeyEvent* event) override;
 };

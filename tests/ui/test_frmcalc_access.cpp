@@ -5,6 +5,7 @@
 #include "shell/colour.h"
 #include "shell/module2.h"
 #include "ui/classic_look.h"
+#include "ui/display.h"
 #include "ui/keybutton.h"
 
 #include <QAccessible>
@@ -64,6 +65,8 @@ private slots:
     void f1OpensTheHelp();
     void pasteFromTheDisplayMenu_data();
     void pasteFromTheDisplayMenu();
+    void tabThroughTheDisplay();
+    void displayReadWhole();
 
 private:
     QTemporaryDir settingsHome_;
@@ -102,6 +105,7 @@ void FrmCalcAccessTest::roles_data() {
     QTest::newRow("keypad") << "Frame3" << int(QAccessible::Grouping) << "keypad";
     QTest::newRow("announcer") << "Announcer" << int(QAccessible::Notification) << "";
     QTest::newRow("a key keeps its role") << "Funct(9)" << int(QAccessible::Button) << "square root";
+    QTest::newRow("display") << "Text1" << int(QAccessible::EditableText) << "display";
 }
 
 void FrmCalcAccessTest::roles() {
@@ -269,6 +273,61 @@ void FrmCalcAccessTest::pasteFromTheDisplayMenu() {
     QCOMPARE(calc_->display(), display);
     QCOMPARE(calc_->calculator().ValueText, display.toStdString());
     QCOMPARE(calc_->beeps, beeps);
+}
+
+// Reached by Shift+Tab or Tab, the display selects nothing, so leaving it drops no selection, which a screen
+// reader would tell instead of the key the focus reaches; Copy still takes the whole display.
+void FrmCalcAccessTest::tabThroughTheDisplay() {
+    calc_->type("42");
+    auto* display = calc_->control<orbetta::ui::DisplayBox>("Text1");
+    QWidget* recall = calc_->control("Funct(17)");
+    recall->setFocus();
+    QSignalSpy selection(display, &QLineEdit::selectionChanged);
+
+    QTest::keyClick(recall, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), display);
+    QVERIFY(!display->hasSelectedText());
+    display->copyToClipboard();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("42"));
+    QTest::keyClick(display, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), recall);
+    QTest::keyClick(recall, Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(display, Qt::Key_Tab, Qt::ShiftModifier);
+    QVERIFY(QApplication::focusWidget() != display);
+    QCOMPARE(selection.count(), 0);
+    QCOMPARE(calc_->display(), QStringLiteral("42"));
+    QCOMPARE(calc_->beeps, 0);
+}
+
+// A screen reader splits a line by its runs of text attributes: the display's text is one run, so all of it
+// is read ("12.5", not "12."), and the end of the text answers with no word rather than never.
+void FrmCalcAccessTest::displayReadWhole() {
+    calc_->type("12.5");
+    QWidget* display = calc_->control("Text1");
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(display);
+    QVERIFY(iface->state().readOnly);
+    QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("12.5"));
+    QAccessibleTextInterface* text = iface->textInterface();
+    QVERIFY(text);
+    int start = -1;
+    int end = -1;
+    QCOMPARE(text->attributes(3, &start, &end), QString());
+    QCOMPARE(std::pair(start, end), std::pair(0, 4));
+    QCOMPARE(text->textAtOffset(4, QAccessible::LineBoundary, &start, &end), QStringLiteral("12.5"));
+    QCOMPARE(text->textAtOffset(4, QAccessible::WordBoundary, &start, &end), QString());
+    QCOMPARE(std::pair(start, end), std::pair(4, 4));
+    QCOMPARE(text->textAtOffset(2, QAccessible::CharBoundary, &start, &end), QStringLiteral("."));
+    QCOMPARE(text->cursorPosition(), 4);
+    display->repaint(); // a line edit places its text as it paints it
+    for (int offset = 0; offset < 4; ++offset) {
+        const QRect box = text->characterRect(offset);
+        QVERIFY(!box.isEmpty());
+        QCOMPARE(text->offsetAtPoint(box.center()), offset);
+    }
+    QVERIFY(text->characterRect(0).right() < text->characterRect(3).left());
+    text->setSelection(0, 1, 3);
+    QCOMPARE(calc_->control<QLineEdit>("Text1")->selectedText(), QStringLiteral("2."));
+    QCOMPARE(text->selectionCount(), 1);
 }
 
 QTEST_MAIN(FrmCalcAccessTest)
