@@ -1,12 +1,13 @@
 #include "ui/accessibility.h"
 
 #include "ui/announcer.h"
-#include "ui/display.h"
-#include "ui/display_access.h"
 #include "ui/document_access.h"
+#include "ui/line_edit_access.h"
 
+#include <QAbstractSpinBox>
 #include <QAccessibleWidget>
 #include <QFrame>
+#include <QLineEdit>
 #include <QTextBrowser>
 
 namespace orbetta::ui {
@@ -23,8 +24,13 @@ QAccessibleInterface* roleFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("QFrame") &&
         (object->objectName() == QLatin1String("Frame2") || object->objectName() == QLatin1String("Frame3")))
         return new QAccessibleWidget(widget, QAccessible::Grouping);
-    if (auto* display = qobject_cast<DisplayBox*>(object))
-        return new DisplayAccess(display);
+    // Answered at the spin box's own class, before the toolkit gives it the interface of its kind.
+    if (auto* spinBox = qobject_cast<QAbstractSpinBox*>(object))
+        return new SpinBoxAccess(spinBox);
+    // The line inside a spin box is read through the spin box, which has the focus in its place.
+    if (className == QLatin1String("QLineEdit") &&
+        object->objectName() != QLatin1String("qt_spinbox_lineedit"))
+        return new LineEditAccess(static_cast<QLineEdit*>(widget));
     if (className == QLatin1String("QTextBrowser"))
         return new DocumentAccess(static_cast<QTextBrowser*>(widget));
     if (className == QLatin1String("QWidget") && widget->isWindow())

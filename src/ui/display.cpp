@@ -10,8 +10,6 @@
 #include <QMenu>
 #include <QPainter>
 
-#include <algorithm>
-
 namespace orbetta::ui {
 
 DisplayBox::DisplayBox(QWidget* parent) : QLineEdit(parent) {
@@ -24,19 +22,6 @@ DisplayBox::DisplayBox(QWidget* parent) : QLineEdit(parent) {
 
 void DisplayBox::copyToClipboard() const {
     QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text());
-}
-
-QRect DisplayBox::characterRect(int offset) const {
-    const QString shown = text();
-    if (offset < 0 || offset >= shown.size())
-        return {};
-    // The caret stands where its character is drawn; the others lie as far from it as the text between.
-    const QFontMetrics metrics = fontMetrics();
-    const QRect caret = cursorRect();
-    const int caretX = caret.center().x();
-    const int x = caretX - metrics.horizontalAdvance(shown.left(cursorPosition())) +
-                  metrics.horizontalAdvance(shown.left(offset));
-    return {x, caret.top(), std::max(1, metrics.horizontalAdvance(shown.mid(offset, 1))), caret.height()};
 }
 
 void DisplayBox::paintEvent(QPaintEvent* event) {

@@ -16,9 +16,6 @@ public:
     // The selection, or the whole text when nothing is selected, goes to the clipboard.
     void copyToClipboard() const;
 
-    // Where the character at offset is drawn, in the display's coordinates; empty past the text.
-    QRect characterRect(int offset) const;
-
 signals:
     // The user chose Paste; the window hands the clipboard's text to the calculator.
     void pasteRequested();

@@ -10,14 +10,18 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QColorDialog>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -44,6 +48,69 @@ QWidget* visibleHelpViewer() {
     return nullptr;
 }
 
+// A text box read by a screen reader: its role and state, its whole text as one run of attributes, each
+// character, word and sentence before, at and after every offset (the end of the text holding none, and
+// answered at once), the text at the caret, where each character is drawn, and a change made through it.
+void checkReadWhole(QWidget* box, const QString& shown, int role, bool readOnly) {
+    QVERIFY(box);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+    QVERIFY(iface);
+    QCOMPARE(int(iface->role()), role);
+    QCOMPARE(iface->state().readOnly, readOnly);
+    QCOMPARE(iface->state().editable, !readOnly);
+    QCOMPARE(iface->text(QAccessible::Value), shown);
+    QAccessibleTextInterface* text = iface->textInterface();
+    QVERIFY(text);
+    const int count = int(shown.size());
+    QCOMPARE(text->characterCount(), count);
+    int start = -1;
+    int end = -1;
+    QCOMPARE(text->attributes(count - 1, &start, &end), QString());
+    QCOMPARE(std::pair(start, end), std::pair(0, count));
+    QCOMPARE(text->textAtOffset(count, QAccessible::LineBoundary, &start, &end), shown);
+    QCOMPARE(text->textAtOffset(count, QAccessible::WordBoundary, &start, &end), QString());
+    QCOMPARE(std::pair(start, end), std::pair(count, count));
+    using Query = QString (QAccessibleTextInterface::*)(int, QAccessible::TextBoundaryType, int*, int*) const;
+    for (const Query query :
+         {&QAccessibleTextInterface::textBeforeOffset, &QAccessibleTextInterface::textAtOffset,
+          &QAccessibleTextInterface::textAfterOffset})
+        for (const auto boundary :
+             {QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::SentenceBoundary})
+            for (int offset = -1; offset <= count + 1; ++offset) {
+                const QString found = (text->*query)(offset, boundary, &start, &end);
+                QVERIFY(0 <= start && start <= end && end <= count);
+                QCOMPARE(found, shown.mid(start, end - start));
+            }
+
+    auto* line = qobject_cast<QLineEdit*>(box);
+    if (!line)
+        line = box->findChild<QLineEdit*>();
+    const int caret = text->cursorPosition();
+    QCOMPARE(caret, line->cursorPosition());
+    const int before = std::max(caret - 1, 0);
+    QCOMPARE(text->textAtOffset(before, QAccessible::CharBoundary, &start, &end), shown.mid(before, 1));
+
+    line->repaint(); // a line edit places its text as it paints it
+    for (int offset = 0; offset < count; ++offset) {
+        const QRect place = text->characterRect(offset);
+        QVERIFY(!place.isEmpty());
+        QCOMPARE(text->offsetAtPoint(place.center()), offset);
+        if (offset > 0)
+            QVERIFY(text->characterRect(offset - 1).right() < place.left());
+    }
+    text->setSelection(0, 1, 3);
+    QCOMPARE(line->selectedText(), shown.mid(1, 2));
+    QCOMPARE(text->selectionCount(), 1);
+
+    // A read-only box takes nothing from a screen reader; an editable one is changed as by typing.
+    QAccessibleEditableTextInterface* editing = iface->editableTextInterface();
+    QVERIFY(editing);
+    editing->deleteText(0, count);
+    QCOMPARE(line->text(), readOnly ? shown : QString());
+    editing->insertText(0, shown);
+    QCOMPARE(line->text(), shown);
+}
+
 } // namespace
 
 class FrmCalcAccessTest : public QObject {
@@ -66,7 +133,8 @@ private slots:
     void pasteFromTheDisplayMenu_data();
     void pasteFromTheDisplayMenu();
     void tabThroughTheDisplay();
-    void displayReadWhole();
+    void textBoxesReadWhole_data();
+    void textBoxesReadWhole();
 
 private:
     QTemporaryDir settingsHome_;
@@ -299,35 +367,92 @@ void FrmCalcAccessTest::tabThroughTheDisplay() {
     QCOMPARE(calc_->beeps, 0);
 }
 
-// A screen reader splits a line by its runs of text attributes: the display's text is one run, so all of it
-// is read ("12.5", not "12."), and the end of the text answers with no word rather than never.
-void FrmCalcAccessTest::displayReadWhole() {
-    calc_->type("12.5");
-    QWidget* display = calc_->control("Text1");
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(display);
-    QVERIFY(iface->state().readOnly);
-    QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("12.5"));
-    QAccessibleTextInterface* text = iface->textInterface();
-    QVERIFY(text);
-    int start = -1;
-    int end = -1;
-    QCOMPARE(text->attributes(3, &start, &end), QString());
-    QCOMPARE(std::pair(start, end), std::pair(0, 4));
-    QCOMPARE(text->textAtOffset(4, QAccessible::LineBoundary, &start, &end), QStringLiteral("12.5"));
-    QCOMPARE(text->textAtOffset(4, QAccessible::WordBoundary, &start, &end), QString());
-    QCOMPARE(std::pair(start, end), std::pair(4, 4));
-    QCOMPARE(text->textAtOffset(2, QAccessible::CharBoundary, &start, &end), QStringLiteral("."));
-    QCOMPARE(text->cursorPosition(), 4);
-    display->repaint(); // a line edit places its text as it paints it
-    for (int offset = 0; offset < 4; ++offset) {
-        const QRect box = text->characterRect(offset);
-        QVERIFY(!box.isEmpty());
-        QCOMPARE(text->offsetAtPoint(box.center()), offset);
+void FrmCalcAccessTest::textBoxesReadWhole_data() {
+    QTest::addColumn<QString>("box");   // the text box and how it is reached
+    QTest::addColumn<QString>("typed"); // typed into it first
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<bool>("readOnly");
+
+    const int text = QAccessible::EditableText;
+    QTest::newRow("display") << "Text1"
+                             << "12.5"
+                             << "12.5" << text << true;
+    QTest::newRow("two-value box") << "xyentry Text1"
+                                   << "12.5"
+                                   << "12.5" << text << false;
+    QTest::newRow("function list") << "Combo1"
+                                   << ""
+                                   << "Secant" << text << true;
+    QTest::newRow("help's find field") << "HelpFind"
+                                       << "memory"
+                                       << "memory" << text << false;
+    QTest::newRow("colour chooser's name") << "colour name"
+                                           << ""
+                                           << "#ffffff" << text << false;
+    QTest::newRow("colour chooser's spin box") << "colour red"
+                                               << ""
+                                               << "255" << int(QAccessible::SpinBox) << false;
+}
+
+// A screen reader splits a line by its runs of text attributes: each box's text is one run, so all of it is
+// read ("12.5", not "12."), and the end of the text answers with no word rather than never.
+void FrmCalcAccessTest::textBoxesReadWhole() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, role);
+    QFETCH(bool, readOnly);
+
+    if (box.startsWith(QLatin1String("colour"))) {
+        // The chooser is modal: it is read while it is open, and closed unchosen.
+        setColourChoiceStep([&](QColorDialog& chooser) {
+            chooser.show();
+            if (QTest::qWaitForWindowExposed(&chooser)) {
+                QWidget* field = nullptr;
+                if (box == QLatin1String("colour red"))
+                    field = chooser.findChildren<QSpinBox*>().value(3); // hue, saturation, value, red
+                else
+                    for (auto* line : chooser.findChildren<QLineEdit*>())
+                        if (line->objectName() != QLatin1String("qt_spinbox_lineedit"))
+                            field = line;
+                checkReadWhole(field, shown, role, readOnly);
+            }
+            return std::optional<QColor>();
+        });
+        calc_->click("Command4");
+        setColourChoiceStep([](QColorDialog&) { return std::optional<QColor>(); });
+        QVERIFY(!QTest::currentTestFailed());
+        return;
     }
-    QVERIFY(text->characterRect(0).right() < text->characterRect(3).left());
-    text->setSelection(0, 1, 3);
-    QCOMPARE(calc_->control<QLineEdit>("Text1")->selectedText(), QStringLiteral("2."));
-    QCOMPARE(text->selectionCount(), 1);
+    QWidget* field = nullptr;
+    if (box == QLatin1String("Text1")) {
+        field = calc_->control("Text1");
+    } else if (box == QLatin1String("xyentry Text1")) {
+        calc_->click("Funct(10)");
+        QVERIFY(calc_->twoValueDialog());
+        QVERIFY(QTest::qWaitForWindowActive(calc_->twoValueDialog()));
+        field = calc_->twoValueDialog()->findChild<QLineEdit*>("Text1");
+    } else if (box == QLatin1String("Combo1")) {
+        auto* list = calc_->control<QComboBox>("Combo1");
+        list->setCurrentIndex(list->findText(shown));
+        field = list->lineEdit();
+    } else {
+        QTest::keyClick(calc_->control("Funct(4)"), Qt::Key_F1);
+        QWidget* viewer = visibleHelpViewer();
+        QVERIFY(viewer);
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        QTest::keyClick(viewer->findChild<QWidget*>("HelpText"), Qt::Key_F, Qt::ControlModifier);
+        field = viewer->findChild<QLineEdit*>("HelpFind");
+    }
+    QVERIFY(field);
+    if (box == QLatin1String("Text1"))
+        calc_->type(typed); // the main window takes the keys for the display
+    else
+        QTest::keyClicks(field, typed);
+    checkReadWhole(field, shown, role, readOnly);
+    if (QWidget* viewer = visibleHelpViewer())
+        viewer->close();
 }
 
 QTEST_MAIN(FrmCalcAccessTest)
