@@ -75,8 +75,8 @@ QString LineEditText::text(int startOffset, int endOffset) const {
 }
 
 // The piece of text that holds offset: its character, its word or the run between two words, or its
-// sentence; at the end of the text, the empty piece there. The toolkit's own search for one at the end of the
-// text never ends, and it tells no character before offset 1, so pieces are found here.
+// sentence; at the end of the text, the empty piece there. The toolkit's own search for a word at the end of
+// the text never ends, and it tells no character before the second, so pieces are found here.
 std::pair<int, int> LineEditText::pieceAround(int offset, QAccessible::TextBoundaryType boundaryType) const {
     const QString all = spokenText();
     const int count = int(all.size());

@@ -10,9 +10,9 @@ namespace orbetta::ui {
 
 // A line edit's text as a screen reader reads and changes it. The toolkit's own interface tells an empty run
 // of text attributes at each character, and a screen reader that splits the text by its runs then drops the
-// last character ("1" for 12); asked for the word or character at the end of the text, it never answers.
-// Here the whole text is one run, and the end of the text holds no character or word. A password is read as
-// a star for each character, a text not echoed as no text at all.
+// last character ("1" for 12); asked for the word at the end of the text, it never answers. Here the whole
+// text is one run, and the end of the text holds no character or word. A password is read as a star for each
+// character, a text not echoed as no text at all.
 class LineEditText : public QAccessibleTextInterface, public QAccessibleEditableTextInterface {
 public:
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;

@@ -3,8 +3,9 @@
 accessibility events over AT-SPI, as a screen reader does, while real key presses and AT-SPI actions work the
 calculator. It checks that keys are named when they take the focus inside a window that a screen reader
 follows, that results are announced once each (and digits not at all), that a message box is told before the
-restored display, that the two-value dialog's boxes carry their prompts, that the function keys can be pressed
-from the keyboard and by their accessible action, and that F1 opens a help document that takes the focus.
+restored display, that the two-value dialog's boxes carry their prompts and are read whole, that the function
+keys can be pressed from the keyboard and by their accessible action, and that F1 opens a help document that
+takes the focus.
 
 Usage: screen_reader_test.py PROGRAM
 Exit status 0 when every check passed. ORBETTA_A11Y_VERBOSE=1 prints every event received.
@@ -312,14 +313,35 @@ class ScreenReaderTest:
         focus = self.listen.wait_for(since, "focus in the dialog's first box",
                                      lambda e: e.is_focus and e.role in ("text", "entry"))
         self.check_focus_context(focus)
+        self.check_box_read_whole(boxes[0], "27")
         # 27 and 3: the third root of 27, written into the main window and announced there.
         after = self.listen.mark()
-        self.desktop.key("2", "7", "Tab", "3", "Return")
+        self.desktop.key("Tab", "3", "Return")
         self.listen.wait_for(after, "announcement of the dialog's result", lambda e: e.is_announcement)
         self.listen.wait_for(after, "the main window active again",
                              lambda e: e.type.startswith("window:activate") and e.name == "Orbetta")
         until = self.after_marker(after)
         self.expect_one_announcement(after, until, "3", "the y-root dialog with 27 and 3")
+
+    def check_box_read_whole(self, box, typed):
+        """Typed into a box, its text is one run of attributes, which a screen reader reads whole, and the word
+        at the end of the text (where Ctrl+Right leaves the caret) is none, told at once."""
+        self.desktop.key(*typed)
+        text = box.queryText()
+        deadline = time.monotonic() + WAIT
+        while text.getText(0, -1) != typed:
+            if time.monotonic() > deadline:
+                raise CheckFailed(f"the box holds {text.getText(0, -1)!r} after typing {typed!r}")
+            time.sleep(0.05)
+        run = text.getAttributeRun(len(typed) - 1, False)
+        if (run[1], run[2]) != (0, len(typed)):
+            raise CheckFailed(f"the box's text is not one run of attributes: {run}")
+        try:
+            word = text.getTextAtOffset(len(typed), self.pyatspi.TEXT_BOUNDARY_WORD_START)
+        except Exception as error:  # the program did not answer in time
+            raise CheckFailed(f"no answer for the word at the end of the box: {error}")
+        if tuple(word) != ("", len(typed), len(typed)):
+            raise CheckFailed(f"the word at the end of the box is {tuple(word)}")
 
     def prompt_of(self, box):
         """What a screen reader says a box is: its name, or the names of the objects that label it."""
@@ -379,7 +401,8 @@ CHECKS = [
     ("a key's focus event names it inside its window", "check_key_focus"),
     ("1 2 + 3 = is announced once, as 15", "check_result_announced"),
     ("1 / 0 =: the box, then OK and the display announced", "check_message_box"),
-    ("the two-value dialog's boxes carry their prompts; its result is announced", "check_two_value_dialog"),
+    ("the two-value dialog's boxes carry their prompts and are read whole; its result is announced",
+     "check_two_value_dialog"),
     ("9 and the square-root key's action announce 3", "check_action_press"),
     ("4 and Ctrl+Space on the square key announce 16", "check_chord_press"),
     ("every key on the way round the tab order is named inside its window", "check_tab_walk"),
