@@ -1,5 +1,7 @@
 #include "ui/document_access.h"
 
+#include "ui/accessible_text.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -82,10 +84,7 @@ void DocumentAccess::setCursorPosition(int position) {
 QString DocumentAccess::text(int startOffset, int endOffset) const {
     // The plain text has one character for each position of the document, a paragraph or frame break
     // being a line feed.
-    const QString all = view()->document()->toPlainText();
-    const auto start = std::clamp<qsizetype>(startOffset, 0, all.size());
-    const auto end = std::clamp<qsizetype>(endOffset, start, all.size());
-    return all.mid(start, end - start);
+    return textBetween(view()->document()->toPlainText(), startOffset, endOffset);
 }
 
 int DocumentAccess::characterCount() const {
@@ -195,15 +194,7 @@ void DocumentAccess::scrollToSubstring(int startIndex, int endIndex) {
 }
 
 QString DocumentAccess::attributes(int offset, int* startOffset, int* endOffset) const {
-    // No text attributes are told: the whole text is one run without any.
-    const int count = characterCount();
-    if (offset < 0 || offset > count) {
-        *startOffset = *endOffset = -1;
-        return {};
-    }
-    *startOffset = 0;
-    *endOffset = count;
-    return {};
+    return noAttributes(characterCount(), offset, startOffset, endOffset);
 }
 
 } // namespace orbetta::ui

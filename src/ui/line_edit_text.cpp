@@ -1,5 +1,7 @@
 #include "ui/line_edit_text.h"
 
+#include "ui/accessible_text.h"
+
 #include <QLineEdit>
 #include <QTextBoundaryFinder>
 
@@ -68,10 +70,7 @@ void LineEditText::setCursorPosition(int position) {
 }
 
 QString LineEditText::text(int startOffset, int endOffset) const {
-    const QString all = spokenText();
-    const auto start = std::clamp<qsizetype>(startOffset, 0, all.size());
-    const auto end = std::clamp<qsizetype>(endOffset, start, all.size());
-    return all.mid(start, end - start);
+    return textBetween(spokenText(), startOffset, endOffset);
 }
 
 // The piece of text that holds offset: its character, its word or the run between two words, or its
@@ -188,15 +187,7 @@ void LineEditText::scrollToSubstring(int startIndex, int endIndex) {
 }
 
 QString LineEditText::attributes(int offset, int* startOffset, int* endOffset) const {
-    // No text attributes are told: the whole text is one run without any.
-    const int count = characterCount();
-    if (offset < 0 || offset > count) {
-        *startOffset = *endOffset = -1;
-        return {};
-    }
-    *startOffset = 0;
-    *endOffset = count;
-    return {};
+    return noAttributes(characterCount(), offset, startOffset, endOffset);
 }
 
 void LineEditText::deleteText(int startOffset, int endOffset) {
