@@ -274,7 +274,7 @@ class Desktop:
 
     def stop(self, process):
         """Ends one child of the session now."""
-        self._end(process)
+        self._end([process])
         self._watchdog.forget(process.pid)
         self.children = [(n, p) for n, p in self.children if p is not process]
 
@@ -286,32 +286,16 @@ class Desktop:
         return self._spawn(name, argv, env=full)
 
     @staticmethod
-    def _end(process):
-        if process.poll() is None:
-            try:
-                os.killpg(process.pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
-        try:
-            process.wait(timeout=5)
-        except subprocess.TimeoutExpired:
-            pass
-        try:
-            os.killpg(process.pid, signal.SIGKILL)
-        except (ProcessLookupError, PermissionError):
-            pass
-        process.wait()
-
-    def close(self):
-        """Ends every child, the most recent first: politely, then firmly."""
-        for name, process in reversed(self.children):
+    def _end(processes):
+        """Ends the processes in the order given: politely, then firmly, within five seconds in all."""
+        for process in processes:
             if process.poll() is None:
                 try:
                     os.killpg(process.pid, signal.SIGTERM)
                 except ProcessLookupError:
                     pass
         deadline = time.monotonic() + 5
-        for name, process in reversed(self.children):
+        for process in processes:
             try:
                 process.wait(timeout=max(0.1, deadline - time.monotonic()))
             except subprocess.TimeoutExpired:
@@ -321,8 +305,11 @@ class Desktop:
                 os.killpg(process.pid, signal.SIGKILL)
             except (ProcessLookupError, PermissionError):
                 pass
-            if process.poll() is None:
-                process.wait()
+            process.wait()
+
+    def close(self):
+        """Ends every child, the most recent first."""
+        self._end([process for _, process in reversed(self.children)])
         self.children = []
         self._watchdog.release()
         if os.environ.get("ORBETTA_A11Y_KEEP"):

@@ -1,6 +1,7 @@
 // The help viewer for a screen reader and the keyboard: the document a screen reader reads, moving by heading
 // and link, and the find field's focus.
 #include "shell/help.h"
+#include "support/help_files.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,20 +16,8 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& content) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QList<QWidget*> helpViewers() {
-    QList<QWidget*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == "HelpViewer" && widget->isVisible())
-            found << widget;
-    return found;
-}
+using orbetta::testing::helpViewers;
+using orbetta::testing::writeFile;
 
 // Opens the help viewer on a help file of the given content and waits until its text has the focus.
 QTextBrowser* showHelpText(const QTemporaryDir& root, const QByteArray& html, QWidget* owner) {

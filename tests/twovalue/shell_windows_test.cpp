@@ -2,6 +2,7 @@
 #include "shell/about.h"
 #include "shell/colour.h"
 #include "shell/help.h"
+#include "support/help_files.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -20,20 +21,8 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& content) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QList<QWidget*> helpViewers() {
-    QList<QWidget*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == "HelpViewer" && widget->isVisible())
-            found << widget;
-    return found;
-}
+using orbetta::testing::helpViewers;
+using orbetta::testing::writeFile;
 
 void closeHelpViewers() {
     for (QWidget* viewer : helpViewers())
