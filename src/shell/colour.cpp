@@ -1,6 +1,6 @@
 #include "shell/colour.h"
 
-#include "ui/modal_loop.h"
+#include "desktop/modal_loop.h"
 
 #include <QColorDialog>
 
@@ -12,7 +12,7 @@ ColourChoiceStep& choiceStep() {
 }
 
 std::optional<QColor> runChooser(QColorDialog& chooser) {
-    const orbetta::ui::ModalLoop loop;
+    const orbetta::desktop::ModalLoop loop;
     if (chooser.exec() != QDialog::Accepted)
         return std::nullopt;
     return chooser.selectedColor();

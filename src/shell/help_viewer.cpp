@@ -1,7 +1,7 @@
 #include "shell/help_viewer.h"
 
-#include "ui/accessibility.h"
-#include "ui/announcer.h"
+#include "access/accessibility.h"
+#include "access/announcer.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -86,7 +86,7 @@ HelpViewer::HelpViewer(QWidget* owner, const QUrl& source) : QWidget(owner, Qt::
     setWindowTitle(QStringLiteral("Orbetta Help"));
     resize(560, 480);
     // The help is a document to a screen reader, even when it opens before the calculator's window.
-    orbetta::ui::installAccessibleRoles();
+    orbetta::access::installAccessibleRoles();
 
     browser_ = new QTextBrowser(this);
     browser_->setObjectName("HelpText");
@@ -111,7 +111,7 @@ HelpViewer::HelpViewer(QWidget* owner, const QUrl& source) : QWidget(owner, Qt::
     findBar_->hide();
     connect(findText_, &QLineEdit::returnPressed, this, [this] { findNext(); });
 
-    announcer_ = new orbetta::ui::Announcer(this);
+    announcer_ = new orbetta::access::Announcer(this);
     announcer_->setObjectName("HelpAnnouncer");
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::arriveAt);
     connect(browser_, &QTextBrowser::selectionChanged, this, &HelpViewer::tellSelectedLink);

@@ -7,7 +7,7 @@ class QTextBlock;
 class QTextBrowser;
 class QUrl;
 
-namespace orbetta::ui {
+namespace orbetta::access {
 class Announcer;
 }
 
@@ -50,5 +50,5 @@ private:
     QTextBrowser* browser_;
     QWidget* findBar_;
     QLineEdit* findText_;
-    orbetta::ui::Announcer* announcer_;
+    orbetta::access::Announcer* announcer_;
 };

@@ -1,9 +1,9 @@
+#include "desktop/fixed_size_guard.h"
+#include "look/classic_look.h"
+#include "look/pictures.h"
 #include "shell/module2.h"
 #include "shell/window_system_check.h"
-#include "ui/classic_look.h"
-#include "ui/fixed_size_guard.h"
 #include "ui/frmcalc.h"
-#include "ui/pictures.h"
 
 #include <QApplication>
 
@@ -29,9 +29,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(ORBETTA_VERSION));
     // Ties the windows to the installed desktop entry (the application id on Wayland).
     QApplication::setDesktopFileName(QStringLiteral("org.orbetta.Orbetta"));
-    QApplication::setWindowIcon(orbetta::ui::applicationIcon());
-    orbetta::ui::applyClassicLook();
-    orbetta::ui::FixedSizeGuard::install();
+    QApplication::setWindowIcon(orbetta::look::applicationIcon());
+    orbetta::look::applyClassicLook();
+    orbetta::desktop::FixedSizeGuard::install();
     Main();
     return app.exec();
 }

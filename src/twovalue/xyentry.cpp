@@ -1,10 +1,10 @@
 #include "twovalue/xyentry.h"
 
 #include "core/calculator.h"
+#include "desktop/bell.h"
+#include "desktop/message_box.h"
 #include "shell/help.h"
 #include "twovalue/twovalue.h"
-#include "ui/bell.h"
-#include "ui/message_box.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -26,7 +26,7 @@ void beep(QWidget* box) {
     if (feedback().beep)
         feedback().beep();
     else
-        orbetta::ui::ringBell(box);
+        orbetta::desktop::ringBell(box);
 }
 
 void showMessage(QWidget* parent, const QString& text, orbetta::Icon icon) {
@@ -34,7 +34,7 @@ void showMessage(QWidget* parent, const QString& text, orbetta::Icon icon) {
         feedback().message(parent, text, icon);
         return;
     }
-    orbetta::ui::showMessageBox(parent, text, icon);
+    orbetta::desktop::showMessageBox(parent, text, icon);
 }
 
 // "MS Sans Serif" 8.25 pt stands for the installed sans font of the same build.

@@ -1,6 +1,6 @@
 #include "ui/display.h"
 
-#include "ui/classic_look.h"
+#include "look/classic_look.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -27,7 +27,7 @@ void DisplayBox::copyToClipboard() const {
 void DisplayBox::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     QPainter p(this);
-    drawBevel(p, rect(), true);
+    look::drawBevel(p, rect(), true);
 }
 
 void DisplayBox::keyPressEvent(QKeyEvent* event) {

@@ -1,18 +1,18 @@
 #include "ui/frmcalc.h"
 
+#include "access/accessibility.h"
+#include "access/announcer.h"
+#include "desktop/bell.h"
+#include "desktop/message_box.h"
+#include "desktop/modal_loop.h"
+#include "desktop/window_placement.h"
 #include "shell/colour.h"
 #include "shell/help.h"
 #include "shell/module2.h"
-#include "ui/accessibility.h"
-#include "ui/announcer.h"
-#include "ui/bell.h"
 #include "ui/display.h"
 #include "ui/function_list.h"
 #include "ui/keyboard.h"
 #include "ui/keybutton.h"
-#include "ui/message_box.h"
-#include "ui/modal_loop.h"
-#include "ui/window_placement.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -62,7 +62,7 @@ template <class Window> void unload(QPointer<Window>& window) {
 } // namespace
 
 frmCalc::frmCalc(QWidget* parent) : QWidget(parent), calc_(*this) {
-    orbetta::ui::installAccessibleRoles();
+    orbetta::access::installAccessibleRoles();
     buildControls();
     connectKeys();
     // Every key press aimed at this window or its controls passes here first.
@@ -113,9 +113,9 @@ void frmCalc::Form_Unload() {
 }
 
 void frmCalc::closeEvent(QCloseEvent* event) {
-    if (orbetta::ui::ModalLoop::running()) {
+    if (orbetta::desktop::ModalLoop::running()) {
         event->ignore();
-        orbetta::ui::ModalLoop::whenNoneRunning(this, [this] { close(); });
+        orbetta::desktop::ModalLoop::whenNoneRunning(this, [this] { close(); });
         return;
     }
     Form_Unload();
@@ -131,8 +131,8 @@ void frmCalc::UnloadAllForms() {
 
 void frmCalc::Command20_Click() {
     // A click that reaches the off key while a box is open (a delayed Alt+O) ends the program once it closes.
-    if (orbetta::ui::ModalLoop::running()) {
-        orbetta::ui::ModalLoop::whenNoneRunning(this, [this] { Command20_Click(); });
+    if (orbetta::desktop::ModalLoop::running()) {
+        orbetta::desktop::ModalLoop::whenNoneRunning(this, [this] { Command20_Click(); });
         return;
     }
     Module2::WriteColorSetting();
@@ -153,7 +153,7 @@ void frmCalc::Command2_Click() {
 void frmCalc::Command3_Click() {
     if (!about_) {
         about_ = new frmAbout(this);
-        orbetta::ui::centreFrameOn(about_, this);
+        orbetta::desktop::centreFrameOn(about_, this);
     }
     about_->show();
     about_->setWindowState(about_->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
@@ -240,11 +240,11 @@ std::string frmCalc::displayText() const {
 }
 
 void frmCalc::beep() {
-    orbetta::ui::ringBell(Text1);
+    orbetta::desktop::ringBell(Text1);
 }
 
 void frmCalc::message(std::string_view text, orbetta::Icon icon) {
-    orbetta::ui::showMessageBox(this, qText(text), icon);
+    orbetta::desktop::showMessageBox(this, qText(text), icon);
 }
 
 void frmCalc::setListVisible(bool visible) {

@@ -13,8 +13,10 @@
 
 class QFrame;
 
-namespace orbetta::ui {
+namespace orbetta::access {
 class Announcer;
+}
+namespace orbetta::ui {
 class DisplayBox;
 class FunctionList;
 class KeyButton;
@@ -88,7 +90,7 @@ private:
     QFrame* Frame2 = nullptr;
     QFrame* Frame3 = nullptr;
     orbetta::ui::FunctionList* Combo1 = nullptr;
-    orbetta::ui::Announcer* Announcer = nullptr;
+    orbetta::access::Announcer* Announcer = nullptr;
     std::array<orbetta::ui::KeyButton*, 10> Num{};
     std::array<orbetta::ui::KeyButton*, 6> Oper{}; // indices 2 to 5
     std::array<orbetta::ui::KeyButton*, 20> Funct{};

@@ -1,6 +1,6 @@
 #include "ui/keybutton.h"
 
-#include "ui/classic_look.h"
+#include "look/classic_look.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -37,7 +37,7 @@ QFont captionFont(QFont font) {
 
 } // namespace
 
-KeyButton::KeyButton(QWidget* parent) : QPushButton(parent), face_(classic::kButtonFace) {
+KeyButton::KeyButton(QWidget* parent) : QPushButton(parent), face_(look::classic::kButtonFace) {
     // The outline of the default key moves when the focus moves between keys.
     connect(qApp, &QApplication::focusChanged, this, [this] {
         if (isDefault())
@@ -50,7 +50,7 @@ void KeyButton::setFaceColour(const QColor& colour) {
     update();
 }
 
-void KeyButton::setPicture(Picture picture, bool opaqueGround) {
+void KeyButton::setPicture(look::Picture picture, bool opaqueGround) {
     picture_ = picture;
     opaqueGround_ = opaqueGround;
     update();
@@ -71,29 +71,29 @@ void KeyButton::paintEvent(QPaintEvent*) {
     QRect r = rect();
     p.fillRect(r, face_);
     if (answersEnter()) {
-        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), classic::kWindowText);
-        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), classic::kWindowText);
-        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), classic::kWindowText);
-        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), classic::kWindowText);
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), look::classic::kWindowText);
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), look::classic::kWindowText);
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), look::classic::kWindowText);
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), look::classic::kWindowText);
         r.adjust(1, 1, -1, -1);
     }
     const bool sunken = isDown();
     if (sunken) {
         // A pressed key shows a flat shadow line instead of the raised edge.
-        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), classic::kButtonShadow);
-        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), classic::kButtonShadow);
-        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), classic::kButtonShadow);
-        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), classic::kButtonShadow);
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), look::classic::kButtonShadow);
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), look::classic::kButtonShadow);
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), look::classic::kButtonShadow);
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), look::classic::kButtonShadow);
     } else {
-        drawBevel(p, r, false);
+        look::drawBevel(p, r, false);
     }
 
     QRect content = r.adjusted(2, 2, -2, -2);
     if (sunken)
         content.translate(1, 1);
-    if (picture_ != Picture::None) {
+    if (picture_ != look::Picture::None) {
         const QRectF square(content.center().x() - 7, content.center().y() - 7, 16, 16);
-        drawPicture(p, picture_, square, opaqueGround_);
+        look::drawPicture(p, picture_, square, opaqueGround_);
     }
     if (!text().isEmpty()) {
         // The caption may use the edge's inner width, which the narrow function keys need.
@@ -103,21 +103,21 @@ void KeyButton::paintEvent(QPaintEvent*) {
         p.setFont(captionFont(font()));
         const int flags = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextSingleLine;
         if (!isEnabled()) {
-            p.setPen(classic::kButtonHighlight);
+            p.setPen(look::classic::kButtonHighlight);
             p.drawText(captionRect.translated(1, 1), flags, text());
         }
-        p.setPen(isEnabled() ? classic::kWindowText : classic::kButtonShadow);
+        p.setPen(isEnabled() ? look::classic::kWindowText : look::classic::kButtonShadow);
         p.drawText(captionRect, flags, text());
     }
     if (hasFocus()) {
         const QRect mark = r.adjusted(3, 3, -3, -3);
         for (int x = mark.left(); x <= mark.right(); x += 2) {
-            p.fillRect(QRect(x, mark.top(), 1, 1), classic::kWindowText);
-            p.fillRect(QRect(x, mark.bottom(), 1, 1), classic::kWindowText);
+            p.fillRect(QRect(x, mark.top(), 1, 1), look::classic::kWindowText);
+            p.fillRect(QRect(x, mark.bottom(), 1, 1), look::classic::kWindowText);
         }
         for (int y = mark.top(); y <= mark.bottom(); y += 2) {
-            p.fillRect(QRect(mark.left(), y, 1, 1), classic::kWindowText);
-            p.fillRect(QRect(mark.right(), y, 1, 1), classic::kWindowText);
+            p.fillRect(QRect(mark.left(), y, 1, 1), look::classic::kWindowText);
+            p.fillRect(QRect(mark.right(), y, 1, 1), look::classic::kWindowText);
         }
     }
 }

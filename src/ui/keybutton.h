@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/pictures.h"
+#include "look/pictures.h"
 
 #include <QColor>
 #include <QPushButton>
@@ -19,9 +19,9 @@ public:
     QColor faceColour() const { return face_; }
     void setFaceColour(const QColor& colour);
 
-    Picture picture() const { return picture_; }
+    look::Picture picture() const { return picture_; }
     // The picture's silver ground is painted instead of letting the face show through.
-    void setPicture(Picture picture, bool opaqueGround = false);
+    void setPicture(look::Picture picture, bool opaqueGround = false);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,7 +30,7 @@ private:
     bool answersEnter() const;
 
     QColor face_;
-    Picture picture_ = Picture::None;
+    look::Picture picture_ = look::Picture::None;
     bool opaqueGround_ = false;
 };
 

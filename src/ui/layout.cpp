@@ -1,7 +1,7 @@
 // The controls of the main window as laid out: positions in twips (15 to the pixel), captions or pictures,
 // tool tips, styles, colours, fonts and tab order.
-#include "ui/announcer.h"
-#include "ui/classic_look.h"
+#include "access/announcer.h"
+#include "look/classic_look.h"
 #include "ui/display.h"
 #include "ui/frmcalc.h"
 #include "ui/function_list.h"
@@ -13,9 +13,9 @@
 #include <cstring>
 #include <vector>
 
+using orbetta::look::Picture;
 using orbetta::ui::KeyButton;
-using orbetta::ui::Picture;
-namespace classic = orbetta::ui::classic;
+namespace classic = orbetta::look::classic;
 
 namespace {
 
@@ -235,8 +235,8 @@ QString controlName(Array array, int index) {
 
 QFont fontOf(const FontChoice& font) {
     if (!font.family)
-        return orbetta::ui::defaultLayoutFont();
-    return orbetta::ui::layoutFont(QString::fromLatin1(font.family), font.points, font.bold, font.italic);
+        return orbetta::look::defaultLayoutFont();
+    return orbetta::look::layoutFont(QString::fromLatin1(font.family), font.points, font.bold, font.italic);
 }
 
 bool sameChoice(const FontChoice& a, const FontChoice& b) {
@@ -277,12 +277,12 @@ QFrame* makePanel(QWidget* window, const char* name, const char* spokenName, con
 void frmCalc::buildControls() {
     setObjectName(QStringLiteral("frmCalc"));
     setWindowTitle(QStringLiteral("Orbetta"));
-    setWindowIcon(orbetta::ui::applicationIcon());
+    setWindowIcon(orbetta::look::applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setPalette(orbetta::ui::classicPalette());
+    setPalette(orbetta::look::classicPalette());
     setAutoFillBackground(true);
-    setFont(orbetta::ui::defaultLayoutFont());
+    setFont(orbetta::look::defaultLayoutFont());
     setGeometry(twipsRect(1035, 1455, 2760, 4470));
     setFixedSize(size());
 
@@ -331,20 +331,20 @@ void frmCalc::buildControls() {
     Text1 = new orbetta::ui::DisplayBox(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twipsRect(120, 120, 2535, 375));
-    QPalette displayColours = orbetta::ui::classicPalette();
+    QPalette displayColours = orbetta::look::classicPalette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         displayColours.setColor(group, QPalette::Base, classic::kWindowText);
         displayColours.setColor(group, QPalette::Text, classic::kDisplayText);
     }
     Text1->setPalette(displayColours);
-    Text1->setFont(orbetta::ui::layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    Text1->setFont(orbetta::look::layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     Text1->setAccessibleName(QStringLiteral("display"));
     tabOrder.emplace_back(38, Text1);
 
     Combo1 = new orbetta::ui::FunctionList(Frame2);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setGeometry(twipsRect(120, 1320, 2340, 315));
-    QPalette listColours = orbetta::ui::classicPalette();
+    QPalette listColours = orbetta::look::classicPalette();
     for (auto group : {QPalette::Active, QPalette::Inactive}) {
         listColours.setColor(group, QPalette::Base, classic::kButtonHighlight);
         listColours.setColor(group, QPalette::Text, QColor(0, 0, 0));
@@ -360,7 +360,7 @@ void frmCalc::buildControls() {
     tabOrder.emplace_back(43, Combo1);
 
     // Speaks results to a screen reader; not a control, so it has no tab index.
-    Announcer = new orbetta::ui::Announcer(this);
+    Announcer = new orbetta::access::Announcer(this);
     Announcer->setObjectName(QStringLiteral("Announcer"));
 
     std::sort(tabOrder.begin(), tabOrder.end(),

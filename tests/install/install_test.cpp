@@ -3,8 +3,8 @@
 // validators, the theme icons drawn by the program, the help file found from the installed program, the
 // manual page and changelog compressed reproducibly, the installed program's start without a display, and the
 // Debian package with its dependencies and lintian's verdict.
+#include "look/pictures.h"
 #include "shell/help.h"
-#include "ui/pictures.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -278,7 +278,7 @@ void InstallTest::themeIconsAreTheProgramsIcon() {
     QVERIFY(image.hasAlphaChannel());
     QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
 
-    const QImage drawn = orbetta::ui::applicationIcon().pixmap(QSize(side, side), 1.0).toImage();
+    const QImage drawn = orbetta::look::applicationIcon().pixmap(QSize(side, side), 1.0).toImage();
     QCOMPARE(image.convertToFormat(QImage::Format_ARGB32), drawn.convertToFormat(QImage::Format_ARGB32));
 }
 

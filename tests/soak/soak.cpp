@@ -22,9 +22,9 @@
 //
 // --trace writes every action to the standard error. A run that crashes writes its last 32 actions there in
 // any case, so that it can be replayed with the same seed.
+#include "look/classic_look.h"
+#include "look/pictures.h"
 #include "soak_run.h"
-#include "ui/classic_look.h"
-#include "ui/pictures.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -178,8 +178,8 @@ int main(int argc, char* argv[]) {
         QApplication app(argc, argv);
         QApplication::setApplicationName(QStringLiteral("Orbetta"));
         QApplication::setApplicationVersion(QStringLiteral(ORBETTA_VERSION));
-        QApplication::setWindowIcon(orbetta::ui::applicationIcon());
-        orbetta::ui::applyClassicLook();
+        QApplication::setWindowIcon(orbetta::look::applicationIcon());
+        orbetta::look::applyClassicLook();
 
         std::printf("soak: %llu actions, seed %llu, %s, settings in %s\n", actions, seed,
                     kSanitized ? "AddressSanitizer" : "no sanitizer", qPrintable(home.path()));

@@ -2,9 +2,9 @@
 // mouse, the help key and pasting into the display.
 #include "calc_window.h"
 
+#include "look/classic_look.h"
 #include "shell/colour.h"
 #include "shell/module2.h"
-#include "ui/classic_look.h"
 #include "ui/display.h"
 #include "ui/keybutton.h"
 
@@ -145,7 +145,7 @@ void FrmCalcAccessTest::initTestCase() {
     QVERIFY(settingsHome_.isValid());
     qputenv("XDG_CONFIG_HOME", settingsHome_.path().toLocal8Bit());
     qputenv("HOME", settingsHome_.path().toLocal8Bit());
-    orbetta::ui::applyClassicLook();
+    orbetta::look::applyClassicLook();
     // The colour key answers at once instead of waiting for a person.
     setColourChoiceStep([](QColorDialog&) { return std::optional<QColor>(); });
 }

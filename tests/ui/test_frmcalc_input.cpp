@@ -1,8 +1,8 @@
 // The main window driven by mouse and keyboard: keys, typed characters, the list, boxes and the window's end.
 #include "calc_window.h"
 
+#include "look/classic_look.h"
 #include "shell/module2.h"
-#include "ui/classic_look.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -71,7 +71,7 @@ void FrmCalcInputTest::initTestCase() {
     QVERIFY(settingsHome_.isValid());
     qputenv("XDG_CONFIG_HOME", settingsHome_.path().toLocal8Bit());
     qputenv("HOME", settingsHome_.path().toLocal8Bit());
-    orbetta::ui::applyClassicLook();
+    orbetta::look::applyClassicLook();
 }
 
 void FrmCalcInputTest::init() {

@@ -1,10 +1,10 @@
 // The main window as laid out: places, faces, fonts, colours, tab order and the state it opens in.
 #include "calc_window.h"
 
+#include "look/classic_look.h"
+#include "look/pictures.h"
 #include "shell/module2.h"
-#include "ui/classic_look.h"
 #include "ui/keybutton.h"
-#include "ui/pictures.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -18,8 +18,8 @@
 
 #include <memory>
 
+using orbetta::look::Picture;
 using orbetta::ui::KeyButton;
-using orbetta::ui::Picture;
 
 namespace {
 
@@ -83,7 +83,7 @@ void FrmCalcLayoutTest::initTestCase() {
     QVERIFY(settingsHome_.isValid());
     qputenv("XDG_CONFIG_HOME", settingsHome_.path().toLocal8Bit());
     qputenv("HOME", settingsHome_.path().toLocal8Bit());
-    orbetta::ui::applyClassicLook();
+    orbetta::look::applyClassicLook();
 }
 
 void FrmCalcLayoutTest::init() {
@@ -474,7 +474,7 @@ void FrmCalcLayoutTest::pictures() {
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        orbetta::ui::drawPicture(painter, Picture(picture), QRectF(8, 8, 16, 16));
+        orbetta::look::drawPicture(painter, Picture(picture), QRectF(8, 8, 16, 16));
     }
     int inside = 0;
     int outside = 0;
@@ -488,7 +488,7 @@ void FrmCalcLayoutTest::pictures() {
 }
 
 void FrmCalcLayoutTest::applicationIcon() {
-    const QIcon icon = orbetta::ui::applicationIcon();
+    const QIcon icon = orbetta::look::applicationIcon();
     for (int side : {16, 32}) {
         const QImage image = icon.pixmap(QSize(side, side), 2.0).toImage();
         QCOMPARE(image.size(), QSize(side, side) * 2);

@@ -2,8 +2,8 @@
 // for yet are made on first use, and then work as laid out.
 #include "calc_window.h"
 
+#include "look/classic_look.h"
 #include "shell/module2.h"
-#include "ui/classic_look.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -34,7 +34,7 @@ void StartupWindowsTest::initTestCase() {
     QVERIFY(settingsHome_.isValid());
     qputenv("XDG_CONFIG_HOME", settingsHome_.path().toLocal8Bit());
     qputenv("HOME", settingsHome_.path().toLocal8Bit());
-    orbetta::ui::applyClassicLook();
+    orbetta::look::applyClassicLook();
 }
 
 void StartupWindowsTest::init() {

@@ -1,10 +1,10 @@
 // The calculator as a client of a real Wayland compositor (weston, started by run-under-weston.sh).
+#include "desktop/bell.h"
+#include "desktop/fixed_size_guard.h"
+#include "desktop/message_box.h"
 #include "shell/about.h"
 #include "twovalue/xyentry.h"
-#include "ui/bell.h"
-#include "ui/fixed_size_guard.h"
 #include "ui/frmcalc.h"
-#include "ui/message_box.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -56,7 +56,7 @@ private:
 void WaylandTest::initTestCase() {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
     qRegisterMetaType<QWindow*>();
-    orbetta::ui::FixedSizeGuard::install();
+    orbetta::desktop::FixedSizeGuard::install();
 }
 
 void WaylandTest::cleanup() {
@@ -78,9 +78,10 @@ QWidget* WaylandTest::makeWindow(const QString& kind) {
         return calc_->aboutWindow();
     }
     if (kind == "message box")
-        other_ = orbetta::ui::makeMessageBox(calc_.get(), "Not a number", orbetta::Icon::None);
+        other_ = orbetta::desktop::makeMessageBox(calc_.get(), "Not a number", orbetta::Icon::None);
     else if (kind == "message box with icon")
-        other_ = orbetta::ui::makeMessageBox(calc_.get(), "can't divide by 0!", orbetta::Icon::Exclamation);
+        other_ =
+            orbetta::desktop::makeMessageBox(calc_.get(), "can't divide by 0!", orbetta::Icon::Exclamation);
     else if (kind == "colour chooser")
         other_ = std::make_unique<QColorDialog>(calc_.get());
     return other_.get();
@@ -113,7 +114,8 @@ void WaylandTest::maximizeLeavesTheSize() {
     QVERIFY(shown);
     showAndWait(shown);
     const QSize size = shown->size();
-    QSignalSpy restored(orbetta::ui::FixedSizeGuard::install(), &orbetta::ui::FixedSizeGuard::restored);
+    QSignalSpy restored(orbetta::desktop::FixedSizeGuard::install(),
+                        &orbetta::desktop::FixedSizeGuard::restored);
 
     if (request == "decoration") {
         QWindow* native = shown->windowHandle();

@@ -1,0 +1,51 @@
+#include "access/accessibility.h"
+
+#include "access/announcer.h"
+#include "access/document_access.h"
+#include "access/line_edit_access.h"
+
+#include <QAbstractSpinBox>
+#include <QAccessibleWidget>
+#include <QFrame>
+#include <QLineEdit>
+#include <QTextBrowser>
+
+namespace orbetta::access {
+
+namespace {
+
+// Asked for each class of an object's hierarchy, most derived first, before Qt's own interfaces.
+QAccessibleInterface* roleFactory(const QString& className, QObject* object) {
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (qobject_cast<Announcer*>(object))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (className == QLatin1String("QFrame") &&
+        (object->objectName() == QLatin1String("Frame2") || object->objectName() == QLatin1String("Frame3")))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    // Answered at the spin box's own class, before the toolkit gives it the interface of its kind.
+    if (auto* spinBox = qobject_cast<QAbstractSpinBox*>(object))
+        return new SpinBoxAccess(spinBox);
+    // The line inside a spin box is read through the spin box, which has the focus in its place.
+    if (className == QLatin1String("QLineEdit") &&
+        object->objectName() != QLatin1String("qt_spinbox_lineedit"))
+        return new LineEditAccess(static_cast<QLineEdit*>(widget));
+    if (className == QLatin1String("QTextBrowser"))
+        return new DocumentAccess(static_cast<QTextBrowser*>(widget));
+    if (className == QLatin1String("QWidget") && widget->isWindow())
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleRoles() {
+    static const bool installed = [] {
+        QAccessible::installFactory(roleFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace orbetta::access
