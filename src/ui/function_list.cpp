@@ -1,5 +1,6 @@
 #include "ui/function_list.h"
 
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -38,8 +39,16 @@ void FunctionList::setListText(const QString& text) {
     setEditText(text);
 }
 
+void FunctionList::showPopup() {
+    QComboBox::showPopup();
+    dropDown_ = view()->window();
+}
+
 void FunctionList::hidePopup() {
-    pickedFromPopup_ = true;
+    // Only the drop-down closing on screen can pick. A key press that reaches its list again once it is
+    // closed (a screen reader hands every key back to the program after looking at it, and the list still
+    // answers Enter) asks to close a closed drop-down, and the entry it reports is no second choice.
+    pickedFromPopup_ = dropDown_ && dropDown_->isVisible();
     QComboBox::hidePopup();
     // A dismissed drop-down picks nothing; the flag must not outlive the event that closed it.
     QTimer::singleShot(0, this, [this] { pickedFromPopup_ = false; });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QPointer>
 
 namespace orbetta::ui {
 
@@ -16,6 +17,7 @@ public:
     // line's text as a new choice.
     void setListText(const QString& text);
 
+    void showPopup() override;
     void hidePopup() override;
 
 signals:
@@ -28,6 +30,7 @@ protected:
 
 private:
     bool pickedFromPopup_ = false;
+    QPointer<QWidget> dropDown_; // the drop-down's window, once it has been opened
 };
 
 } // namespace orbetta::ui
