@@ -21,6 +21,8 @@ QAccessibleInterface* roleFactory(const QString& className, QObject* object) {
     auto* widget = static_cast<QWidget*>(object);
     if (qobject_cast<Announcer*>(object))
         return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (object->objectName() == QLatin1String("AnnouncerBar"))
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
     if (className == QLatin1String("QFrame") &&
         (object->objectName() == QLatin1String("Frame2") || object->objectName() == QLatin1String("Frame3")))
         return new QAccessibleWidget(widget, QAccessible::Grouping);

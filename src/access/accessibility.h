@@ -4,9 +4,9 @@ namespace orbetta::access {
 
 // Gives the windows the roles a screen reader needs to follow the focus: a main window or help viewer that is
 // a plain widget is a window (not a filler), the two key panels are groupings (not frames, which a screen
-// reader takes for windows of their own), the announcer is a notification, a text browser (the help) is a
-// document a screen reader reads by line, word and character, and the text of every line edit and spin box
-// (the display's among them) is read whole. Safe to call more than once.
+// reader takes for windows of their own), the announcer is a notification in a status bar, a text browser
+// (the help) is a document a screen reader reads by line, word and character, and the text of every line edit
+// and spin box (the display's among them) is read whole. Safe to call more than once.
 void installAccessibleRoles();
 
 } // namespace orbetta::access

@@ -148,6 +148,7 @@ void Calculator::Command12_Click() {
     show(negated);
     ValueText = host_.displayText();
     EntryFlag = true;
+    announceDisplay(); // unlike a digit, the change has no key echo that tells it
 }
 
 void Calculator::Command16_Click() {
@@ -185,6 +186,7 @@ void Calculator::pasteEntry(std::string_view text) {
     if (ValueText.size() > kLongDisplay)
         show(formatScientific(value, 6));
     EntryFlag = true;
+    announceDisplay();
 }
 
 // ---- Arithmetic ----

@@ -229,6 +229,7 @@ void Calculator::Funct_Click(int Index) {
             break;
         case 18:
             MemBut = parseNumber(host_.displayText());
+            announceText(Value(MemBut).toText() + " in memory");
             break;
         case 19:
             // The renamed key is not told when it has the focus, so the new mode is announced.

@@ -9,6 +9,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace orbetta::ui {
 
@@ -20,8 +23,10 @@ DisplayBox::DisplayBox(QWidget* parent) : QLineEdit(parent) {
     setTextMargins(2, 2, 2, 2);
 }
 
-void DisplayBox::copyToClipboard() const {
-    QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text());
+void DisplayBox::copyToClipboard() {
+    const QString copying = hasSelectedText() ? selectedText() : text();
+    QGuiApplication::clipboard()->setText(copying);
+    emit copied(copying);
 }
 
 void DisplayBox::paintEvent(QPaintEvent* event) {
@@ -56,6 +61,19 @@ void DisplayBox::contextMenuEvent(QContextMenuEvent* event) {
     copy->setEnabled(!text().isEmpty());
     QAction* paste = menu.addAction(tr("&Paste"), this, &DisplayBox::pasteRequested);
     paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+    const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    // Once the menu is on screen. From the keyboard its first entry is current, so that a screen reader names
+    // it and Enter takes it.
+    QTimer::singleShot(0, &menu, [this, &menu, fromKeyboard] {
+        const QList<QAction*> entries = menu.actions();
+        const auto first = std::find_if(entries.begin(), entries.end(), [](const QAction* entry) {
+            return entry->isEnabled() && !entry->isSeparator();
+        });
+        if (fromKeyboard && first != entries.end())
+            menu.setActiveAction(*first);
+        emit menuOpened(menu.activeAction() ? menu.activeAction()->text().remove(QLatin1Char('&'))
+                                            : QString());
+    });
     menu.exec(event->globalPos());
 }
 

@@ -13,12 +13,15 @@ public:
 
     explicit DisplayBox(QWidget* parent = nullptr);
 
-    // The selection, or the whole text when nothing is selected, goes to the clipboard.
-    void copyToClipboard() const;
+    // The selection, or the whole text when nothing is selected, goes to the clipboard; copied tells what.
+    void copyToClipboard();
 
 signals:
     // The user chose Paste; the window hands the clipboard's text to the calculator.
     void pasteRequested();
+    void copied(const QString& text);
+    // The context menu is open, its first entry current when opened from the keyboard.
+    void menuOpened(const QString& current);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

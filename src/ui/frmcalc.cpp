@@ -67,6 +67,7 @@ frmCalc::frmCalc(QWidget* parent) : QWidget(parent), calc_(*this) {
     connectKeys();
     // Every key press aimed at this window or its controls passes here first.
     qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, &frmCalc::giveHint);
     Form_Load();
 }
 
@@ -92,6 +93,18 @@ void frmCalc::connectKeys() {
     connect(Command[17], &QPushButton::clicked, this, [this] { calc_.Command17_Click(); });
     connect(Command[20], &QPushButton::clicked, this, &frmCalc::Command20_Click);
     connect(Combo1, &orbetta::ui::FunctionList::chosen, this, [this] { calc_.Combo1_Click(); });
+    connect(Text1, &orbetta::ui::DisplayBox::copied, this,
+            [this](const QString& text) { Announcer->announce(QStringLiteral("copied ") + text); });
+    connect(Text1, &orbetta::ui::DisplayBox::menuOpened, this, [this](const QString& current) {
+        Announcer->announce(current.isEmpty() ? QStringLiteral("display menu")
+                                              : QStringLiteral("display menu, ") + current);
+    });
+    connect(Combo1, &orbetta::ui::FunctionList::opened, this, [this] {
+        Announcer->announce(QStringLiteral("%1 list, %2 entries, %3")
+                                .arg(Command[1]->toolTip())
+                                .arg(Combo1->count())
+                                .arg(Combo1->currentText()));
+    });
     connect(Text1, &orbetta::ui::DisplayBox::pasteRequested, this,
             [this] { calc_.pasteEntry(QGuiApplication::clipboard()->text().toStdString()); });
 }
@@ -188,7 +201,22 @@ xyentry* frmCalc::loadTwoValueDialog() {
 
 // ---- Keyboard ----
 
+void frmCalc::giveHint(QWidget* old, QWidget* now) {
+    // Heard once per visit to the window: on the first key that takes the focus, and only while it has it.
+    if (old && old == hinted_)
+        hinted_->setAccessibleDescription(QString());
+    auto* key = qobject_cast<orbetta::ui::KeyButton*>(now);
+    if (key && key->window() == this && !hintGiven_) {
+        hintGiven_ = true;
+        hinted_ = key;
+        key->setAccessibleDescription(QStringLiteral("Ctrl+Space presses this key."));
+    }
+}
+
 bool frmCalc::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && event->type() == QEvent::WindowActivate)
+        hintGiven_ = false; // a new visit; the focus comes back after this
+
     const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     if (keyEvent && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -264,7 +292,9 @@ std::string frmCalc::angleCaption() const {
 }
 
 void frmCalc::setAngleKey(std::string_view caption, std::string_view toolTip) {
+    const QKeySequence chord = Funct[19]->shortcut(); // a new caption would take it away
     Funct[19]->setText(qText(caption));
+    Funct[19]->setShortcut(chord);
     Funct[19]->setToolTip(qText(toolTip));
     Funct[19]->setAccessibleName(Funct[19]->toolTip());
 }

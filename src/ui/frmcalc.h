@@ -83,6 +83,8 @@ private:
     // the help. Returns true when the event was one of them.
     bool pressKey(QObject* watched, QKeyEvent* event);
     xyentry* loadTwoValueDialog();
+    // Gives the first key focused in a visit to the window the hint that Ctrl+Space presses it.
+    void giveHint(QWidget* old, QWidget* now);
 
     orbetta::Calculator calc_;
 
@@ -96,6 +98,8 @@ private:
     std::array<orbetta::ui::KeyButton*, 20> Funct{};
     std::map<int, orbetta::ui::KeyButton*> Command; // Command1 ... Command20 by number
 
+    bool hintGiven_ = false;
+    QPointer<QWidget> hinted_;
     QPointer<xyentry> twoValue_;
     QPointer<frmAbout> about_;
 };

@@ -42,6 +42,8 @@ void FunctionList::setListText(const QString& text) {
 void FunctionList::showPopup() {
     QComboBox::showPopup();
     dropDown_ = view()->window();
+    if (dropDown_->isVisible())
+        emit opened();
 }
 
 void FunctionList::hidePopup() {

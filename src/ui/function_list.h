@@ -23,6 +23,8 @@ public:
 signals:
     // The user picked an entry from the drop-down (the same entry again counts too).
     void chosen();
+    // The drop-down is on screen.
+    void opened();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 class QKeyEvent;
 
@@ -11,5 +12,10 @@ namespace orbetta::ui {
 // focus, Delete, and Alt+letter, which is left to the underlined letters of the captions. The keypad's
 // decimal key types "." whatever the keyboard layout puts there.
 std::optional<int> typedCharacter(const QKeyEvent& event);
+
+// The letter that, held with Alt, presses the key of that control name ('S' for "Funct(4)", sine), or 0 for a
+// key that has a character of its own or an underlined letter in its caption. Alt with a letter types no
+// character, so the chords leave the keyboard map as it is.
+char chordLetter(std::string_view controlName);
 
 } // namespace orbetta::ui

@@ -5,6 +5,7 @@
 #include "ui/display.h"
 #include "ui/frmcalc.h"
 #include "ui/function_list.h"
+#include "ui/keyboard.h"
 #include "ui/keybutton.h"
 
 #include <QFrame>
@@ -307,7 +308,9 @@ void frmCalc::buildControls() {
         } else {
             key->setAccessibleName(key->text());
         }
-        key->setAccessibleDescription(QStringLiteral("Ctrl+Space presses this key."));
+        // The chord is what a screen reader reports as the key's shortcut.
+        if (const char letter = orbetta::ui::chordLetter(key->objectName().toStdString()))
+            key->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_A + (letter - 'A'))));
         tabOrder.emplace_back(row.tabIndex, key);
         switch (row.array) {
         case Array::Num:

@@ -178,6 +178,63 @@ class Transcript:
         self.row(f"Tab, type {y}", [prompts[1]], lambda: (self.desktop.key("Tab"), self.desktop.type_text(y)))
         self.row("Enter (OK)", ["=" + result], lambda: self.desktop.key("Return"))
 
+    def display(self):
+        self.accessible_key("equal")  # loads pyatspi
+        for app in self.pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == self.desktop.app.pid:
+                box = self.pyatspi.findDescendant(app, lambda n: n.getRoleName() == "text" and n.name == "display")
+                text = box.queryText()
+                return text.getText(0, text.characterCount)
+        return ""
+
+    def tab_round(self, stops):
+        """Tab through every control back to the equal key; one row with all that was said and its words."""
+        start = seconds_today()
+        said = []
+        for _ in range(stops):
+            self.desktop.key("Tab")
+            said += self.speech.new_speech(lambda said: bool(said))
+        words = sum(len(line.split()) for line in said)
+        self.rows.append([f"full Tab round ({stops} Tabs): {words} words", start, ["equal"], said])
+        print(f"Tab round: {words} words: {' | '.join(s.strip() for s in said)}", flush=True)
+
+    def list_choice(self, entry, downs, value):
+        d = self.desktop
+        self.row(f"type {entry}", [], lambda: d.type_text(entry))
+        self.row("focus 'function', Ctrl+Space", ["additional trigonometric functions"],
+                 lambda: (self.focus_key("additional trigonometric functions"), d.key("ctrl+space")))
+        self.row("Shift+Tab (to the list)", ["Secant"], lambda: d.key("shift+Tab"))
+        self.row("Down (opens the list)", ["20"], lambda: d.key("Down"))
+        self.row(f"Down x{downs}, Enter", ["=" + value], lambda: d.key(*["Down"] * downs, "Return"))
+        self.rows[-1][0] += f" (display shows {self.display()})"
+
+    def run_more(self):
+        """Tab round, list choices, memory, sign, copy and paste, the menu and the chord for sine."""
+        d = self.desktop
+        self.row("type c (clear)", [], lambda: d.key("c"))
+        self.tab_round(42)
+        self.list_choice("1", 8, "1.1752011936438")
+        self.list_choice("30", 1, "2")
+        self.list_choice("0.5", 16, "0.549306144334055")
+        self.row("type 5, focus 'memory', Ctrl+Space (store)", ["5"],
+                 lambda: (d.type_text("5"), self.focus_key("memory"), d.key("ctrl+space")))
+        self.row("focus 'sign change', Ctrl+Space", ["-5"],
+                 lambda: (self.focus_key("sign change"), d.key("ctrl+space")))
+        self.row("focus the display, Shift+F10 (menu opens)", ["Copy"],
+                 lambda: (self.accessible_display().queryComponent().grabFocus(), d.key("shift+F10")))
+        self.row("Enter (Copy)", ["-5"], lambda: d.key("Return"))
+        self.row("type c, Shift+F10, Down, Enter (Paste)", ["=-5"],
+                 lambda: (d.key("c"), self.accessible_display().queryComponent().grabFocus(), d.key("shift+F10"),
+                          d.key("Down", "Return")))
+        self.row("type c 2, Alt+S (sine chord)", ["=0.034899496702501"],
+                 lambda: (d.key("c", "2"), d.key("alt+s")))
+
+    def accessible_display(self):
+        for app in self.pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == self.desktop.app.pid:
+                return self.pyatspi.findDescendant(app, lambda n: n.getRoleName() == "text" and n.name == "display")
+        raise SetupError("no display on the accessibility bus")
+
     def run(self):
         d = self.desktop
         self.speech.start_orca()
@@ -201,6 +258,8 @@ class Transcript:
         self.row("Tab (to a link)", ["link The calculator window"], lambda: d.key("Tab"))
         self.row("Enter (follows the link)", ["The calculator window", "heading"], lambda: d.key("Return"))
         self.row("Escape (closes help)", ["About Orbetta"], lambda: d.key("Escape"))
+        if "--more" in sys.argv:
+            self.run_more()
 
 
 def seconds_today():

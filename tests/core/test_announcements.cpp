@@ -33,7 +33,8 @@ void AnnouncementTest::policy_data() {
     const QStringList none;
     const QString rad = QStringLiteral("say:radian (click to change to degree)");
     const QString deg = QStringLiteral("say:degree (click to change to radian)");
-    QTest::newRow("entry is not told") << "1 2 . 5 +/- bs CE" << none;
+    QTest::newRow("entry is not told") << "1 2 . 5 bs CE" << none;
+    QTest::newRow("sign change is told") << "1 2 . 5 +/-" << QStringList{"say:-12.5"};
     QTest::newRow("12 + 3 =") << "1 2 + 3 =" << QStringList{"say:15"};
     QTest::newRow("equal twice is told twice") << "2 + 3 = =" << QStringList{"say:5", "say:5"};
     QTest::newRow("typed equal") << "key:1 key:2 key:+ key:3 key:=" << QStringList{"say:15"};
@@ -41,7 +42,8 @@ void AnnouncementTest::policy_data() {
     QTest::newRow("a chain tells only its end") << "2 + 3 + 4 * 2 =" << QStringList{"say:18"};
     QTest::newRow("an operation key is not told") << "5 +" << none;
     QTest::newRow("a long result as displayed")
-        << "1 / 3 = +/- * 1000000000000000000000 =" << QStringList{"say:0.333333333333333", "say:-3.333E+20"};
+        << "1 / 3 = +/- * 1000000000000000000000 ="
+        << QStringList{"say:0.333333333333333", "say:-0.333333333333333", "say:-3.333E+20"};
     QTest::newRow("divide by zero: box, then the display") << "1 / 0 =" << QStringList{kCantDivide, "say:0"};
     QTest::newRow("refusal inside a chain") << "8 / 0 +" << QStringList{kCantDivide, "say:empty"};
     QTest::newRow("error report, then the empty display")
@@ -50,11 +52,13 @@ void AnnouncementTest::policy_data() {
         << "5 + +" << QStringList{"beep", kNotANumber, "beep", kNotANumber, "say:empty"};
     QTest::newRow("typed operation that fails") << "key:+" << QStringList{"beep", kNotANumber, "say:empty"};
     QTest::newRow("function value") << "9 F9" << QStringList{"say:3"};
-    QTest::newRow("refused function shows the entry again") << "5 +/- F0" << QStringList{kCantLog, "say:-5"};
+    QTest::newRow("refused function shows the entry again")
+        << "5 +/- F0" << QStringList{"say:-5", kCantLog, "say:-5"};
     QTest::newRow("deferred function is told at equal") << "F9 9 =" << QStringList{"say:3"};
     QTest::newRow("deferred function under an operation key") << "5 + F9 9 +" << none;
     QTest::newRow("pi") << "F13" << QStringList{"say:3.14159265358979"};
-    QTest::newRow("memory store is not told, recall is") << "2 F18 CE F17" << QStringList{"say:2"};
+    QTest::newRow("memory store and recall are told")
+        << "2 F18 CE F17" << QStringList{"say:2 in memory", "say:2"};
     QTest::newRow("memory store of an empty display")
         << "F18" << QStringList{"beep", kNotANumber, "say:empty"};
     QTest::newRow("angle key tells the new mode") << "F19 F19" << QStringList{rad, deg};
@@ -67,7 +71,8 @@ void AnnouncementTest::policy_data() {
     QTest::newRow("list function failing")
         << "2 fn list:Inverse_Sine" << QStringList{"beep", kInvalidArgument, "say:2"};
     QTest::newRow("unmapped character only beeps") << "7 key:a" << QStringList{"beep"};
-    QTest::newRow("paste is entry") << "paste:15" << none;
+    QTest::newRow("paste tells the new display") << "paste:15" << QStringList{"say:15"};
+    QTest::newRow("refused paste only beeps") << "7 paste:two" << QStringList{"beep"};
 }
 
 void AnnouncementTest::policy() {

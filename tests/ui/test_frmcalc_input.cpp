@@ -254,7 +254,7 @@ void FrmCalcInputTest::keysThatTypeNothing_data() {
     QTest::newRow("F1") << int(Qt::Key_F1) << int(Qt::NoModifier);
     QTest::newRow("shift") << int(Qt::Key_Shift) << int(Qt::ShiftModifier);
     QTest::newRow("delete") << int(Qt::Key_Delete) << int(Qt::NoModifier);
-    QTest::newRow("alt+c") << int(Qt::Key_C) << int(Qt::AltModifier);
+    QTest::newRow("alt+j, a letter no key takes") << int(Qt::Key_J) << int(Qt::AltModifier);
     QTest::newRow("home") << int(Qt::Key_Home) << int(Qt::NoModifier);
 }
 
