@@ -261,10 +261,11 @@ private:
     std::vector<std::pair<FontChoice, QFont>> made_;
 };
 
-QFrame* makePanel(QWidget* window, const char* name, const char* spokenName, const QRect& geometry) {
+// A panel has no spoken name: a screen reader would repeat it each time Tab crosses from one panel to the
+// other, while every key names itself.
+QFrame* makePanel(QWidget* window, const char* name, const QRect& geometry) {
     auto* frame = new QFrame(window);
     frame->setObjectName(QString::fromLatin1(name));
-    frame->setAccessibleName(QString::fromLatin1(spokenName));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken); // the classic etched edge of an untitled frame
     frame->setLineWidth(1);
     frame->setMidLineWidth(0);
@@ -289,8 +290,8 @@ void frmCalc::buildControls() {
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
 
-    Frame2 = makePanel(this, "Frame2", "functions", twipsRect(120, 480, 2535, 1730));
-    Frame3 = makePanel(this, "Frame3", "keypad", twipsRect(120, 2210, 2535, 2175));
+    Frame2 = makePanel(this, "Frame2", twipsRect(120, 480, 2535, 1730));
+    Frame3 = makePanel(this, "Frame3", twipsRect(120, 2210, 2535, 2175));
 
     FontSet fonts;
     for (const KeyLayout& row : kKeys) {

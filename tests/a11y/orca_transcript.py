@@ -198,14 +198,15 @@ class Transcript:
         self.rows.append([f"full Tab round ({stops} Tabs): {words} words", start, ["equal"], said])
         print(f"Tab round: {words} words: {' | '.join(s.strip() for s in said)}", flush=True)
 
-    def list_choice(self, entry, downs, value):
+    def list_choice(self, entry, downs, name, value):
         d = self.desktop
         self.row(f"type {entry}", [], lambda: d.type_text(entry))
         self.row("focus 'function', Ctrl+Space", ["additional trigonometric functions"],
                  lambda: (self.focus_key("additional trigonometric functions"), d.key("ctrl+space")))
         self.row("Shift+Tab (to the list)", ["Secant"], lambda: d.key("shift+Tab"))
         self.row("Down (opens the list)", ["20"], lambda: d.key("Down"))
-        self.row(f"Down x{downs}, Enter", ["=" + value], lambda: d.key(*["Down"] * downs, "Return"))
+        self.row(f"Down x{downs}", [name], lambda: d.key(*["Down"] * downs))
+        self.row("Enter", ["=" + value], lambda: d.key("Return"))
         self.rows[-1][0] += f" (display shows {self.display()})"
 
     def run_more(self):
@@ -213,9 +214,9 @@ class Transcript:
         d = self.desktop
         self.row("type c (clear)", [], lambda: d.key("c"))
         self.tab_round(42)
-        self.list_choice("1", 8, "1.1752011936438")
-        self.list_choice("30", 1, "2")
-        self.list_choice("0.5", 16, "0.549306144334055")
+        self.list_choice("1", 8, "Hyperbolic Sine", "1.1752011936438")
+        self.list_choice("30", 1, "Cosecant", "2")
+        self.list_choice("0.5", 16, "Inverse Hyperbolic Tangent", "0.549306144334055")
         self.row("type 5, focus 'memory', Ctrl+Space (store)", ["5"],
                  lambda: (d.type_text("5"), self.focus_key("memory"), d.key("ctrl+space")))
         self.row("focus 'sign change', Ctrl+Space", ["-5"],
