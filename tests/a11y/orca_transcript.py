@@ -9,7 +9,13 @@ the key or the result it is about. Exit status 0 when every row does.
 Not a test of the build: it waits for Orca's speech to go quiet after each action, which takes time and
 depends on the machine. Run it by hand or with `make orca-transcript`.
 
-Usage: orca_transcript.py PROGRAM [--markdown]
+With --more it also goes once round the window with Tab (counting the words), chooses three functions from the
+list, stores in memory, changes the sign, copies, pastes and presses the chord for sine. With --espeak the speech
+is synthesized by espeak-ng and played in real time into a PulseAudio null sink, as on a desktop, and the end
+lists every utterance with whether it was spoken to its end or stopped by the next one (Debian packages
+speech-dispatcher-espeak-ng and pulseaudio).
+
+Usage: orca_transcript.py PROGRAM [--markdown] [--more] [--espeak]
 """
 
 import os
@@ -47,10 +53,17 @@ def orca_command(root):
 class Speech:
     """speech-dispatcher with an output module that writes each utterance to a file, and Orca's debug log."""
 
-    def __init__(self, desktop):
+    def __init__(self, desktop, espeak=False):
         self.desktop = desktop
+        self.espeak = espeak
         root = desktop.root
         self.captured = os.path.join(root, "spoken.txt")
+        self.speechd_log = os.path.join(root, "speech-dispatcher.log")
+        self.debug_log = os.path.join(root, "orca-debug.txt")
+        if espeak:
+            self._start_espeak(desktop)
+            self.seen = 0
+            return
         self.debug_log = os.path.join(root, "orca-debug.txt")
         config = os.path.join(root, "speechd")
         os.makedirs(os.path.join(config, "modules"))
@@ -70,12 +83,52 @@ class Speech:
                       ["speech-dispatcher", "-s", "-t", "0", "-C", config, "-c", "unix_socket", "-S", socket])
         self.seen = 0
 
+    def _start_espeak(self, desktop):
+        """speech-dispatcher with espeak-ng, its samples played at their real pace into a null sink."""
+        root = desktop.root
+        desktop.spawn("pulseaudio", ["pulseaudio", "--daemonize=no", "--exit-idle-time=-1", "-n",
+                                     "--load=module-native-protocol-unix", "--load=module-null-sink sink_name=null",
+                                     "--load=module-always-sink"])
+        config = os.path.join(root, "speechd")
+        os.makedirs(os.path.join(config, "modules"))
+        with open(os.path.join(config, "speechd.conf"), "w") as f:
+            f.write(f'LogLevel 5\nLogDir "{root}"\nAudioOutputMethod "pulse"\n'
+                    'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nDefaultModule espeak-ng\n'
+                    'DefaultLanguage "en"\n')
+        socket = os.path.join(desktop.env["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
+        desktop.spawn("speech-dispatcher",
+                      ["speech-dispatcher", "-s", "-t", "0", "-C", config, "-c", "unix_socket", "-S", socket])
+
+    def fates(self):
+        """Each utterance the synthesizer was given, in order, with "end" when it was spoken to its end or
+        "STOPPED" when the next one cut it off (speech-dispatcher's log)."""
+        try:
+            with open(self.speechd_log, "rb") as f:
+                text = f.read().decode(errors="replace")
+        except OSError:
+            return []
+        out = []
+        for line in text.split("\n"):
+            sent = re.search(r"Command sent to output module: \|<speak>(.*)</speak>\|", line)
+            if sent:
+                out.append([re.sub(r"<[^>]*>", "", sent.group(1)), "?"])
+            elif out and out[-1][1] == "?" and "702 END" in line:
+                out[-1][1] = "end"
+            elif out and out[-1][1] == "?" and "703 STOP" in line:
+                out[-1][1] = "STOPPED"
+        return out
+
     def start_orca(self):
         prefs = os.path.join(self.desktop.root, "orca-prefs")
         command = orca_command(self.desktop.root) + ["--debug-file=" + self.debug_log, "-u", prefs]
         self.orca = self.desktop.spawn("orca", command)
 
     def lines(self):
+        if self.espeak:
+            return [text for text, _ in self.fates()]
+        return self._captured_lines()
+
+    def _captured_lines(self):
         """What speech-dispatcher was given to say, one utterance a line. The module writes each one as it
         comes; Orca's debug log would serve as well but reaches its file in blocks, long after the speech."""
         try:
@@ -302,7 +355,7 @@ def main():
         return 2
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(3))
     with Desktop(args[0]) as desktop:
-        speech = Speech(desktop)
+        speech = Speech(desktop, espeak="--espeak" in sys.argv)
         session = Transcript(desktop, speech)
         try:
             session.run()
@@ -317,6 +370,10 @@ def main():
             print(table(session.rows, "--markdown" in sys.argv))
             print(f"\nspeech-dispatcher spoke {captured} utterances; Orca's debug log has {len(logged)} "
                   "SPEECH OUTPUT lines, which the table shows")
+            if speech.espeak:
+                print("\nespeak-ng through speech-dispatcher, each utterance and its end:")
+                for text, fate in speech.fates():
+                    print(f"  {fate:8} {text}")
     return 0 if session.rows and all(names_all(r[3], r[2]) for r in session.rows) else 1
 
 
