@@ -8,7 +8,11 @@
 #include <QAccessibleWidget>
 #include <QFrame>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTextBrowser>
+
+#include <utility>
+#include <vector>
 
 namespace orbetta::access {
 
@@ -40,7 +44,43 @@ QAccessibleInterface* roleFactory(const QString& className, QObject* object) {
     return nullptr;
 }
 
+// What waits for a screen reader. The toolkit tells its observers when its bridge to screen readers becomes
+// active.
+class Listening : public QAccessible::ActivationObserver {
+public:
+    Listening() { QAccessible::installActivationObserver(this); }
+
+    void accessibilityActiveChanged(bool active) override {
+        if (!active)
+            return;
+        listened = true;
+        for (auto& [owner, apply] : std::exchange(waiting, {}))
+            if (owner)
+                apply();
+    }
+
+    bool listened = false;
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> waiting;
+};
+
+Listening& listening() {
+    static Listening* const instance = new Listening; // lives as long as the toolkit may call it
+    return *instance;
+}
+
 } // namespace
+
+bool screenReaderListens() {
+    return listening().listened || QAccessible::isActive();
+}
+
+void whenScreenReaderListens(QObject* owner, std::function<void()> apply) {
+    if (screenReaderListens()) {
+        apply();
+        return;
+    }
+    listening().waiting.emplace_back(owner, std::move(apply));
+}
 
 void installAccessibleRoles() {
     static const bool installed = [] {

@@ -206,7 +206,7 @@ void frmCalc::giveHint(QWidget* old, QWidget* now) {
     if (old && old == hinted_)
         hinted_->setAccessibleDescription(QString());
     auto* key = qobject_cast<orbetta::ui::KeyButton*>(now);
-    if (key && key->window() == this && !hintGiven_) {
+    if (key && key->window() == this && !hintGiven_ && orbetta::access::screenReaderListens()) {
         hintGiven_ = true;
         hinted_ = key;
         key->setAccessibleDescription(QStringLiteral("Ctrl+Space presses this key."));
@@ -296,7 +296,8 @@ void frmCalc::setAngleKey(std::string_view caption, std::string_view toolTip) {
     Funct[19]->setText(qText(caption));
     Funct[19]->setShortcut(chord);
     Funct[19]->setToolTip(qText(toolTip));
-    Funct[19]->setAccessibleName(Funct[19]->toolTip());
+    if (!Funct[19]->accessibleName().isEmpty()) // named already: a screen reader listens
+        Funct[19]->setAccessibleName(Funct[19]->toolTip());
 }
 
 void frmCalc::announce(std::string_view text) {

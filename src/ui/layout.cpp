@@ -1,5 +1,6 @@
 // The controls of the main window as laid out: positions in twips (15 to the pixel), captions or pictures,
 // tool tips, styles, colours, fonts and tab order.
+#include "access/accessibility.h"
 #include "access/announcer.h"
 #include "look/classic_look.h"
 #include "ui/display.h"
@@ -289,6 +290,7 @@ void frmCalc::buildControls() {
     setFixedSize(size());
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
+    std::vector<QWidget*> spoken; // named as their tool tip says, or their caption without one
 
     Frame2 = makePanel(this, "Frame2", twipsRect(120, 480, 2535, 1730));
     Frame3 = makePanel(this, "Frame3", twipsRect(120, 2210, 2535, 2175));
@@ -303,12 +305,9 @@ void frmCalc::buildControls() {
         key->setFont(fonts[row.font]);
         key->setFaceColour(faceColour(row.face));
         key->setPicture(row.picture, opaqueGround(row));
-        if (row.toolTip) {
+        if (row.toolTip)
             key->setToolTip(QString::fromUtf8(row.toolTip));
-            key->setAccessibleName(key->toolTip());
-        } else {
-            key->setAccessibleName(key->text());
-        }
+        spoken.push_back(key);
         // The chord is what a screen reader reports as the key's shortcut.
         if (const char letter = orbetta::ui::chordLetter(key->objectName().toStdString()))
             key->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_A + (letter - 'A'))));
@@ -342,7 +341,6 @@ void frmCalc::buildControls() {
     }
     Text1->setPalette(displayColours);
     Text1->setFont(orbetta::look::layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
-    Text1->setAccessibleName(QStringLiteral("display"));
     tabOrder.emplace_back(38, Text1);
 
     Combo1 = new orbetta::ui::FunctionList(Frame2);
@@ -357,7 +355,6 @@ void frmCalc::buildControls() {
     // The list names no font and takes the window's. Setting one anyway would also build its hidden
     // drop-down.
     Combo1->setToolTip(QStringLiteral("click the down-arrow to list available functions"));
-    Combo1->setAccessibleName(Combo1->toolTip());
     Combo1->setEditText(QStringLiteral(" "));
     Combo1->hide();
     Combo1->raise(); // when shown it lies over the keys of the fifth row
@@ -366,6 +363,16 @@ void frmCalc::buildControls() {
     // Speaks results to a screen reader; not a control, so it has no tab index.
     Announcer = new orbetta::access::Announcer(this);
     Announcer->setObjectName(QStringLiteral("Announcer"));
+
+    spoken.push_back(Combo1);
+    orbetta::access::whenScreenReaderListens(this, [this, spoken] {
+        for (QWidget* control : spoken) {
+            const auto* key = qobject_cast<QPushButton*>(control);
+            control->setAccessibleName(control->toolTip().isEmpty() && key ? key->text()
+                                                                           : control->toolTip());
+        }
+        Text1->setAccessibleName(QStringLiteral("display"));
+    });
 
     std::sort(tabOrder.begin(), tabOrder.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -153,6 +153,7 @@ void FrmCalcAccessTest::initTestCase() {
 void FrmCalcAccessTest::init() {
     orbetta::Module2::ColorSetting = "&HC0C0C0";
     calc_ = std::make_unique<RecordingCalc>();
+    QAccessible::setActive(true); // as when a screen reader connects
     calc_->show();
     calc_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(calc_.get()));

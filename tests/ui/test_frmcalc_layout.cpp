@@ -417,7 +417,14 @@ void FrmCalcLayoutTest::chosenColourRecoloursWindowAndFramesOnly() {
 }
 
 void FrmCalcLayoutTest::accessibleNames() {
+    // Nothing is named while no screen reader listens; everything as soon as one does.
+    QCOMPARE(calc_->control("Command13")->accessibleName(), QString());
+    calc_->click("Funct(19) Funct(19)");
+    QAccessible::setActive(true);
     QCOMPARE(calc_->control("Num(7)")->accessibleName(), QStringLiteral("7"));
+    QCOMPARE(calc_->control("Text1")->accessibleName(), QStringLiteral("display"));
+    QCOMPARE(calc_->control("Funct(19)")->accessibleName(),
+             QStringLiteral("degree (click to change to radian)"));
     QCOMPARE(calc_->control("Command13")->accessibleName(), QStringLiteral("equal"));
     QCOMPARE(calc_->control("Funct(9)")->accessibleName(), QStringLiteral("square root"));
     QAccessibleInterface* equal = QAccessible::queryAccessibleInterface(calc_->control("Command13"));
