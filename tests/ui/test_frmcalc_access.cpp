@@ -201,6 +201,18 @@ void FrmCalcAccessTest::announcerStaysOutOfSight() {
     calc_->click("Num(1) Command13");
     QVERIFY(announcer->isVisible());
     QVERIFY(announcer->size().isEmpty());
+
+    // A result that comes while another window is active waits until the window is active again, so that a
+    // screen reader presenting the activation does not cut it off.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    calc_->click("Num(2) Funct(11)");
+    QCOMPARE(announcer->accessibleName(), QStringLiteral("0"));
+    calc_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(calc_.get()));
+    QTRY_COMPARE(announcer->accessibleName(), QStringLiteral("4"));
 }
 
 void FrmCalcAccessTest::announcements_data() {
