@@ -266,7 +266,7 @@ class Transcript:
         """Tab round, list choices, memory, sign, copy and paste, the menu and the chord for sine."""
         d = self.desktop
         self.row("type c (clear)", [], lambda: d.key("c"))
-        self.tab_round(42)
+        self.tab_round(44)  # back to the equal key
         self.list_choice("1", 8, "Hyperbolic Sine", "1.1752011936438")
         self.list_choice("30", 1, "Cosecant", "2")
         self.list_choice("0.5", 16, "Inverse Hyperbolic Tangent", "0.549306144334055")
