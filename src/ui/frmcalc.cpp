@@ -276,3 +276,7 @@ void frmCalc::announce(std::string_view text) {
 void frmCalc::openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) {
     loadTwoValueDialog()->openFor(qText(caption), qText(prompt1), qText(prompt2));
 }
+
+void frmCalc::record(std::string_view line) {
+    (void)line;
+}
