@@ -19,6 +19,8 @@ public:
 signals:
     // The user chose Paste; the window hands the clipboard's text to the calculator.
     void pasteRequested();
+    // The user chose Tape: the window opens or closes the tape window.
+    void tapeRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

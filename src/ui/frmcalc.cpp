@@ -9,10 +9,12 @@
 #include "shell/colour.h"
 #include "shell/help.h"
 #include "shell/module2.h"
+#include "tape/tape.h"
 #include "ui/display.h"
 #include "ui/function_list.h"
 #include "ui/keyboard.h"
 #include "ui/keybutton.h"
+#include "ui/tape_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -94,6 +96,7 @@ void frmCalc::connectKeys() {
     connect(Combo1, &orbetta::ui::FunctionList::chosen, this, [this] { calc_.Combo1_Click(); });
     connect(Text1, &orbetta::ui::DisplayBox::pasteRequested, this,
             [this] { calc_.pasteEntry(QGuiApplication::clipboard()->text().toStdString()); });
+    connect(Text1, &orbetta::ui::DisplayBox::tapeRequested, this, &frmCalc::toggleTape);
 }
 
 // ---- Load, unload and the off key ----
@@ -110,6 +113,7 @@ void frmCalc::Form_Load() {
 void frmCalc::Form_Unload() {
     unload(about_);
     unload(twoValue_);
+    unload(tapeWindow_);
 }
 
 void frmCalc::closeEvent(QCloseEvent* event) {
@@ -127,6 +131,7 @@ void frmCalc::UnloadAllForms() {
     close();
     unload(twoValue_);
     unload(about_);
+    unload(tapeWindow_);
 }
 
 void frmCalc::Command20_Click() {
@@ -221,6 +226,11 @@ bool frmCalc::pressKey(QObject* watched, QKeyEvent* event) {
             Command2_Click();
         return true;
     }
+    if (event->key() == Qt::Key_T && modifiers == Qt::ControlModifier) {
+        if (event->type() == QEvent::KeyPress && !event->isAutoRepeat())
+            toggleTape();
+        return true;
+    }
     return false;
 }
 
@@ -278,5 +288,34 @@ void frmCalc::openTwoValue(std::string_view caption, std::string_view prompt1, s
 }
 
 void frmCalc::record(std::string_view line) {
-    (void)line;
+    tape().add(line);
+    if (tapeWindow_)
+        tapeWindow_->addLine(line);
+}
+
+// ---- The tape ----
+
+orbetta::tape::Tape& frmCalc::tape() {
+    if (!tape_)
+        tape_ = std::make_unique<orbetta::tape::Tape>(orbetta::tape::tapePath(), Module2::ReadKeepTape());
+    return *tape_;
+}
+
+void frmCalc::toggleTape() {
+    if (tapeWindow_ && tapeWindow_->isVisible()) {
+        tapeWindow_->close();
+        return;
+    }
+    if (!tapeWindow_) {
+        tapeWindow_ = new orbetta::ui::TapeWindow(tape(), this);
+        tapeWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(tapeWindow_, &orbetta::ui::TapeWindow::recalled, this, [this](const QString& value) {
+            calc_.pasteEntry(value.toStdString());
+            activateWindow();
+            raise();
+        });
+        connect(tapeWindow_, &orbetta::ui::TapeWindow::keepChanged, this,
+                [](bool keep) { Module2::WriteKeepTape(keep); });
+    }
+    tapeWindow_->open();
 }
