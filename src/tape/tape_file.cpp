@@ -236,6 +236,8 @@ Contents read(const fs::path& path) {
 TapeFile::TapeFile(fs::path path) : path_(std::move(path)) {}
 
 TapeFile::~TapeFile() {
+    if (!pending_.empty())
+        writePending();
     {
         const std::lock_guard lock(syncMutex_);
         stopping_ = true;
@@ -257,11 +259,18 @@ bool TapeFile::openFile() {
     }
     bool missing = false;
     std::string problem;
-    const int fd = openRegular(path_, O_WRONLY | O_APPEND | O_CREAT, problem, missing);
+    const int fd = openRegular(path_, O_RDWR | O_APPEND | O_CREAT, problem, missing);
     if (fd < 0) {
         problem_ = problem;
         return false;
     }
+    // A file whose last line was cut short (a power cut, a full disk) gets the next line on a line of its
+    // own.
+    struct stat info {};
+    char last = '\n';
+    if (::fstat(fd, &info) == 0 && info.st_size > 0 && ::pread(fd, &last, 1, info.st_size - 1) != 1)
+        last = '\n';
+    needsBreak_ = last != '\n';
     const std::lock_guard lock(syncMutex_);
     fd_ = fd;
     return true;
@@ -279,11 +288,13 @@ bool TapeFile::append(std::string_view line) {
     if (pending_.size() > kKeptLines)
         pending_.pop_front();
     const bool written = writePending();
-    if (written && ++appendedSinceTrim_ >= kTrimEvery) {
-        appendedSinceTrim_ = 0;
+    if (written && appendedSinceTrim_++ % kTrimEvery == 0)
         trim();
-    }
     return written;
+}
+
+bool TapeFile::flush() {
+    return pending_.empty() || writePending();
 }
 
 bool TapeFile::writePending() {

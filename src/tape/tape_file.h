@@ -57,6 +57,8 @@ public:
 
     // Writes the line, after those that failed before it. Returns whether all of them reached the file.
     bool append(std::string_view line);
+    // Tries again to write the lines not written yet; returns whether none is left.
+    bool flush();
     // Lines given to append() that are not in the file yet.
     std::size_t unwritten() const { return pending_.size(); }
     // What went wrong with the last append, in one line; empty when it succeeded.
@@ -82,7 +84,7 @@ private:
     std::deque<std::string> pending_;
     bool needsBreak_ = false; // a write stopped inside a line: the next starts a new one
     std::string problem_;
-    std::size_t appendedSinceTrim_ = 0;
+    std::size_t appendedSinceTrim_ = 0; // the first append looks too: a run may be shorter than the interval
 
     // The thread that asks the disk to keep what was written.
     std::mutex syncMutex_;
