@@ -5,6 +5,7 @@
 #include "shell/module2.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDirIterator>
@@ -650,6 +651,14 @@ void FrmCalcInputTest::tapeWindow() {
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(view->toPlainText(), QStringLiteral("2 +\n3 =\n= 5\n\n7 ×\n6 =\n= 42\n"));
     QCOMPARE(fileText(), view->toPlainText().toUtf8() + "\n");
+
+    // Not kept between runs: the file goes, the lines stay, new ones live in memory only.
+    tape->findChild<QCheckBox*>("TapeKeep")->click();
+    QVERIFY(!file.exists());
+    QCOMPARE(orbetta::Module2::ReadSetting("Settings", "KeepTape", "none", "orbetta.ini"), std::string("0"));
+    calc_->type("1+1=");
+    QVERIFY(view->toPlainText().endsWith("= 42\n\n1 +\n1 =\n= 2\n"));
+    QVERIFY(!file.exists());
 
     const auto tapeOpen = [this] { return calc_->tapeWindow() && calc_->tapeWindow()->isVisible(); };
     QTest::keyClick(view, Qt::Key_Escape);
