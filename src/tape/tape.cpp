@@ -22,6 +22,7 @@ void Tape::load() {
     loaded_ = true;
     if (!keep_)
         return;
+    file_.flush(); // the lines handed over are in the file, or known not to be
     Contents contents = read(file_.path());
     readProblem_ = std::move(contents.problem);
     // This run's lines that reached the file are among its lines; the others follow them.
@@ -37,7 +38,8 @@ void Tape::load() {
 std::string Tape::problem() const {
     if (!keep_)
         return {};
-    return file_.problem().empty() ? readProblem_ : file_.problem();
+    const std::string written = file_.problem();
+    return written.empty() ? readProblem_ : written;
 }
 
 void Tape::setKeep(bool keep) {

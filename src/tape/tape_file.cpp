@@ -3,6 +3,7 @@
 #include "shell/settings_file.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -20,6 +21,10 @@ namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
 constexpr std::size_t kTrimEvery = 1000;                  // appends between two looks at the file's length
+// After a write (and the request that the disk keep it) the writing thread takes new lines together for this
+// long: a person makes a line far less often, so each is still written and kept as it is made, while a burst
+// of lines costs one write.
+constexpr std::chrono::milliseconds kSyncInterval{20};
 
 std::string reason(int error) {
     return std::strerror(error);
@@ -125,11 +130,11 @@ int openRegular(const fs::path& path, int flags, std::string& problem, bool& mis
     return fd;
 }
 
-bool sameFile(int fd, const fs::path& path) {
+// Whether the open file still has its name: a rewrite replaces it by rename, and a program that stops keeping
+// the tape removes it, both under the lock that the caller holds or does not need.
+bool stillNamed(int fd) {
     struct stat open {};
-    struct stat named {};
-    return ::fstat(fd, &open) == 0 && ::lstat(path.c_str(), &named) == 0 && open.st_ino == named.st_ino &&
-           open.st_dev == named.st_dev;
+    return ::fstat(fd, &open) == 0 && open.st_nlink > 0;
 }
 
 std::string joined(const std::vector<std::string>& lines) {
@@ -236,34 +241,125 @@ Contents read(const fs::path& path) {
 TapeFile::TapeFile(fs::path path) : path_(std::move(path)) {}
 
 TapeFile::~TapeFile() {
-    if (!pending_.empty())
-        writePending();
     {
-        const std::lock_guard lock(syncMutex_);
+        const std::lock_guard lock(mutex_);
         stopping_ = true;
+        failed_ = false; // one more try for what is left
     }
-    syncWanted_.notify_one();
-    if (syncer_.joinable())
-        syncer_.join();
+    wanted_.notify_one();
+    if (writer_.joinable())
+        writer_.join();
+    const std::lock_guard file(fileMutex_);
     closeFile();
 }
 
-bool TapeFile::openFile() {
+void TapeFile::append(std::string_view line) {
+    bool wake = false;
+    {
+        const std::lock_guard lock(mutex_);
+        queue_.emplace_back(line);
+        if (queue_.size() > kKeptLines)
+            queue_.pop_front();
+        failed_ = false;
+        if (!writer_.joinable())
+            writer_ = std::thread([this] { writerLoop(); });
+        wake = idle_;
+    }
+    // While the thread waits out its interval, waking it would cost a switch of threads for nothing.
+    if (wake)
+        wanted_.notify_one();
+}
+
+bool TapeFile::flush() {
+    std::unique_lock lock(mutex_);
+    if (queue_.empty() && inFlight_ == 0)
+        return true;
+    if (!writer_.joinable())
+        writer_ = std::thread([this] { writerLoop(); });
+    // The lines queued now are tried by the thread's next attempt, or the one after if it is writing.
+    const unsigned long until = attempts_ + (inFlight_ > 0 ? 2 : 1);
+    failed_ = false;
+    flushWanted_ = true;
+    wanted_.notify_one();
+    tried_.wait(lock, [&] { return attempts_ >= until; });
+    return queue_.empty() && inFlight_ == 0;
+}
+
+std::size_t TapeFile::unwritten() const {
+    const std::lock_guard lock(mutex_);
+    return queue_.size() + inFlight_;
+}
+
+std::string TapeFile::problem() const {
+    const std::lock_guard lock(mutex_);
+    return problem_;
+}
+
+void TapeFile::writerLoop() {
+    std::unique_lock lock(mutex_);
+    while (true) {
+        idle_ = true;
+        wanted_.wait(lock, [this] { return (!queue_.empty() && !failed_) || flushWanted_ || stopping_; });
+        idle_ = false;
+        flushWanted_ = false;
+        if (queue_.empty() || failed_) {
+            ++attempts_;
+            tried_.notify_all();
+            if (stopping_)
+                return;
+            continue;
+        }
+        lock.unlock();
+        std::deque<std::string> batch;
+        std::string problem;
+        std::size_t written = 0;
+        {
+            // The file first, then the lines: a removal or rewrite under way finishes before they are taken.
+            const std::lock_guard file(fileMutex_);
+            lock.lock();
+            batch.swap(queue_);
+            inFlight_ = batch.size();
+            lock.unlock();
+            written = batch.empty() ? 0 : writeLines(batch, problem);
+            if (written > 0) {
+                ::fdatasync(fd_);
+                trimFile();
+            }
+        }
+        lock.lock();
+        // What was not written goes back before the lines that came meanwhile.
+        queue_.insert(queue_.begin(),
+                      std::make_move_iterator(batch.begin() + static_cast<std::ptrdiff_t>(written)),
+                      std::make_move_iterator(batch.end()));
+        while (queue_.size() > kKeptLines)
+            queue_.pop_front();
+        inFlight_ = 0;
+        failed_ = written < batch.size();
+        problem_ = std::move(problem);
+        ++attempts_;
+        tried_.notify_all();
+        if (stopping_)
+            return;
+        // Lines made in a burst (a key held down, a pasted sequence) share the next write.
+        wanted_.wait_for(lock, kSyncInterval, [this] { return stopping_ || flushWanted_; });
+    }
+}
+
+bool TapeFile::openFile(std::string& problem) {
+    if (fd_ >= 0)
+        return true;
     if (path_.empty()) {
-        problem_ = "There is no home folder to keep the tape in.";
+        problem = "There is no home folder to keep the tape in.";
         return false;
     }
     if (!createFolders(path_.parent_path())) {
-        problem_ = "The folder " + path_.parent_path().string() + " cannot be made.";
+        problem = "The folder " + path_.parent_path().string() + " cannot be made.";
         return false;
     }
     bool missing = false;
-    std::string problem;
     const int fd = openRegular(path_, O_RDWR | O_APPEND | O_CREAT, problem, missing);
-    if (fd < 0) {
-        problem_ = problem;
+    if (fd < 0)
         return false;
-    }
     // A file whose last line was cut short (a power cut, a full disk) gets the next line on a line of its
     // own.
     struct stat info {};
@@ -271,48 +367,34 @@ bool TapeFile::openFile() {
     if (::fstat(fd, &info) == 0 && info.st_size > 0 && ::pread(fd, &last, 1, info.st_size - 1) != 1)
         last = '\n';
     needsBreak_ = last != '\n';
-    const std::lock_guard lock(syncMutex_);
     fd_ = fd;
     return true;
 }
 
 void TapeFile::closeFile() {
-    const std::lock_guard lock(syncMutex_);
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;
 }
 
-bool TapeFile::append(std::string_view line) {
-    pending_.emplace_back(line);
-    if (pending_.size() > kKeptLines)
-        pending_.pop_front();
-    const bool written = writePending();
-    if (written && appendedSinceTrim_++ % kTrimEvery == 0)
-        trim();
-    return written;
-}
-
-bool TapeFile::flush() {
-    return pending_.empty() || writePending();
-}
-
-bool TapeFile::writePending() {
+std::size_t TapeFile::writeLines(const std::deque<std::string>& lines, std::string& problem) {
     // Twice at most: a file that was replaced (trimmed by another program, removed) is opened again.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (fd_ < 0 && !openFile())
-            return false;
+        if (!openFile(problem))
+            return 0;
         if (::flock(fd_, LOCK_SH | LOCK_NB) != 0) {
-            problem_ = "The tape file is being trimmed; the line is written with the next one.";
-            return false;
+            problem = "The tape file is being trimmed; the line is written with the next one.";
+            return 0;
         }
-        if (!sameFile(fd_, path_)) {
+        if (!stillNamed(fd_)) {
             closeFile();
             continue;
         }
         std::string text = needsBreak_ ? "\n" : "";
-        for (const std::string& line : pending_)
-            text += line + '\n';
+        for (const std::string& line : lines) {
+            text += line;
+            text += '\n';
+        }
         std::size_t done = 0;
         int error = 0;
         while (done < text.size()) {
@@ -330,63 +412,45 @@ bool TapeFile::writePending() {
         std::size_t at = needsBreak_ ? 1 : 0;
         if (done >= at)
             needsBreak_ = false;
-        while (!pending_.empty() && at + pending_.front().size() + 1 <= done) {
-            at += pending_.front().size() + 1;
-            pending_.pop_front();
-        }
+        std::size_t written = 0;
+        while (written < lines.size() && at + lines[written].size() + 1 <= done)
+            at += lines[written++].size() + 1;
         if (done > at)
             needsBreak_ = true;
-        if (done > 0)
-            requestSync();
+        writtenSinceTrim_ += written;
         if (error != 0) {
-            problem_ = "The tape file " + path_.string() + " cannot be written: " + reason(error) + ".";
+            problem = "The tape file " + path_.string() + " cannot be written: " + reason(error) + ".";
             closeFile();
-            return false;
         }
-        problem_.clear();
-        return true;
+        return written;
     }
-    return false;
-}
-
-void TapeFile::requestSync() {
-    {
-        const std::lock_guard lock(syncMutex_);
-        syncPending_ = true;
-        if (!syncer_.joinable())
-            syncer_ = std::thread([this] { syncLoop(); });
-    }
-    syncWanted_.notify_one();
-}
-
-void TapeFile::syncLoop() {
-    std::unique_lock lock(syncMutex_);
-    while (true) {
-        syncWanted_.wait(lock, [this] { return syncPending_ || stopping_; });
-        if (!syncPending_)
-            return;
-        syncPending_ = false;
-        const int fd = fd_ >= 0 ? ::dup(fd_) : -1;
-        lock.unlock();
-        if (fd >= 0) {
-            ::fdatasync(fd);
-            ::close(fd);
-        }
-        lock.lock();
-    }
+    return 0;
 }
 
 bool TapeFile::rewrite(const std::vector<std::string>& first, bool keepFile) {
-    if (fd_ < 0 && !openFile())
+    flush(); // the lines handed over are in the file that is rewritten
+    std::string problem;
+    bool done = false;
+    {
+        const std::lock_guard file(fileMutex_);
+        done = rewriteFile(first, keepFile, problem);
+    }
+    const std::lock_guard lock(mutex_);
+    problem_ = problem;
+    return done;
+}
+
+bool TapeFile::rewriteFile(const std::vector<std::string>& first, bool keepFile, std::string& problem) {
+    if (!openFile(problem))
         return false;
-    if (!sameFile(fd_, path_)) {
+    if (!stillNamed(fd_)) {
         closeFile();
-        if (!openFile())
+        if (!openFile(problem))
             return false;
     }
     // Appends of other programs wait for the rewrite (they keep their lines meanwhile).
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        problem_ = "The tape file is in use; it was not rewritten.";
+        problem = "The tape file is in use; it was not rewritten.";
         return false;
     }
     std::vector<std::string> lines = first;
@@ -398,28 +462,36 @@ bool TapeFile::rewrite(const std::vector<std::string>& first, bool keepFile) {
     if (lines.size() > kKeptLines)
         lines.erase(lines.begin(), lines.end() - static_cast<std::ptrdiff_t>(kKeptLines));
     const bool replaced = replaceFileAtomically(path_, joined(lines), 0600);
-    needsBreak_ = false;
-    closeFile(); // and with it the lock; the next append opens the new file
+    if (!replaced)
+        problem = "The tape file " + path_.string() + " cannot be rewritten.";
+    closeFile(); // and with it the lock; the next write opens the new file
     return replaced;
 }
 
-bool TapeFile::trim() {
-    if (fd_ < 0)
-        return false;
+void TapeFile::trimFile() {
+    if (fd_ < 0 || (trimLooked_ && writtenSinceTrim_ < kTrimEvery))
+        return;
+    trimLooked_ = true;
+    writtenSinceTrim_ = 0;
     struct stat info {};
     // A tape line is rarely shorter than 4 bytes; a shorter file cannot hold too many.
     if (::fstat(fd_, &info) != 0 || info.st_size < static_cast<off_t>(4 * kKeptLines))
-        return false;
+        return;
     if (!read(path_).older)
-        return false;
-    return rewrite({}, true);
+        return;
+    std::string ignored; // a trim that fails is tried again later
+    rewriteFile({}, true, ignored);
 }
 
 void TapeFile::remove() {
+    const std::lock_guard file(fileMutex_);
+    {
+        const std::lock_guard lock(mutex_);
+        queue_.clear();
+        problem_.clear();
+    }
     closeFile();
-    pending_.clear();
     needsBreak_ = false;
-    problem_.clear();
     struct stat info {};
     // Only the tape's own regular file; whatever else stands there is not ours to delete.
     if (::lstat(path_.c_str(), &info) == 0 && S_ISREG(info.st_mode))

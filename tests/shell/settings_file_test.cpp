@@ -526,17 +526,20 @@ private slots:
             rlimit small = saved;
             small.rlim_cur = 6;
             QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-            const bool appended = file.append("this line does not fit");
+            file.append("this line does not fit");
+            const bool appended = file.flush();
             ::setrlimit(RLIMIT_FSIZE, &saved);
             std::signal(SIGXFSZ, previousHandler);
             QVERIFY(!appended);
             QVERIFY(QString::fromStdString(file.problem()).contains("cannot be written"));
             // The next line takes the one that failed along, on a line of its own after the part written.
-            QVERIFY(file.append("next"));
+            file.append("next");
+            QVERIFY(file.flush());
             QCOMPARE(fileOf(path), QByteArray("= 5\nth\nthis line does not fit\nnext\n"));
             return;
         }
-        QCOMPARE(file.append("7 ="), appends);
+        file.append("7 =");
+        QCOMPARE(file.flush(), appends);
         QCOMPARE(file.problem().empty(), appends);
         if (kind == "link")
             QVERIFY(!QFile::exists(config->filePath("kept.txt")));
@@ -573,7 +576,8 @@ private slots:
                      (std::vector<std::string>{"2 +", "3 =", "= 5", "", "4 ×", "6 =", "= 2"}));
             QVERIFY(contents.problem.empty());
             tape::TapeFile file(tape::tapePath());
-            QVERIFY(file.append("= 24"));
+            file.append("= 24");
+            QVERIFY(file.flush());
             QVERIFY(fileOf(path).endsWith("= 2\n= 24\n"));
             return;
         }
@@ -625,6 +629,7 @@ private slots:
                 tape::TapeFile file(tape::tapePath());
                 for (int i = 0; i < 100; ++i) {
                     file.append(std::to_string(run) + " " + std::to_string(i));
+                    file.flush();
                     (void)!::write(report[1], &i, sizeof i);
                 }
                 ::pause();
