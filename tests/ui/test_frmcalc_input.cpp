@@ -5,6 +5,7 @@
 #include "shell/module2.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -615,6 +616,8 @@ void FrmCalcInputTest::tapeWindow() {
     QVERIFY(tape && tape->isVisible());
     QCOMPARE(calc_->beeps, 0);
     auto* view = tape->findChild<QTextEdit*>("TapeText");
+    // A document to a screen reader, read line by line as the help is.
+    QCOMPARE(QAccessible::queryAccessibleInterface(view)->role(), QAccessible::Document);
     QCOMPARE(view->toPlainText(), QStringLiteral("2 +\n3 =\n= 5\n"));
     QCOMPARE(tape->findChild<QWidget*>("TapeAnnouncer")->accessibleName(),
              QStringLiteral("Tape, 4 lines, the last: = 5"));
