@@ -655,6 +655,11 @@ void FrmCalcInputTest::tapeWindow() {
     QCOMPARE(view->toPlainText(), QStringLiteral("2 +\n3 =\n= 5\n\n7 ×\n6 =\n= 42\n"));
     QCOMPARE(fileText(), view->toPlainText().toUtf8() + "\n");
 
+    QVERIFY(tape->saveTo(settingsHome_.filePath("saved.txt")));
+    QFile saved(settingsHome_.filePath("saved.txt"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), fileText());
+
     // Not kept between runs: the file goes, the lines stay, new ones live in memory only.
     tape->findChild<QCheckBox*>("TapeKeep")->click();
     QVERIFY(!file.exists());
