@@ -74,6 +74,7 @@ frmCalc::frmCalc(QWidget* parent) : QWidget(parent), calc_(*this) {
 
 frmCalc::~frmCalc() {
     qApp->removeEventFilter(this);
+    delete tapeWindow_.data(); // before the tape it shows, which is a member
 }
 
 void frmCalc::connectKeys() {
