@@ -29,7 +29,7 @@ std::string readProfileString(std::string_view section, std::string_view key, st
 bool writeProfileString(std::string_view section, std::string_view key, std::string_view value,
                         std::string_view file);
 
-// Helpers the program's other files share with the settings file.
+// What the program's other files share with the settings file.
 // The user's home directory: $HOME when it is absolute, else the password database's entry; empty when none.
 std::filesystem::path homeDirectory();
 // Creates the missing folders of a path with mode 0700; folders that exist keep their mode.
