@@ -57,7 +57,7 @@ fuzz:
 	@cmake --build $(FUZZ) -j $(JOBS)
 
 fuzz-run: fuzz
-	@for t in keys conversions settings twovalue; do \
+	@for t in keys conversions settings twovalue tape; do \
 		mkdir -p $(FUZZ)/corpus/$$t && \
 		$(FUZZ)/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=$(FUZZ)/$$t- \
 			$(FUZZ)/corpus/$$t fuzz/corpus/$$t || exit 1; \

@@ -2,6 +2,7 @@
 
 #include "core/conversions.h"
 #include "core/failure.h"
+#include "core/tape_line.h"
 
 #include <cmath>
 #include <exception>
@@ -55,7 +56,24 @@ void Calculator::show(std::string_view text) {
     host_.show(text.substr(0, kDisplayLength));
 }
 
+void Calculator::record(std::string_view line) {
+    host_.record(line);
+    tapeAtBoundary_ = false;
+}
+
+void Calculator::endCalculation() {
+    if (!tapeAtBoundary_)
+        host_.record("");
+    tapeAtBoundary_ = true;
+}
+
+void Calculator::recordProblem(std::string_view text) {
+    ++problems_;
+    record(problemContext_.empty() ? std::string(text) : problemContext_ + ": " + std::string(text));
+}
+
 void Calculator::errorReport(std::string_view description) {
+    recordProblem(tape_line::errorReport(description));
     announceDisplay(); // what the box leaves in the display
     host_.beep();
     host_.message(description, Icon::None);
@@ -82,6 +100,7 @@ bool Calculator::operationPending() const {
 }
 
 void Calculator::refuse(std::string_view text) {
+    recordProblem(text);
     announceDisplay();
     host_.message(text, Icon::Exclamation);
 }
@@ -235,19 +254,27 @@ void Calculator::Command13_Click() {
     if (action.outermost())
         announceDisplay();
     EntryFlag = false;
-    guarded([this] {
+    // Run by an operation key, the operand goes on the tape with that key, and no total: none is shown.
+    const bool total = action.outermost();
+    const int closing = total ? 0 : static_cast<int>(OperandKeySecond.toDouble());
+    guarded([this, total, closing] {
         if (FunFlag) {
             result = entryValue();
             Fonksiyon(result, FunctionKey);
             FunFlag = false;
             if (FirstHeld) {
                 ValueB = result;
+                record(tape_line::operand(result.toText(), closing));
+                chainOperandRecorded_ = true;
                 Islem(OperandKey, ValueA, ValueB);
             }
         } else if (FirstHeld) {
             ValueB = entryValue();
-            if (operationPending())
+            if (operationPending()) {
+                record(tape_line::operand(ValueB.toText(), closing));
+                chainOperandRecorded_ = true;
                 Islem(OperandKey, ValueA, ValueB);
+            }
         } else {
             // Nothing to compute: the entry is still read, so text that is no number is reported.
             ValueA = entryValue();
@@ -262,18 +289,24 @@ void Calculator::Command13_Click() {
         FirstHeld = false;
         OperFlag = false;
         host_.setListVisible(false);
+        if (total) {
+            record(tape_line::total(ValueText));
+            endCalculation();
+        }
     });
 }
 
 void Calculator::Oper_Click(int Index) {
     const UserAction action(*this);
+    chainOperandRecorded_ = false;
     if (OperFlag) {
         OperandKeySecond = static_cast<std::int16_t>(Index);
         Command13_Click();
     }
+    const bool chained = chainOperandRecorded_;
     OperFlag = true;
     EntryFlag = false;
-    guarded([this, Index] {
+    guarded([this, Index, chained] {
         if (FunFlag) {
             result = entryValue();
             Fonksiyon(result, FunctionKey);
@@ -282,6 +315,10 @@ void Calculator::Oper_Click(int Index) {
         }
         if (!FirstHeld) {
             ValueA = entryValue();
+            // After a chained equal the operand is the hidden intermediate result, already on the tape as
+            // the second operand with this key.
+            if (!chained)
+                record(tape_line::operand(ValueA.toText(), Index));
             FirstHeld = true;
             ValueText.clear();
             show("");
@@ -308,6 +345,7 @@ void Calculator::Command17_Click() {
     FunFlag = false;
     OperFlag = false;
     host_.setListVisible(false);
+    endCalculation();
 }
 
 // ---- Keyboard ----
@@ -351,11 +389,13 @@ int Calculator::Form_KeyPress(int KeyAscii) {
     }
 }
 
-void Calculator::receiveTwoValueResult(std::string_view text) {
+void Calculator::receiveTwoValueResult(std::string_view text, std::string_view step) {
     const UserAction action(*this);
     announceDisplay();
     show(text);
     ValueText = std::string(text);
+    if (!step.empty())
+        record(step);
 }
 
 } // namespace orbetta

@@ -42,8 +42,9 @@ public:
     void Command1_Click(); // "function": shows the list
     void Combo1_Click();   // an entry chosen in the list
 
-    // The two-value dialog's result: the display and the entry take the text.
-    void receiveTwoValueResult(std::string_view text);
+    // The two-value dialog's result: the display and the entry take the text; the step (the function and
+    // both operands) goes on the tape.
+    void receiveTwoValueResult(std::string_view text, std::string_view step = {});
 
     // The state, named as the window's variables.
     std::string ValueText;
@@ -90,6 +91,12 @@ private:
     std::string pointAndSignSource() const;
     bool operationPending() const;
     void refuse(std::string_view text);
+
+    // The tape: a line for each step, the boundary after a total or clear-all, and a refusal or error
+    // report in the place of the value it replaced, after the function it came from.
+    void record(std::string_view line);
+    void endCalculation();
+    void recordProblem(std::string_view text);
     void evaluateListFunction(Value& value, bool degrees);
 
     // What the user action under way will announce when it ends: the display as it then stands, or a text
@@ -102,6 +109,10 @@ private:
     int actionDepth_ = 0;
     bool announceDisplay_ = false;
     std::string announceText_;
+    bool tapeAtBoundary_ = true;
+    std::string problemContext_; // the function being applied, before its refusal
+    int problems_ = 0;
+    bool chainOperandRecorded_ = false; // an operation key's equal recorded the operand with that key
 };
 
 // The twenty entries of the additional-function list, in their order.

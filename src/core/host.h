@@ -37,6 +37,11 @@ public:
     // Tells a screen reader the text without moving the focus: a result, the display after a box, the new
     // angle mode. The same text twice is told twice.
     virtual void announce(std::string_view text) = 0;
+
+    // One line of the tape, the record of past calculations, in the order the steps were made: an operand
+    // with its operation key, a function with its value, a total, a refusal or error report that replaced a
+    // value. An empty line ends a calculation.
+    virtual void record(std::string_view line) = 0;
 };
 
 } // namespace orbetta

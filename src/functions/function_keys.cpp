@@ -1,6 +1,7 @@
 #include "core/calculator.h"
 #include "core/conversions.h"
 #include "core/failure.h"
+#include "core/tape_line.h"
 #include "functions/checked_math.h"
 
 #include <cmath>
@@ -122,8 +123,17 @@ void Calculator::evaluateListFunction(Value& value, bool degrees) {
 void Calculator::Fonksiyon(Value& value, const Value& code) {
     EntryFlag = false;
     const int c = code.isInteger() ? code.asInteger() : -1;
+    const bool degrees = host_.angleCaption() == "deg";
+    const std::string listText = c == 16 ? host_.listText() : std::string();
+    const std::string call = tape_line::functionCall(c, listText, degrees, value.toText());
+    const int problemsBefore = problems_;
+    problemContext_ = call;
+    // A refusal returns at once; the context ends with this call all the same.
+    struct EndContext {
+        std::string& context;
+        ~EndContext() { context.clear(); }
+    } endContext{problemContext_};
     try {
-        const bool degrees = host_.angleCaption() == "deg";
         const Mode mode{degrees, Pi.toDouble()};
         const double x = value.toDouble();
         const double ln10 = ln(10.0);
@@ -195,6 +205,8 @@ void Calculator::Fonksiyon(Value& value, const Value& code) {
     } catch (const Failure& failure) {
         errorReport(describe(failure.kind()));
     }
+    if (!call.empty() && problems_ == problemsBefore)
+        record(call + " = " + tape_line::functionValue(c, listText, degrees, value.toText()));
 }
 
 void Calculator::Funct_Click(int Index) {
@@ -221,14 +233,17 @@ void Calculator::Funct_Click(int Index) {
             ValueText = Pi.toText();
             show(ValueText);
             announceDisplay();
+            record("π = " + ValueText);
             break;
         case 17:
             ValueText = Value(MemBut).toText();
             show(ValueText);
             announceDisplay();
+            record("RM = " + ValueText);
             break;
         case 18:
             MemBut = parseNumber(host_.displayText());
+            record("M = " + Value(MemBut).toText());
             announceText(Value(MemBut).toText() + " in memory");
             break;
         case 19:

@@ -24,8 +24,8 @@ QFont windowFont() {
 }
 
 const char* const kNotice = "Orbetta is a scientific calculator for one user at a desktop.\n"
-                            "It keeps one setting, the background colour, in the file orbetta.ini of "
-                            "your configuration folder, and writes no other file.\n"
+                            "It keeps its settings in orbetta.ini of your configuration folder and the tape "
+                            "of your calculations in orbetta/tape.txt of your state folder.\n"
                             "This program is provided as it is, without warranty of any kind.";
 
 } // namespace

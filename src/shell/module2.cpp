@@ -1,6 +1,7 @@
 #include "shell/module2.h"
 
 #include "shell/settings_file.h"
+#include "shell/settings_text.h"
 
 #include <charconv>
 #include <limits>
@@ -25,6 +26,7 @@ namespace {
 constexpr std::uint32_t kLightGrey = 12632256; // &HC0C0C0
 constexpr std::string_view kSection = "Settings";
 constexpr std::string_view kColorKey = "Option4";
+constexpr std::string_view kKeepTapeKey = "KeepTape";
 constexpr std::string_view kSettingsFile = "orbetta.ini";
 
 bool isBlank(char c) {
@@ -89,6 +91,15 @@ void ReadColorSetting() {
 
 void WriteColorSetting() {
     WriteSetting(kSection, kColorKey, ColorSetting, kSettingsFile);
+}
+
+bool ReadKeepTape() {
+    // Anything but "0" keeps the tape: losing it by a damaged value would be the worse mistake.
+    return settings_text::trimmed(ReadSetting(kSection, kKeepTapeKey, "1", kSettingsFile)) != "0";
+}
+
+void WriteKeepTape(bool keep) {
+    WriteSetting(kSection, kKeepTapeKey, keep ? "1" : "0", kSettingsFile);
 }
 
 } // namespace orbetta::Module2

@@ -20,6 +20,11 @@ void ReadColorSetting();
 // What the off key saves: ColorSetting, unchanged.
 void WriteColorSetting();
 
+// Whether the tape is kept between runs: the KeepTape key, "1" (the default) or "0". Written only when the
+// user changes it.
+bool ReadKeepTape();
+void WriteKeepTape(bool keep);
+
 // The colour value (red in the lowest byte) of a preference text in decimal or "&H" hexadecimal form;
 // light grey (12632256) for text that is no colour.
 std::uint32_t colorFromSetting(std::string_view text);

@@ -237,7 +237,7 @@ bool replaceFile(const fs::path& target, std::string_view contents, std::optiona
 
 // Creates the missing folders of a path, each with mode 0700 as the base-directory convention asks for the
 // folders of a user's configuration; folders that exist keep their mode.
-bool createFolders(const fs::path& folder) {
+bool makeFolders(const fs::path& folder) {
     if (folder.empty()) {
         return true;
     }
@@ -249,7 +249,7 @@ bool createFolders(const fs::path& folder) {
         return false;
     }
     const fs::path parent = folder.parent_path();
-    if (parent != folder && !createFolders(parent)) {
+    if (parent != folder && !makeFolders(parent)) {
         return false;
     }
     if (::mkdir(folder.c_str(), 0700) == 0) {
@@ -283,7 +283,7 @@ std::optional<fs::path> linkTarget(fs::path path) {
 
 // ---- Where the file lies ----
 
-fs::path homeDirectory() {
+fs::path userHome() {
     if (const char* home = std::getenv("HOME"); home != nullptr && fs::path(home).is_absolute()) {
         return home;
     }
@@ -302,7 +302,7 @@ fs::path configDirectory() {
         config != nullptr && fs::path(config).is_absolute()) {
         return config;
     }
-    const fs::path home = homeDirectory();
+    const fs::path home = userHome();
     return home.empty() ? fs::path() : home / ".config";
 }
 
@@ -312,6 +312,18 @@ std::string firstCharacters(std::string_view text) {
 }
 
 } // namespace
+
+fs::path homeDirectory() {
+    return userHome();
+}
+
+bool createFolders(const fs::path& folder) {
+    return makeFolders(folder);
+}
+
+bool replaceFileAtomically(const fs::path& target, std::string_view contents, unsigned mode) {
+    return replaceFile(target, contents, static_cast<mode_t>(mode));
+}
 
 fs::path settingsPath(std::string_view file) {
     if (file.empty() || file.find('\0') != std::string_view::npos) {
@@ -363,7 +375,7 @@ bool writeProfileString(std::string_view section, std::string_view key, std::str
     case Load::Unusable:
         return false; // rewriting a file we cannot read would lose it
     case Load::Missing:
-        if (!createFolders(path.parent_path())) {
+        if (!makeFolders(path.parent_path())) {
             return false;
         }
         return replaceFile(path, settings_text::withValue("", section, key, value), std::nullopt);

@@ -67,9 +67,10 @@ double pickWhole(double low, double high, double r) {
     return std::clamp(std::floor(spot), low, high);
 }
 
-Outcome closeWriting(double value) {
+Outcome closeWriting(double value, const std::string& call) {
     Outcome outcome;
     outcome.write = formatNumber(value);
+    outcome.step = call + " = " + *outcome.write;
     return outcome;
 }
 
@@ -82,13 +83,14 @@ Outcome boundsRefused() {
 }
 
 // The root and the power: an overflow is reported and writes 0; any other failure closes silently.
-Outcome computed(const std::function<double()>& compute) {
+Outcome computed(const std::function<double()>& compute, const std::string& call) {
     try {
-        return closeWriting(compute());
+        return closeWriting(compute(), call);
     } catch (const Failure& failure) {
         if (failure.kind() != FailureKind::Overflow)
             return Outcome{};
-        Outcome outcome = closeWriting(0.0);
+        Outcome outcome = closeWriting(0.0, call);
+        outcome.step = call + ": " + std::string(kOutOfRangeMessage);
         outcome.message = kOutOfRangeMessage;
         outcome.icon = Icon::Exclamation;
         return outcome;
@@ -138,10 +140,10 @@ Outcome confirm(std::string_view caption, std::string_view first, std::string_vi
             outcome.message = kZeroRootMessage;
             return outcome;
         }
-        return computed([&] { return root(x, y); });
+        return computed([&] { return root(x, y); }, "root " + formatNumber(y) + " of " + formatNumber(x));
     }
     if (caption == kPowerCaption)
-        return computed([&] { return power(x, y); });
+        return computed([&] { return power(x, y); }, formatNumber(x) + " to the power " + formatNumber(y));
     if (caption == kRandomCaption) {
         if (y <= x + 1.0)
             return boundsRefused();
@@ -149,7 +151,7 @@ Outcome confirm(std::string_view caption, std::string_view first, std::string_vi
         const std::optional<double> drawn = randomBetween(x, y, random);
         if (!drawn)
             return boundsRefused();
-        return closeWriting(*drawn);
+        return closeWriting(*drawn, "random between " + formatNumber(x) + " and " + formatNumber(y));
     }
     return Outcome{};
 }

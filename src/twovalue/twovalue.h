@@ -64,6 +64,7 @@ struct Outcome {
     std::string message; // empty: no message box
     Icon icon = Icon::None;
     std::optional<std::string> write;
+    std::string step; // the tape's line for a written result: the function, both operands and the value
     After after = After::Close;
 
     bool operator==(const Outcome&) const = default;

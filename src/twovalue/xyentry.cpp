@@ -206,7 +206,7 @@ void xyentry::Command1_Click() {
     if (!self)
         return; // discarded with its owner while the message was up
     if (outcome.write)
-        calc_.receiveTwoValueResult(*outcome.write);
+        calc_.receiveTwoValueResult(*outcome.write, outcome.step);
     switch (outcome.after) {
     case Outcome::After::Close:
         close();

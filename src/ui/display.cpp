@@ -61,6 +61,10 @@ void DisplayBox::contextMenuEvent(QContextMenuEvent* event) {
     copy->setEnabled(!text().isEmpty());
     QAction* paste = menu.addAction(tr("&Paste"), this, &DisplayBox::pasteRequested);
     paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+    menu.addSeparator();
+    QAction* tape = menu.addAction(tr("&Tape"), this, &DisplayBox::tapeRequested);
+    tape->setShortcut(
+        QKeySequence(Qt::CTRL | Qt::Key_T)); // shown beside the item; the window handles the key
     const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
     // Once the menu is on screen. From the keyboard its first entry is current, so that a screen reader names
     // it and Enter takes it.

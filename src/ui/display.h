@@ -22,6 +22,8 @@ signals:
     void copied(const QString& text);
     // The context menu is open, its first entry current when opened from the keyboard.
     void menuOpened(const QString& current);
+    // The user chose Tape: the window opens or closes the tape window.
+    void tapeRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

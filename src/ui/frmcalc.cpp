@@ -9,10 +9,12 @@
 #include "shell/colour.h"
 #include "shell/help.h"
 #include "shell/module2.h"
+#include "tape/tape.h"
 #include "ui/display.h"
 #include "ui/function_list.h"
 #include "ui/keyboard.h"
 #include "ui/keybutton.h"
+#include "ui/tape_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -73,6 +75,7 @@ frmCalc::frmCalc(QWidget* parent) : QWidget(parent), calc_(*this) {
 
 frmCalc::~frmCalc() {
     qApp->removeEventFilter(this);
+    delete tapeWindow_.data(); // before the tape it shows, which is a member
 }
 
 void frmCalc::connectKeys() {
@@ -107,6 +110,7 @@ void frmCalc::connectKeys() {
     });
     connect(Text1, &orbetta::ui::DisplayBox::pasteRequested, this,
             [this] { calc_.pasteEntry(QGuiApplication::clipboard()->text().toStdString()); });
+    connect(Text1, &orbetta::ui::DisplayBox::tapeRequested, this, &frmCalc::toggleTape);
 }
 
 // ---- Load, unload and the off key ----
@@ -123,6 +127,7 @@ void frmCalc::Form_Load() {
 void frmCalc::Form_Unload() {
     unload(about_);
     unload(twoValue_);
+    unload(tapeWindow_);
 }
 
 void frmCalc::closeEvent(QCloseEvent* event) {
@@ -140,6 +145,7 @@ void frmCalc::UnloadAllForms() {
     close();
     unload(twoValue_);
     unload(about_);
+    unload(tapeWindow_);
 }
 
 void frmCalc::Command20_Click() {
@@ -249,6 +255,11 @@ bool frmCalc::pressKey(QObject* watched, QKeyEvent* event) {
             Command2_Click();
         return true;
     }
+    if (event->key() == Qt::Key_T && modifiers == Qt::ControlModifier) {
+        if (event->type() == QEvent::KeyPress && !event->isAutoRepeat())
+            toggleTape();
+        return true;
+    }
     return false;
 }
 
@@ -306,4 +317,37 @@ void frmCalc::announce(std::string_view text) {
 
 void frmCalc::openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) {
     loadTwoValueDialog()->openFor(qText(caption), qText(prompt1), qText(prompt2));
+}
+
+void frmCalc::record(std::string_view line) {
+    tape().add(line);
+    if (tapeWindow_)
+        tapeWindow_->addLine(line);
+}
+
+// ---- The tape ----
+
+orbetta::tape::Tape& frmCalc::tape() {
+    if (!tape_)
+        tape_ = std::make_unique<orbetta::tape::Tape>(orbetta::tape::tapePath(), Module2::ReadKeepTape());
+    return *tape_;
+}
+
+void frmCalc::toggleTape() {
+    if (tapeWindow_ && tapeWindow_->isVisible()) {
+        tapeWindow_->close();
+        return;
+    }
+    if (!tapeWindow_) {
+        tapeWindow_ = new orbetta::ui::TapeWindow(tape(), this);
+        tapeWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(tapeWindow_, &orbetta::ui::TapeWindow::recalled, this, [this](const QString& value) {
+            calc_.pasteEntry(value.toStdString());
+            activateWindow();
+            raise();
+        });
+        connect(tapeWindow_, &orbetta::ui::TapeWindow::keepChanged, this,
+                [](bool keep) { Module2::WriteKeepTape(keep); });
+    }
+    tapeWindow_->open();
 }

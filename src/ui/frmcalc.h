@@ -4,17 +4,22 @@
 #include "core/host.h"
 #include "shell/about.h"
 #include "twovalue/xyentry.h"
+#include "ui/tape_window.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
 #include <map>
+#include <memory>
 
 class QFrame;
 
 namespace orbetta::access {
 class Announcer;
+}
+namespace orbetta::tape {
+class Tape;
 }
 namespace orbetta::ui {
 class DisplayBox;
@@ -54,6 +59,12 @@ public:
     // The windows this one opened, while they exist.
     xyentry* twoValueDialog() const { return twoValue_; }
     frmAbout* aboutWindow() const { return about_; }
+    orbetta::ui::TapeWindow* tapeWindow() const { return tapeWindow_; }
+
+    // Opens the tape window beside this one, or closes it when it is open (Ctrl+T, the display's menu).
+    void toggleTape();
+    // The tape, made when it is first needed: whether it is kept between runs is read then, not at start-up.
+    orbetta::tape::Tape& tape();
 
     // orbetta::Host
     void show(std::string_view text) override;
@@ -67,6 +78,7 @@ public:
     void setAngleKey(std::string_view caption, std::string_view toolTip) override;
     void openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) override;
     void announce(std::string_view text) override;
+    void record(std::string_view line) override;
 
     using QWidget::show;
 
@@ -102,4 +114,6 @@ private:
     QPointer<QWidget> hinted_;
     QPointer<xyentry> twoValue_;
     QPointer<frmAbout> about_;
+    QPointer<orbetta::ui::TapeWindow> tapeWindow_;
+    std::unique_ptr<orbetta::tape::Tape> tape_;
 };

@@ -4,8 +4,8 @@ accessibility events over AT-SPI, as a screen reader does, while real key presse
 calculator. It checks that keys are named when they take the focus inside a window that a screen reader
 follows, that results are announced once each (and digits not at all), that a message box is told before the
 restored display, that the two-value dialog's boxes carry their prompts and are read whole, that the function
-keys can be pressed from the keyboard and by their accessible action, and that F1 opens a help document that
-takes the focus.
+keys can be pressed from the keyboard and by their accessible action, that F1 opens a help document that
+takes the focus, and that Ctrl+T opens the tape, a document read by line.
 
 Usage: screen_reader_test.py PROGRAM
 Exit status 0 when every check passed. ORBETTA_A11Y_VERBOSE=1 prints every event received.
@@ -396,6 +396,39 @@ class ScreenReaderTest:
         self.listen.wait_for(after, "the main window active after Escape",
                              lambda e: e.type.startswith("window:activate") and e.name == "Orbetta")
 
+    def check_tape(self):
+        self.clear()
+        self.type_and_announce(["7", "asterisk", "6", "equal"], "42", "7 * 6 =")
+        since = self.listen.mark()
+        self.desktop.key("ctrl+t")
+        self.listen.wait_for(since, "activation of the tape window",
+                             lambda e: e.type.startswith("window:activate") and e.name == "Orbetta Tape")
+        told = self.listen.wait_for(since, "announcement of the tape", lambda e: e.is_announcement)
+        if not (told.name.startswith("Tape, ") and told.name.endswith(" lines, the last: = 42")):
+            raise CheckFailed(f"opening the tape told {told.name!r}")
+        focus = self.listen.wait_for(since, "focus in the tape", lambda e: e.is_focus)
+        if not focus.role.startswith("document"):
+            raise CheckFailed(f"the tape's text is no document to a screen reader: {focus}")
+        # Up reaches the total's line, which a screen reader reads whole from the text at the caret.
+        self.desktop.key("Up")
+        text = focus.source.queryText()
+        deadline = time.monotonic() + WAIT
+        line = ""
+        while time.monotonic() < deadline:
+            line = text.getTextAtOffset(text.caretOffset, self.pyatspi.TEXT_BOUNDARY_LINE_START)[0]
+            if line.strip() == "= 42":
+                break
+            time.sleep(0.05)
+        else:
+            raise CheckFailed(f"the line at the caret reads {line!r}, not '= 42'")
+        back = self.listen.mark()
+        self.desktop.key("Return")
+        self.listen.wait_for(back, "the main window active after Enter on a line",
+                             lambda e: e.type.startswith("window:activate") and e.name == "Orbetta")
+        if self.display_text() != "42":
+            raise CheckFailed(f"the recalled line left the display at {self.display_text()!r}")
+        self.desktop.key("ctrl+t")  # closes the tape again
+
 
 CHECKS = [
     ("a key's focus event names it inside its window", "check_key_focus"),
@@ -407,6 +440,8 @@ CHECKS = [
     ("4 and Ctrl+Space on the square key announce 16", "check_chord_press"),
     ("every key on the way round the tab order is named inside its window", "check_tab_walk"),
     ("F1 opens the help window and its document takes the focus; Escape closes it", "check_help"),
+    ("Ctrl+T opens the tape, which tells its lines and the last; it is read by line; Enter recalls a line",
+     "check_tape"),
 ]
 
 

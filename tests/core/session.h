@@ -47,6 +47,12 @@ struct Session {
     QString display() const { return QString::fromStdString(host.display); }
     QString valueText() const { return QString::fromStdString(calc.ValueText); }
     QString resultText() const { return QString::fromStdString(calc.result.toText()); }
+    QStringList tape() const {
+        QStringList out;
+        for (const std::string& line : host.tape)
+            out << QString::fromStdString(line);
+        return out;
+    }
     QStringList events() const {
         QStringList out;
         for (const std::string& e : host.events)

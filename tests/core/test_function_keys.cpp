@@ -28,85 +28,115 @@ void FunctionKeysTest::keys_data() {
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<bool>("deferred");
     QTest::addColumn<bool>("listVisible");
+    QTest::addColumn<QStringList>("tape"); // the lines the steps put on the tape
 
     const QStringList none;
     const QString longResult = "123456789012345 * 1 0{86} ="; // 1.23456789012345E+100, shown 1.235E+100
 
     QTest::newRow("pi") << "F13"
                         << "3.14159265358979"
-                        << "3.14159265358979" << none << false << false;
-    QTest::newRow("a digit after pi starts a new number") << "F13 5"
-                                                          << "5"
-                                                          << "5" << none << false << false;
+                        << "3.14159265358979" << none << false << false
+                        << QStringList{"π = 3.14159265358979"};
+    QTest::newRow("a digit after pi starts a new number")
+        << "F13 5"
+        << "5"
+        << "5" << none << false << false << QStringList{"π = 3.14159265358979"};
     QTest::newRow("memory recall before any store") << "F17"
                                                     << "0"
-                                                    << "0" << none << false << false;
-    QTest::newRow("memory store and recall") << "2.5 F18 CE F17"
-                                             << "2.5"
-                                             << "2.5" << none << false << false;
-    QTest::newRow("memory store leaves display and entry") << "2.5 F18"
-                                                           << "2.5"
-                                                           << "2.5" << none << false << false;
-    QTest::newRow("memory store reads the shortened display") << longResult + " F18 CE F17"
-                                                              << "1.235E+100"
-                                                              << "1.235E+100" << none << false << false;
-    QTest::newRow("a function key reads the full entry") << longResult + " F15"
-                                                         << "1.23456789012345E+98"
-                                                         << "1.23456789012345E+98" << none << false << false;
-    QTest::newRow("memory store of the entry exponent form") << "1{21} F18 CE F17"
-                                                             << "1.111111E+20"
-                                                             << "1.111111E+20" << none << false << false;
-    QTest::newRow("memory store on an empty display") << "CE F18"
-                                                      << ""
-                                                      << "" << report(kNotANumber) << false << false;
+                                                    << "0" << none << false << false << QStringList{"RM = 0"};
+    QTest::newRow("memory store and recall")
+        << "2.5 F18 CE F17"
+        << "2.5"
+        << "2.5" << none << false << false << QStringList{"M = 2.5", "", "RM = 2.5"};
+    QTest::newRow("memory store leaves display and entry")
+        << "2.5 F18"
+        << "2.5"
+        << "2.5" << none << false << false << QStringList{"M = 2.5"};
+    QTest::newRow("memory store reads the shortened display")
+        << longResult + " F18 CE F17"
+        << "1.235E+100"
+        << "1.235E+100" << none << false << false
+        << QStringList{"123456789012345 ×", "1E+86 =", "= 1.23456789012345E+100", "",
+                       "M = 1.235E+100",    "",        "RM = 1.235E+100"};
+    QTest::newRow("a function key reads the full entry")
+        << longResult + " F15"
+        << "1.23456789012345E+98"
+        << "1.23456789012345E+98" << none << false << false
+        << QStringList{"123456789012345 ×", "1E+86 =", "= 1.23456789012345E+100", "",
+                       "1.23456789012345E+100% = 1.23456789012345E+98"};
+    QTest::newRow("memory store of the entry exponent form")
+        << "1{21} F18 CE F17"
+        << "1.111111E+20"
+        << "1.111111E+20" << none << false << false
+        << QStringList{"M = 1.111111E+20", "", "RM = 1.111111E+20"};
+    QTest::newRow("memory store on an empty display")
+        << "CE F18"
+        << ""
+        << "" << report(kNotANumber) << false << false << QStringList{"Error: Not a number"};
     QTest::newRow("reciprocal") << "3 F14"
                                 << "0.333333333333333"
-                                << "0.333333333333333" << none << false << false;
-    QTest::newRow("log of -5 shows the entry again") << "5 +/- F0"
-                                                     << "-5"
-                                                     << "-5" << QStringList{kCantLog} << false << false;
+                                << "0.333333333333333" << none << false << false
+                                << QStringList{"1/(3) = 0.333333333333333"};
+    QTest::newRow("log of -5 shows the entry again")
+        << "5 +/- F0"
+        << "-5"
+        << "-5" << QStringList{kCantLog} << false << false
+        << QStringList{"log(-5): can't take log of 0 or - numbers"};
     QTest::newRow("a function on an empty entry is deferred") << "F4"
                                                               << ""
-                                                              << "" << none << true << false;
-    QTest::newRow("the deferred function applies on equal") << "F4 30 ="
-                                                            << "0.5"
-                                                            << "0.5" << none << false << false;
-    QTest::newRow("a later function key replaces the deferred one") << "F4 30 F15 ="
-                                                                    << "0.003"
-                                                                    << "0.003" << none << false << false;
-    QTest::newRow("pi replaces the deferred function") << "F9 F13 ="
-                                                       << "3.14159265358979"
-                                                       << "3.14159265358979" << none << false << false;
+                                                              << "" << none << true << false << QStringList{};
+    QTest::newRow("the deferred function applies on equal")
+        << "F4 30 ="
+        << "0.5"
+        << "0.5" << none << false << false << QStringList{"sin(30°) = 0.5", "= 0.5", ""};
+    QTest::newRow("a later function key replaces the deferred one")
+        << "F4 30 F15 ="
+        << "0.003"
+        << "0.003" << none << false << false << QStringList{"30% = 0.3", "0.3% = 0.003", "= 0.003", ""};
+    QTest::newRow("pi replaces the deferred function")
+        << "F9 F13 ="
+        << "3.14159265358979"
+        << "3.14159265358979" << none << false << false
+        << QStringList{"π = 3.14159265358979", "= 3.14159265358979", ""};
     QTest::newRow("a long function value is not shortened")
         << "123456789012345 +/- * 1 0{86} = F15"
         << "-1.23456789012345E+98"
-        << "-1.23456789012345E+98" << none << false << false;
-    QTest::newRow("a function on a lone minus") << "5 +/- bs F4"
-                                                << ""
-                                                << "" << report(kNotANumber) << false << false;
-    QTest::newRow("a function on an entry beyond the range") << "1 0{400} F4"
-                                                             << ""
-                                                             << "" << report(kOverflow) << false << false;
+        << "-1.23456789012345E+98" << none << false << false
+        << QStringList{"-123456789012345 ×", "1E+86 =", "= -1.23456789012345E+100", "",
+                       "-1.23456789012345E+100% = -1.23456789012345E+98"};
+    QTest::newRow("a function on a lone minus")
+        << "5 +/- bs F4"
+        << ""
+        << "" << report(kNotANumber) << false << false << QStringList{"Error: Not a number"};
+    QTest::newRow("a function on an entry beyond the range")
+        << "1 0{400} F4"
+        << ""
+        << "" << report(kOverflow) << false << false << QStringList{"Error: Overflow"};
 
     // The list is hidden by every function key, except when the key itself fails.
-    QTest::newRow("pi hides the list") << "fn F13"
-                                       << "3.14159265358979"
-                                       << "3.14159265358979" << none << false << false;
+    QTest::newRow("pi hides the list")
+        << "fn F13"
+        << "3.14159265358979"
+        << "3.14159265358979" << none << false << false << QStringList{"π = 3.14159265358979"};
     QTest::newRow("a deferred function hides the list") << "fn F4"
                                                         << ""
-                                                        << "" << none << true << false;
+                                                        << "" << none << true << false << QStringList{};
     QTest::newRow("the angle key hides the list") << "2 fn F19"
                                                   << ""
-                                                  << "" << none << false << false;
-    QTest::newRow("a refused function hides the list") << "0 fn F0"
-                                                       << "0"
-                                                       << "0" << QStringList{kCantLog} << false << false;
-    QTest::newRow("a failed memory store keeps the list") << "2 fn + F18"
-                                                          << ""
-                                                          << "" << report(kNotANumber) << false << true;
-    QTest::newRow("a failed conversion keeps the list") << "5 +/- bs fn F4"
-                                                        << ""
-                                                        << "" << report(kNotANumber) << false << true;
+                                                  << "" << none << false << false << QStringList{};
+    QTest::newRow("a refused function hides the list")
+        << "0 fn F0"
+        << "0"
+        << "0" << QStringList{kCantLog} << false << false
+        << QStringList{"log(0): can't take log of 0 or - numbers"};
+    QTest::newRow("a failed memory store keeps the list")
+        << "2 fn + F18"
+        << ""
+        << "" << report(kNotANumber) << false << true << QStringList{"2 +", "Error: Not a number"};
+    QTest::newRow("a failed conversion keeps the list")
+        << "5 +/- bs fn F4"
+        << ""
+        << "" << report(kNotANumber) << false << true << QStringList{"Error: Not a number"};
 }
 
 void FunctionKeysTest::keys() {
@@ -114,6 +144,7 @@ void FunctionKeysTest::keys() {
     QFETCH(QString, display);
     QFETCH(QString, valueText);
     QFETCH(QStringList, events);
+    QFETCH(QStringList, tape);
     QFETCH(bool, deferred);
     QFETCH(bool, listVisible);
 
@@ -122,6 +153,7 @@ void FunctionKeysTest::keys() {
     QCOMPARE(s.display(), display);
     QCOMPARE(s.valueText(), valueText);
     QCOMPARE(s.events(), events);
+    QCOMPARE(s.tape(), tape);
     QCOMPARE(s.calc.FunFlag, deferred);
     QCOMPARE(s.host.listVisible, listVisible);
 }

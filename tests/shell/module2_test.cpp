@@ -91,6 +91,22 @@ private slots:
         QCOMPARE(Module2::colorFromSetting(text), 255u);
     }
 
+    // Keeping the tape is on unless the key says "0"; writing it keeps every other line as it stands.
+    void keepTapeKeepsOtherLines() {
+        QVERIFY(Module2::ReadKeepTape());
+        QFile file(config->filePath("orbetta.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("; mine\n[Settings]\nOption4=255\n[Other]\nx=1\n");
+        file.close();
+        Module2::WriteKeepTape(false);
+        QVERIFY(!Module2::ReadKeepTape());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("; mine\n[Settings]\nOption4=255\nKeepTape=0\n[Other]\nx=1\n"));
+        file.close();
+        Module2::WriteKeepTape(true);
+        QVERIFY(Module2::ReadKeepTape());
+    }
+
     void failedWriteIsSilent() {
         QVERIFY(QDir(config->path()).mkdir("orbetta.ini"));
         Module2::WriteSetting("Settings", "Option4", "255", "orbetta.ini");

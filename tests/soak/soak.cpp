@@ -159,14 +159,15 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    // Never the user's own settings: the settings file and Qt's configuration and runtime files go to a
-    // fresh folder.
+    // Never the user's own settings: the settings file, the tape and Qt's configuration and runtime files go
+    // to a fresh folder.
     QTemporaryDir home;
     if (!home.isValid()) {
         std::fprintf(stderr, "cannot create a temporary folder\n");
         return 2;
     }
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    qputenv("XDG_STATE_HOME", home.path().toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

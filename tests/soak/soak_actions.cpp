@@ -13,6 +13,8 @@
 #include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
 
 namespace Module2 = orbetta::Module2;
 
@@ -114,6 +116,32 @@ void SoakRun::defineActions() {
              if (!list->view()->isVisible())
                  list->showPopup();
              QTest::keyClick(list->view(), Qt::Key_Escape);
+         }},
+        {"tape opened or closed", 60, always,
+         [this] {
+             QTest::keyClick(calc_->focusWidget() ? calc_->focusWidget() : calc_.data(), Qt::Key_T,
+                             Qt::ControlModifier);
+         }},
+        {"tape used", 120, [this] { return calc_->tapeWindow() && calc_->tapeWindow()->isVisible(); },
+         [this] {
+             orbetta::ui::TapeWindow* tape = calc_->tapeWindow();
+             auto* view = tape->findChild<QTextEdit*>("TapeText");
+             const int use = below(5);
+             describe(std::to_string(use));
+             if (use == 0) {
+                 // A line's value back into the entry.
+                 view->setTextCursor(QTextCursor(view->document()->findBlockByNumber(
+                     below(std::max(1, view->document()->blockCount())))));
+                 QTest::keyClick(view, Qt::Key_Return);
+             } else if (use == 1) {
+                 QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+             } else if (use == 2) {
+                 tape->clearTape();
+             } else if (use == 3) {
+                 QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+             } else {
+                 QTest::keyClick(view, Qt::Key_Escape);
+             }
          }},
         {"two-value key", 300, always, [this, twoValueKeys] { pressKey(twoValueKeys); }},
         {"dialog typed character", 1400, ifDialog, [this] { typeIntoDialog(); }},

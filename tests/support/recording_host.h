@@ -45,6 +45,7 @@ public:
         ++dialogOpenings;
     }
     void announce(std::string_view text) override { announcements.emplace_back(text); }
+    void record(std::string_view line) override { tape.emplace_back(line); }
 
     void clearRecord() {
         beeps = 0;
@@ -67,6 +68,8 @@ public:
     int dialogOpenings = 0;
     // What a screen reader was told, in order.
     std::vector<std::string> announcements;
+    // The tape's lines, in order.
+    std::vector<std::string> tape;
 };
 
 // Whether a message box is one the calculator may show: a refusal with its fixed text and the exclamation

@@ -56,6 +56,7 @@ void TwoValueTest::confirmOk_data() {
     QTest::addColumn<QString>("message"); // "!" before the text: exclamation icon
     QTest::addColumn<QString>("written"); // "-" writes nothing
     QTest::addColumn<QString>("after");   // close, stay, clear
+    QTest::addColumn<QString>("tape");    // the tape's line for what was written
 
     const QString zeroRoot = "can't do 0 root!";
     const QString outOfRange = "!result is outside the range!";
@@ -64,131 +65,165 @@ void TwoValueTest::confirmOk_data() {
     QTest::newRow("cube root of 27") << kRoot << "27"
                                      << "3" << false << ""
                                      << "3"
-                                     << "close";
+                                     << "close"
+                                     << "root 3 of 27 = 3";
     QTest::newRow("square root of 2, 15 digits") << kRoot << "2"
                                                  << "2" << false << ""
                                                  << "1.4142135623731"
-                                                 << "close";
+                                                 << "close"
+                                                 << "root 2 of 2 = 1.4142135623731";
     QTest::newRow("root .5 reads as 0.5") << kRoot << "8"
                                           << ".5" << false << ""
                                           << "64"
-                                          << "close";
+                                          << "close"
+                                          << "root 0.5 of 8 = 64";
     QTest::newRow("7. reads as 7") << kRoot << "7."
                                    << "1" << false << ""
                                    << "7"
-                                   << "close";
+                                   << "close"
+                                   << "root 1 of 7 = 7";
     QTest::newRow("root 0") << kRoot << "5"
                             << "0" << false << zeroRoot << "-"
-                            << "close";
+                            << "close"
+                            << "";
     QTest::newRow("root 0.0") << kRoot << "5"
                               << "0.0" << false << zeroRoot << "-"
-                              << "close";
+                              << "close"
+                              << "";
     QTest::newRow("root 00") << kRoot << "5"
                              << "00" << false << zeroRoot << "-"
-                             << "close";
+                             << "close"
+                             << "";
     QTest::newRow("root 0.001 of 10 overflows") << kRoot << "10"
                                                 << "0.001" << false << outOfRange << "0"
-                                                << "close";
+                                                << "close"
+                                                << "root 0.001 of 10: result is outside the range!";
     QTest::newRow("1 / y overflows") << kRoot << "10"
                                      << "1E-320" << false << outOfRange << "0"
-                                     << "close";
+                                     << "close"
+                                     << "root 9.99988867182683E-321 of 10: result is outside the range!";
     QTest::newRow("pasted negative base, odd root") << kRoot << "-8"
                                                     << "3" << false << ""
                                                     << "-"
-                                                    << "close";
+                                                    << "close"
+                                                    << "";
 
     QTest::newRow("2 to the 10th") << kPower << "2"
                                    << "10" << false << ""
                                    << "1024"
-                                   << "close";
+                                   << "close"
+                                   << "2 to the power 10 = 1024";
     QTest::newRow("0 to the 0th") << kPower << "0"
                                   << "0" << false << ""
                                   << "1"
-                                  << "close";
+                                  << "close"
+                                  << "0 to the power 0 = 1";
     QTest::newRow("10 to the 400th overflows") << kPower << "10"
                                                << "400" << false << outOfRange << "0"
-                                               << "close";
+                                               << "close"
+                                               << "10 to the power 400: result is outside the range!";
     QTest::newRow("pasted -5 cubed") << kPower << "-5"
                                      << "3" << false << ""
                                      << "-125"
-                                     << "close";
+                                     << "close"
+                                     << "-5 to the power 3 = -125";
     QTest::newRow("pasted negative base, fraction") << kPower << "-2"
                                                     << "0.5" << false << ""
                                                     << "-"
-                                                    << "close";
+                                                    << "close"
+                                                    << "";
     QTest::newRow("pasted 0 to a negative power") << kPower << "0"
                                                   << "-1" << false << ""
                                                   << "-"
-                                                  << "close";
-    QTest::newRow("pasted -10 to the 401st overflows") << kPower << "-10"
-                                                       << "401" << false << outOfRange << "0"
-                                                       << "close";
+                                                  << "close"
+                                                  << "";
+    QTest::newRow("pasted -10 to the 401st overflows")
+        << kPower << "-10"
+        << "401" << false << outOfRange << "0"
+        << "close"
+        << "-10 to the power 401: result is outside the range!";
     QTest::newRow("underflow is no failure") << kPower << "10"
                                              << "-400" << false << ""
                                              << "0"
-                                             << "close";
+                                             << "close"
+                                             << "10 to the power -400 = 0";
 
     QTest::newRow("random 5, 6 refused") << kRandom << "5"
                                          << "6" << true << bounds << "-"
-                                         << "clear";
+                                         << "clear"
+                                         << "";
     QTest::newRow("random 5, 5.5 refused") << kRandom << "5"
                                            << "5.5" << true << bounds << "-"
-                                           << "clear";
+                                           << "clear"
+                                           << "";
     QTest::newRow("random 1.5, 2.5 refused") << kRandom << "1.5"
                                              << "2.5" << true << bounds << "-"
-                                             << "clear";
+                                             << "clear"
+                                             << "";
     QTest::newRow("random 5, 7") << kRandom << "5"
                                  << "7" << false << ""
                                  << "6"
-                                 << "close";
+                                 << "close"
+                                 << "random between 5 and 7 = 6";
     QTest::newRow("random 0, 2") << kRandom << "0"
                                  << "2" << false << ""
                                  << "1"
-                                 << "close";
+                                 << "close"
+                                 << "random between 0 and 2 = 1";
     QTest::newRow("random 0.5, 1.6") << kRandom << "0.5"
                                      << "1.6" << false << ""
                                      << "1"
-                                     << "close";
+                                     << "close"
+                                     << "random between 0.5 and 1.6 = 1";
     QTest::newRow("random pasted -7, -5") << kRandom << "-7"
                                           << "-5" << false << ""
                                           << "-6"
-                                          << "close";
+                                          << "close"
+                                          << "random between -7 and -5 = -6";
 
     QTest::newRow("caption compared exactly") << "Y root of x"
                                               << "27"
                                               << "3" << false << ""
                                               << "-"
-                                              << "close";
+                                              << "close"
+                                              << "";
     QTest::newRow("no caption") << ""
                                 << "2"
                                 << "3" << false << ""
                                 << "-"
-                                << "close";
+                                << "close"
+                                << "";
 
     QTest::newRow("empty second box") << kPower << "2"
                                       << "" << true << ""
                                       << "-"
-                                      << "stay";
+                                      << "stay"
+                                      << "";
     QTest::newRow("empty first box") << kRoot << ""
                                      << "3" << true << ""
                                      << "-"
-                                     << "stay";
+                                     << "stay"
+                                     << "";
     QTest::newRow("lone point") << kPower << "."
                                 << "3" << true << ""
                                 << "-"
-                                << "stay";
+                                << "stay"
+                                << "";
     QTest::newRow("digits beyond the double range") << kPower << "1" + QString(400, '0') << "2" << true << ""
                                                     << "-"
-                                                    << "stay";
+                                                    << "stay"
+                                                    << "";
     QTest::newRow("pasted text") << kRandom << "abc"
                                  << "9" << true << ""
                                  << "-"
-                                 << "stay";
+                                 << "stay"
+                                 << "";
     QTest::newRow("no number before the caption") << "other"
                                                   << ""
                                                   << "" << true << ""
                                                   << "-"
-                                                  << "stay";
+                                                  << "stay"
+                                                  << "";
 }
 
 void TwoValueTest::confirmOk() {
@@ -199,6 +234,7 @@ void TwoValueTest::confirmOk() {
     QFETCH(QString, message);
     QFETCH(QString, written);
     QFETCH(QString, after);
+    QFETCH(QString, tape);
 
     // Several draws of one generator: the fixed results must not depend on the draw.
     RandomSource random;
@@ -213,6 +249,7 @@ void TwoValueTest::confirmOk() {
                                   : outcome.after == Outcome::After::StayOpen ? "stay"
                                                                               : "clear";
         QCOMPARE(afterText, after);
+        QCOMPARE(QString::fromStdString(outcome.step), tape);
     }
 }
 

@@ -5,6 +5,9 @@
 #include "shell/module2.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDirIterator>
 #include <QLineEdit>
@@ -13,6 +16,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <memory>
@@ -57,6 +62,7 @@ private slots:
     void closingUnloadsTheOthersAndWritesNothing();
     void closingUnloadsAHiddenDialog();
     void offKeySavesTheColourAndEnds();
+    void tapeWindow();
 
 private:
     QComboBox* list() const { return calc_->control<QComboBox>("Combo1"); }
@@ -71,11 +77,13 @@ void FrmCalcInputTest::initTestCase() {
     QVERIFY(settingsHome_.isValid());
     qputenv("XDG_CONFIG_HOME", settingsHome_.path().toLocal8Bit());
     qputenv("HOME", settingsHome_.path().toLocal8Bit());
+    qputenv("XDG_STATE_HOME", settingsHome_.path().toLocal8Bit());
     orbetta::look::applyClassicLook();
 }
 
 void FrmCalcInputTest::init() {
-    QDirIterator files(settingsHome_.path(), {"orbetta.ini"}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator files(settingsHome_.path(), {"orbetta.ini", "tape.txt"}, QDir::Files,
+                       QDirIterator::Subdirectories);
     while (files.hasNext())
         QFile::remove(files.next());
     orbetta::Module2::ColorSetting = "&HC0C0C0";
@@ -101,7 +109,8 @@ void FrmCalcInputTest::chooseFromDropDown(const QString& entry) {
 }
 
 bool FrmCalcInputTest::settingsFileExists() const {
-    QDirIterator files(settingsHome_.path(), {"orbetta.ini"}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator files(settingsHome_.path(), {"orbetta.ini", "tape.txt"}, QDir::Files,
+                       QDirIterator::Subdirectories);
     return files.hasNext();
 }
 
@@ -599,6 +608,77 @@ void FrmCalcInputTest::offKeySavesTheColourAndEnds() {
     QVERIFY(!about);
     QVERIFY(!dialog);
     QCOMPARE(orbetta::Module2::ReadSetting("Settings", "Option4", "none", "orbetta.ini"), std::string("255"));
+}
+
+// Ctrl+T opens and closes the tape; Enter and a double click recall a line's value into the entry; Ctrl+C
+// copies the selected lines or all; Clear and Undo clear, the file following; Escape closes.
+void FrmCalcInputTest::tapeWindow() {
+    calc_->type("2+3=");
+    QTest::keyClick(calc_->receiver(), Qt::Key_T, Qt::ControlModifier);
+    orbetta::ui::TapeWindow* tape = calc_->tapeWindow();
+    QVERIFY(tape && tape->isVisible());
+    QCOMPARE(calc_->beeps, 0);
+    auto* view = tape->findChild<QTextEdit*>("TapeText");
+    // A document to a screen reader, read line by line as the help is.
+    QCOMPARE(QAccessible::queryAccessibleInterface(view)->role(), QAccessible::Document);
+    QCOMPARE(view->toPlainText(), QStringLiteral("2 +\n3 =\n= 5\n"));
+    QCOMPARE(tape->findChild<QWidget*>("TapeAnnouncer")->accessibleName(),
+             QStringLiteral("Tape, 4 lines, the last: = 5"));
+
+    QTextCursor caret(view->document()->findBlockByNumber(0));
+    view->setTextCursor(caret);
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(calc_->display(), QStringLiteral("2"));
+    const QRect third = view->cursorRect(QTextCursor(view->document()->findBlockByNumber(2)));
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, third.center() + QPoint(4, 0));
+    QCOMPARE(calc_->display(), QStringLiteral("5"));
+
+    view->setTextCursor(QTextCursor(view->document()->findBlockByNumber(1)));
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2 +\n3 =\n= 5\n\n"));
+    caret.setPosition(view->document()->findBlockByNumber(1).position() + 1);
+    caret.setPosition(view->document()->findBlockByNumber(2).position() + 1, QTextCursor::KeepAnchor);
+    view->setTextCursor(caret);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("3 =\n= 5\n"));
+
+    QFile file(settingsHome_.filePath("orbetta/tape.txt"));
+    const auto fileText = [&file] {
+        file.open(QIODevice::ReadOnly);
+        const QByteArray text = file.readAll();
+        file.close();
+        return text;
+    };
+    QCOMPARE(fileText(), QByteArray("2 +\n3 =\n= 5\n\n"));
+    QTest::mouseClick(tape->findChild<QPushButton*>("TapeClear"), Qt::LeftButton);
+    QCOMPARE(view->toPlainText(), QString());
+    QCOMPARE(fileText(), QByteArray());
+    calc_->type("c7*6=");
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(view->toPlainText(), QStringLiteral("2 +\n3 =\n= 5\n\n7 ×\n6 =\n= 42\n"));
+    QCOMPARE(fileText(), view->toPlainText().toUtf8() + "\n");
+
+    QVERIFY(tape->saveTo(settingsHome_.filePath("saved.txt")));
+    QFile saved(settingsHome_.filePath("saved.txt"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), fileText());
+
+    // Not kept between runs: the file goes, the lines stay, new ones live in memory only.
+    tape->findChild<QCheckBox*>("TapeKeep")->click();
+    QVERIFY(!file.exists());
+    QCOMPARE(orbetta::Module2::ReadSetting("Settings", "KeepTape", "none", "orbetta.ini"), std::string("0"));
+    calc_->type("1+1=");
+    QVERIFY(view->toPlainText().endsWith("= 42\n\n1 +\n1 =\n= 2\n"));
+    QVERIFY(!file.exists());
+
+    const auto tapeOpen = [this] { return calc_->tapeWindow() && calc_->tapeWindow()->isVisible(); };
+    QTest::keyClick(view, Qt::Key_Escape);
+    QVERIFY(!tapeOpen());
+    QTest::keyClick(calc_->receiver(), Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(tapeOpen());
+    QTest::keyClick(calc_->receiver(), Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(!tapeOpen());
+    QCOMPARE(calc_->beeps, 0);
 }
 
 QTEST_MAIN(FrmCalcInputTest)

@@ -83,6 +83,7 @@ void FrmCalcLayoutTest::initTestCase() {
     QVERIFY(settingsHome_.isValid());
     qputenv("XDG_CONFIG_HOME", settingsHome_.path().toLocal8Bit());
     qputenv("HOME", settingsHome_.path().toLocal8Bit());
+    qputenv("XDG_STATE_HOME", settingsHome_.path().toLocal8Bit());
     orbetta::look::applyClassicLook();
 }
 

@@ -1,0 +1,292 @@
+#include "ui/tape_window.h"
+
+#include "access/accessibility.h"
+#include "access/announcer.h"
+#include "core/tape_line.h"
+#include "desktop/bell.h"
+#include "desktop/message_box.h"
+#include "desktop/modal_loop.h"
+#include "shell/settings_file.h"
+#include "tape/tape.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+namespace orbetta::ui {
+
+namespace {
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+void TapeView::mouseDoubleClickEvent(QMouseEvent* event) {
+    emit lineChosen(cursorForPosition(event->position().toPoint()).blockNumber());
+    event->accept();
+}
+
+TapeWindow::TapeWindow(orbetta::tape::Tape& tape, QWidget* owner) : QWidget(owner, Qt::Window), tape_(tape) {
+    setObjectName("TapeWindow");
+    setWindowTitle(QStringLiteral("Orbetta Tape"));
+    resize(300, 360);
+    orbetta::access::installAccessibleRoles();
+
+    view_ = new TapeView(this);
+    view_->setObjectName("TapeText");
+    view_->setAccessibleName(QStringLiteral("Tape"));
+    view_->setOpenLinks(false);
+    // A caret the arrow keys move lets a screen reader read line by line; Shift with the arrows selects.
+    view_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    view_->setLineWrapMode(QTextEdit::NoWrap);
+    view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Older lines leave the top as new ones come, as the file keeps only the newest.
+    view_->document()->setMaximumBlockCount(static_cast<int>(orbetta::tape::kKeptLines));
+    view_->document()->setUndoRedoEnabled(false);
+    view_->installEventFilter(this);
+    connect(view_, &TapeView::lineChosen, this, &TapeWindow::recall);
+
+    problem_ = new QLabel(this);
+    problem_->setObjectName("TapeProblem");
+    problem_->setWordWrap(true);
+    problem_->hide();
+
+    auto* save = new QPushButton(QStringLiteral("&Save as…"), this);
+    save->setObjectName("TapeSave");
+    connect(save, &QPushButton::clicked, this, &TapeWindow::saveAs);
+    auto* clear = new QPushButton(QStringLiteral("C&lear"), this);
+    clear->setObjectName("TapeClear");
+    connect(clear, &QPushButton::clicked, this, &TapeWindow::clearTape);
+    undo_ = new QPushButton(QStringLiteral("&Undo clear"), this);
+    undo_->setObjectName("TapeUndo");
+    undo_->setEnabled(false);
+    connect(undo_, &QPushButton::clicked, this, &TapeWindow::undoClear);
+    keep_ = new QCheckBox(QStringLiteral("&Keep between runs"), this);
+    keep_->setObjectName("TapeKeep");
+    keep_->setChecked(tape_.keep());
+    connect(keep_, &QCheckBox::toggled, this, [this](bool keep) {
+        tape_.setKeep(keep);
+        showProblem();
+        emit keepChanged(keep);
+    });
+
+    announcer_ = new orbetta::access::Announcer(this);
+    announcer_->setObjectName("TapeAnnouncer");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(save);
+    buttons->addWidget(clear);
+    buttons->addWidget(undo_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(view_, 1);
+    layout->addWidget(problem_);
+    layout->addLayout(buttons);
+    layout->addWidget(keep_);
+
+    tape_.load();
+    reload();
+    placeBeside(owner);
+}
+
+void TapeWindow::placeBeside(const QWidget* owner) {
+    if (!owner)
+        return;
+    const QRect frame = owner->frameGeometry();
+    const QScreen* screen = owner->screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect();
+    QPoint place(frame.right() + 1, frame.top());
+    // Where the right side has no room, the left side takes the window.
+    if (room.isValid() && place.x() + width() > room.right() && frame.left() - width() >= room.left())
+        place.setX(frame.left() - width() - 1);
+    move(place);
+}
+
+void TapeWindow::reload() {
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(tape_.lines().size()));
+    for (const std::string& line : tape_.lines())
+        lines << qText(line);
+    empty_ = lines.isEmpty();
+    view_->setPlainText(lines.join(QLatin1Char('\n')));
+    QTextCursor end(view_->document());
+    end.movePosition(QTextCursor::End);
+    end.movePosition(QTextCursor::StartOfBlock);
+    view_->setTextCursor(end);
+    view_->ensureCursorVisible();
+    undo_->setEnabled(tape_.canUndoClear());
+    showProblem();
+}
+
+void TapeWindow::showProblem() {
+    const QString problem = qText(tape_.problem());
+    if (problem == problem_->text())
+        return;
+    problem_->setText(problem);
+    problem_->setVisible(!problem.isEmpty());
+}
+
+void TapeWindow::open() {
+    show();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    view_->setFocus(Qt::OtherFocusReason);
+    const auto& lines = tape_.lines();
+    QString told = lines.size() == 1 ? QStringLiteral("Tape, 1 line")
+                                     : QStringLiteral("Tape, %1 lines").arg(lines.size());
+    // The last line is often the blank that ends a calculation; the last one with words is told.
+    for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
+        if (!it->empty()) {
+            told += QStringLiteral(", the last: ") + qText(*it);
+            break;
+        }
+    }
+    if (!problem_->text().isEmpty())
+        told += QStringLiteral(". ") + problem_->text();
+    announcer_->announce(told);
+}
+
+void TapeWindow::addLine(std::string_view line) {
+    QTextCursor caret = view_->textCursor();
+    const bool atEnd = !caret.hasSelection() && caret.block() == view_->document()->lastBlock();
+    QTextCursor end(view_->document());
+    end.movePosition(QTextCursor::End);
+    if (!empty_)
+        end.insertBlock();
+    end.insertText(qText(line));
+    empty_ = false;
+    if (atEnd) {
+        end.movePosition(QTextCursor::StartOfBlock);
+        view_->setTextCursor(end);
+    }
+    view_->verticalScrollBar()->setValue(view_->verticalScrollBar()->maximum());
+    showProblem();
+}
+
+QStringList TapeWindow::selectedLines() const {
+    if (empty_)
+        return {};
+    const QTextCursor caret = view_->textCursor();
+    QTextBlock first = view_->document()->firstBlock();
+    QTextBlock last = view_->document()->lastBlock();
+    if (caret.hasSelection()) {
+        first = view_->document()->findBlock(caret.selectionStart());
+        last = view_->document()->findBlock(caret.selectionEnd());
+        // A selection that ends at the start of a line does not take that line.
+        if (last != first && caret.selectionEnd() == last.position())
+            last = last.previous();
+    }
+    QStringList lines;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        lines << block.text();
+        if (block == last)
+            break;
+    }
+    return lines;
+}
+
+void TapeWindow::copySelection() const {
+    const QStringList lines = selectedLines();
+    QGuiApplication::clipboard()->setText(lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + "\n");
+}
+
+bool TapeWindow::saveTo(const QString& path) const {
+    std::string text;
+    for (const std::string& line : tape_.lines())
+        text += line + '\n';
+    return orbetta::replaceFileAtomically(QFile::encodeName(path).toStdString(), text, 0644);
+}
+
+void TapeWindow::saveAs() {
+    QString path;
+    {
+        const orbetta::desktop::ModalLoop loop;
+        path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Tape As"),
+                                            QDir::home().filePath(QStringLiteral("tape.txt")),
+                                            QStringLiteral("Text files (*.txt);;All files (*)"));
+    }
+    if (path.isEmpty())
+        return;
+    if (!saveTo(path))
+        orbetta::desktop::showMessageBox(this, QStringLiteral("The tape could not be saved to %1.").arg(path),
+                                         orbetta::Icon::Exclamation);
+}
+
+void TapeWindow::clearTape() {
+    if (tape_.lines().empty())
+        return;
+    tape_.clear();
+    reload();
+    announcer_->announce(QStringLiteral("Tape cleared; Undo clear brings it back"));
+}
+
+void TapeWindow::undoClear() {
+    if (!tape_.canUndoClear())
+        return;
+    tape_.undoClear();
+    reload();
+    announcer_->announce(QStringLiteral("Tape, %1 lines").arg(tape_.lines().size()));
+}
+
+void TapeWindow::recall(int line) {
+    const auto& lines = tape_.lines();
+    std::optional<std::string> value;
+    if (!empty_ && line >= 0 && static_cast<std::size_t>(line) < lines.size())
+        value = orbetta::tape_line::value(lines[static_cast<std::size_t>(line)]);
+    if (!value) {
+        orbetta::desktop::ringBell(view_);
+        return;
+    }
+    emit recalled(qText(*value));
+}
+
+bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The view would take Ctrl+C for its own copy of the characters selected, and Enter for nothing.
+    if (watched == view_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            copySelection();
+            return true;
+        }
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            recall(view_->textCursor().blockNumber());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TapeWindow::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) ||
+        (event->key() == Qt::Key_T && modifiers == Qt::ControlModifier)) {
+        close();
+    } else if (event->matches(QKeySequence::Undo)) {
+        undoClear();
+    } else if (event->matches(QKeySequence::Copy)) {
+        copySelection();
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+} // namespace orbetta::ui
