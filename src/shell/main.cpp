@@ -1,6 +1,8 @@
 #include "desktop/fixed_size_guard.h"
+#include "desktop/window_system_choice.h"
 #include "look/classic_look.h"
 #include "look/pictures.h"
+#include "shell/command_line.h"
 #include "shell/module2.h"
 #include "shell/window_system_check.h"
 #include "ui/frmcalc.h"
@@ -21,6 +23,10 @@ void Main() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // --version and --help are answered without a window system.
+    if (const std::optional<int> status = orbetta::answerCommandLine(argc, argv))
+        return *status;
+    orbetta::desktop::chooseWindowSystem(argc, argv);
     // Without a display the program says so in one line instead of Qt's abort; with one nothing changes.
     orbetta::WindowSystemCheck windowSystem;
     QApplication app(argc, argv);
