@@ -6,6 +6,8 @@ FUZZ   ?= build-fuzz
 SOAK   ?= build-soak
 SOAK_PLAIN ?= build-soak-plain
 PREFIX ?= /usr/local
+# The builds run make again below this one, which would announce every folder it enters.
+MAKEFLAGS += --no-print-directory
 # How long `make fuzz-run` runs each fuzz target, in seconds.
 FUZZ_SECONDS ?= 600
 
