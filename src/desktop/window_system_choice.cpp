@@ -88,13 +88,16 @@ bool preferXWayland(const Compositor& compositor) {
     return !compositor.drawsDecorations && compositor.largestScale == 1;
 }
 
-void chooseWindowSystem(int argc, char* argv[]) {
+bool chooseWindowSystem(int argc, char* argv[]) {
     if (isSet("QT_QPA_PLATFORM") || platformOnCommandLine(argc, argv) || !isSet("WAYLAND_DISPLAY") ||
         !isSet("DISPLAY"))
-        return;
+        return false;
     const std::optional<Compositor> compositor = askCompositor();
-    if (compositor && preferXWayland(*compositor))
-        setenv("QT_QPA_PLATFORM", "xcb", 1);
+    if (!compositor || !preferXWayland(*compositor))
+        return false;
+    // Should the X server not answer after all, Qt goes on to the compositor itself.
+    setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
+    return true;
 }
 
 } // namespace orbetta::desktop

@@ -19,8 +19,9 @@ std::optional<Compositor> askCompositor();
 // stretch X windows and blur them.
 bool preferXWayland(const Compositor& compositor);
 
-// Before the application object is made: has Qt use X11 through XWayland where preferXWayland() holds, an X
-// server is at hand and the user chose no window system (QT_QPA_PLATFORM or -platform).
-void chooseWindowSystem(int argc, char* argv[]);
+// Before the application object is made: has Qt use X11 through XWayland (the compositor if that fails) where
+// preferXWayland() holds, an X server is at hand and the user chose no window system (QT_QPA_PLATFORM or
+// -platform). Returns whether it did, so that the variable can be taken back once Qt has read it.
+bool chooseWindowSystem(int argc, char* argv[]);
 
 } // namespace orbetta::desktop

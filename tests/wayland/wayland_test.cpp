@@ -181,7 +181,7 @@ void WaylandTest::windowSystemChosen_data() {
     // be stretched at a larger scale.
     const bool scaled = qEnvironmentVariableIntValue("ORBETTA_TEST_SCALE") > 1;
     QTest::newRow("no title bars, an X server")
-        << QStringList{"QT_QPA_PLATFORM"} << QStringList{} << (scaled ? "" : "xcb");
+        << QStringList{"QT_QPA_PLATFORM"} << QStringList{} << (scaled ? "" : "xcb;wayland");
     QTest::newRow("the user's QT_QPA_PLATFORM")
         << QStringList{"QT_QPA_PLATFORM=wayland"} << QStringList{} << "wayland";
     QTest::newRow("the user's -platform")
