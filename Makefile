@@ -6,6 +6,8 @@ FUZZ   ?= build-fuzz
 SOAK   ?= build-soak
 SOAK_PLAIN ?= build-soak-plain
 PREFIX ?= /usr/local
+# The builds run make again below this one, which would announce every folder it enters.
+MAKEFLAGS += --no-print-directory
 # How long `make fuzz-run` runs each fuzz target, in seconds.
 FUZZ_SECONDS ?= 600
 
@@ -38,10 +40,11 @@ test: test-deps build asan
 		ctest --output-on-failure -j $(JOBS)
 
 # Only what running needs is built: the program (its help file is put beside it when configuring). Without a
-# display the program says so in one line.
+# display the program says so in one line and ends with status 1, which is its whole answer, not a failure
+# of make's; any other failure still is one.
 run: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target orbetta
-	@$(BUILD)/orbetta
+	@$(BUILD)/orbetta || [ $$? -eq 1 ]
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

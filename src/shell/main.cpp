@@ -1,6 +1,8 @@
 #include "desktop/fixed_size_guard.h"
+#include "desktop/window_system_choice.h"
 #include "look/classic_look.h"
 #include "look/pictures.h"
+#include "shell/command_line.h"
 #include "shell/module2.h"
 #include "shell/window_system_check.h"
 #include "ui/frmcalc.h"
@@ -21,10 +23,17 @@ void Main() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // --version and --help are answered without a window system.
+    if (const std::optional<int> status = orbetta::answerCommandLine(argc, argv))
+        return *status;
+    const bool xwaylandChosen = orbetta::desktop::chooseWindowSystem(argc, argv);
     // Without a display the program says so in one line instead of Qt's abort; with one nothing changes.
     orbetta::WindowSystemCheck windowSystem;
     QApplication app(argc, argv);
     windowSystem.release();
+    // The choice was for this program alone; anything it starts chooses for itself.
+    if (xwaylandChosen)
+        qunsetenv("QT_QPA_PLATFORM");
     QApplication::setApplicationName(QStringLiteral("Orbetta"));
     QApplication::setApplicationVersion(QStringLiteral(ORBETTA_VERSION));
     // Ties the windows to the installed desktop entry (the application id on Wayland).

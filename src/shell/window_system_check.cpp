@@ -6,8 +6,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -98,6 +100,50 @@ QString whyNoWindow() {
     return why;
 }
 
+// A word the shell takes as it stands, or the word in single quotes.
+std::string shellWord(const std::string& word) {
+    if (!word.empty() &&
+        word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"
+                               "_./+-") == std::string::npos)
+        return word;
+    std::string quoted = "'";
+    for (const char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// How this very program is started from the current folder: by its name where the search path finds it (an
+// installed program), else by its path, relative when it lies below the current folder (build/orbetta in a
+// checkout).
+std::string howToStartThisProgram() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (error)
+        return "orbetta";
+    const fs::path name = program.filename();
+    const char* searchPath = std::getenv("PATH");
+    std::string_view folders = searchPath ? searchPath : "";
+    while (!folders.empty()) {
+        const std::size_t colon = folders.find(':');
+        const std::string_view folder = folders.substr(0, colon);
+        folders = colon == std::string_view::npos ? std::string_view() : folders.substr(colon + 1);
+        // An empty entry or "." would find it only from this folder: that is the relative case below.
+        if (folder.empty() || folder.front() != '/')
+            continue;
+        std::error_code different;
+        if (fs::equivalent(fs::path(folder) / name, program, different))
+            return shellWord(name.string());
+    }
+    const fs::path here = fs::current_path(error);
+    if (!error) {
+        const fs::path relative = program.lexically_relative(here);
+        if (!relative.empty() && *relative.begin() != "..")
+            return shellWord((relative.has_parent_path() ? relative : fs::path(".") / relative).string());
+    }
+    return shellWord(program.string());
+}
+
 void keepMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     const std::lock_guard lock(keptLock);
     if (!holding) { // a message from another thread just after release()
@@ -110,8 +156,8 @@ void keepMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
             printKept(); // asked for Qt's account of the search
         const QString line =
             QStringLiteral("orbetta: cannot open a window: %1; run it in a desktop session, or "
-                           "as xvfb-run -a orbetta for a virtual screen\n")
-                .arg(why);
+                           "as xvfb-run -a %2 for a virtual screen\n")
+                .arg(why, QString::fromStdString(howToStartThisProgram()));
         std::fputs(line.toLocal8Bit().constData(), stderr);
         std::fflush(stderr);
         // Nothing has been made that needs taking down, and exit() would run Qt's clean-up half way into

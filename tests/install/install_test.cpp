@@ -53,8 +53,9 @@ enum class Channels { Merged, Apart };
 
 Run run(const QString& program, const QStringList& arguments,
         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
-        Channels channels = Channels::Merged) {
+        Channels channels = Channels::Merged, const QString& folder = {}) {
     QProcess process;
+    process.setWorkingDirectory(folder);
     process.setProcessChannelMode(channels == Channels::Merged ? QProcess::MergedChannels
                                                                : QProcess::SeparateChannels);
     process.setProcessEnvironment(environment);
@@ -172,6 +173,8 @@ private slots:
     void compressedReproducibly();
     void withoutDisplayOneLine_data();
     void withoutDisplayOneLine();
+    void answersWithoutWindow_data();
+    void answersWithoutWindow();
     void startsWhereAPlatformWorks();
 
     void debianPackageFiles();
@@ -345,20 +348,34 @@ void InstallTest::compressedReproducibly() {
 void InstallTest::withoutDisplayOneLine_data() {
     QTest::addColumn<QStringList>("variables"); // NAME=value pairs added to an environment without a display
     QTest::addColumn<QString>("reason");        // the part of the line that says what was missing
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("hint"); // the command the line offers, which must start this very program
     const QString runtime = scratch_.filePath("runtime");
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     const QString display = freeXDisplay();
+    const QString program = installed("bin/orbetta");
+    const QString byPath = "xvfb-run -a '" + program + "'"; // the prefix has a space in it
+    const QString inCheckout = QDir(kBuildDir).filePath("orbetta");
 
-    QTest::newRow("nothing set") << QStringList{} << "no display is set";
+    QTest::newRow("nothing set") << QStringList{} << "no display is set" << program << byPath;
     QTest::newRow("DISPLAY with no server")
-        << QStringList{"DISPLAY=" + display} << "no X server answers at DISPLAY=" + display;
+        << QStringList{"DISPLAY=" + display} << "no X server answers at DISPLAY=" + display << program
+        << byPath;
     QTest::newRow("WAYLAND_DISPLAY with no compositor")
         << QStringList{"XDG_RUNTIME_DIR=" + runtime, "WAYLAND_DISPLAY=orbetta-none",
                        "XDG_SESSION_TYPE=wayland"}
-        << "no Wayland compositor answers at WAYLAND_DISPLAY=orbetta-none";
+        << "no Wayland compositor answers at WAYLAND_DISPLAY=orbetta-none" << program << byPath;
     QTest::newRow("QT_QPA_PLATFORM names a missing plugin")
-        << QStringList{"QT_QPA_PLATFORM=orbetta-none"} << "Qt has no platform plugin \"orbetta-none\"";
+        << QStringList{"QT_QPA_PLATFORM=orbetta-none"} << "Qt has no platform plugin \"orbetta-none\""
+        << program << byPath;
+    QTest::newRow("installed where the search path finds it")
+        << QStringList{"PATH=" + installed("bin") + ":/usr/bin:/bin"} << "no display is set" << program
+        << "xvfb-run -a orbetta";
+    // Started from the folder that holds the build folder, as `make run` does in a checkout.
+    QTest::newRow("build folder of a checkout")
+        << QStringList{} << "no display is set" << inCheckout
+        << "xvfb-run -a " + QFileInfo(kBuildDir).fileName() + "/orbetta";
 }
 
 // The installed program says in one line why it shows nothing and what to do, and ends with status 1 instead
@@ -366,18 +383,39 @@ void InstallTest::withoutDisplayOneLine_data() {
 void InstallTest::withoutDisplayOneLine() {
     QFETCH(QStringList, variables);
     QFETCH(QString, reason);
+    QFETCH(QString, program);
+    QFETCH(QString, hint);
     QProcessEnvironment environment = withoutDisplay(scratch_.filePath("config"));
     for (const QString& variable : variables)
         environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
 
-    const Run start = run(installed("bin/orbetta"), {}, environment, Channels::Apart);
+    const Run start = run(program, {}, environment, Channels::Apart, QFileInfo(kBuildDir).absolutePath());
     const QString account = describe("orbetta", start) + start.errors;
     QVERIFY2(start.finished, qPrintable(account));
     QCOMPARE(start.exitCode, 1);
     QCOMPARE(start.output, QString());
     QVERIFY2(start.errors.endsWith('\n') && start.errors.count('\n') == 1, qPrintable(account));
     QVERIFY2(start.errors.startsWith("orbetta: cannot open a window: " + reason), qPrintable(account));
-    QVERIFY2(start.errors.contains("xvfb-run -a orbetta"), qPrintable(account));
+    QVERIFY2(start.errors.contains(" as " + hint + " for a virtual screen"), qPrintable(account));
+}
+
+void InstallTest::answersWithoutWindow_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("answer"); // the start of standard output
+    QTest::newRow("version") << "--version" << QStringLiteral("Orbetta %1\n").arg(ORBETTA_VERSION);
+    QTest::newRow("help") << "--help"
+                          << "Usage: orbetta [option]\n";
+}
+
+// Both are answered without a display, where opening a window would fail.
+void InstallTest::answersWithoutWindow() {
+    QFETCH(QString, argument);
+    QFETCH(QString, answer);
+    const Run start = run(installed("bin/orbetta"), {argument}, withoutDisplay(scratch_.filePath("config")),
+                          Channels::Apart);
+    const QString account = describe("orbetta " + argument, start) + start.errors;
+    QVERIFY2(start.finished && start.exitCode == 0, qPrintable(account));
+    QVERIFY2(start.output.startsWith(answer) && start.errors.isEmpty(), qPrintable(account));
 }
 
 // Where Qt reaches a window system after trying one that is missing, the program runs as before and Qt's
@@ -466,7 +504,8 @@ void InstallTest::debianPackageRelations_data() {
     // Loaded at run time, so named by hand.
     QTest::newRow("Wayland platform plugin") << "Recommends"
                                              << "qt6-wayland" << true;
-    QTest::newRow("the fonts of the layout") << "Recommends"
+    // Without them the About text and "random #" no longer fit their places.
+    QTest::newRow("the fonts of the layout") << "Depends"
                                              << "fonts-liberation" << true;
     QTest::newRow("no VNC-only plugin package") << "Depends"
                                                 << "qt6-qpa-plugins" << false;

@@ -2,6 +2,7 @@
 #include "desktop/bell.h"
 #include "desktop/fixed_size_guard.h"
 #include "desktop/message_box.h"
+#include "desktop/window_system_choice.h"
 #include "shell/about.h"
 #include "twovalue/xyentry.h"
 #include "ui/frmcalc.h"
@@ -45,6 +46,8 @@ private slots:
     void maximizeLeavesTheSize();
     void refusedKeyFlashes_data();
     void refusedKeyFlashes();
+    void windowSystemChosen_data();
+    void windowSystemChosen();
 
 private:
     QWidget* makeWindow(const QString& kind);
@@ -168,6 +171,47 @@ void WaylandTest::refusedKeyFlashes() {
     QCOMPARE(box->palette().color(QPalette::Text), before.color(QPalette::Base));
     QTRY_COMPARE(box->palette(), before);
     QVERIFY(box->text().isEmpty());
+}
+
+void WaylandTest::windowSystemChosen_data() {
+    QTest::addColumn<QStringList>("variables"); // NAME=value to set, or NAME alone to unset
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("platform"); // QT_QPA_PLATFORM afterwards
+    // weston draws no title bars; DISPLAY is the X server weston itself is shown on. XWayland's windows would
+    // be stretched at a larger scale.
+    const bool scaled = qEnvironmentVariableIntValue("ORBETTA_TEST_SCALE") > 1;
+    QTest::newRow("no title bars, an X server")
+        << QStringList{"QT_QPA_PLATFORM"} << QStringList{} << (scaled ? "" : "xcb;wayland");
+    QTest::newRow("the user's QT_QPA_PLATFORM")
+        << QStringList{"QT_QPA_PLATFORM=wayland"} << QStringList{} << "wayland";
+    QTest::newRow("the user's -platform")
+        << QStringList{"QT_QPA_PLATFORM"} << QStringList{"-platform", "wayland"} << "";
+    QTest::newRow("no X server") << QStringList{"QT_QPA_PLATFORM", "DISPLAY"} << QStringList{} << "";
+}
+
+void WaylandTest::windowSystemChosen() {
+    QFETCH(QStringList, variables);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, platform);
+    const QProcessEnvironment before = QProcessEnvironment::systemEnvironment();
+    for (const QString& variable : variables) {
+        if (variable.contains('='))
+            qputenv(qPrintable(variable.section('=', 0, 0)), variable.section('=', 1).toUtf8());
+        else
+            qunsetenv(qPrintable(variable));
+    }
+    std::vector<QByteArray> words{"orbetta"};
+    for (const QString& argument : arguments)
+        words.push_back(argument.toUtf8());
+    std::vector<char*> argv;
+    for (QByteArray& word : words)
+        argv.push_back(word.data());
+
+    orbetta::desktop::chooseWindowSystem(static_cast<int>(argv.size()), argv.data());
+    const QString chosen = qEnvironmentVariable("QT_QPA_PLATFORM");
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY"})
+        qputenv(name, before.value(name).toUtf8());
+    QCOMPARE(chosen, platform);
 }
 
 QTEST_MAIN(WaylandTest)
