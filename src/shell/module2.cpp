@@ -26,6 +26,7 @@ constexpr std::uint32_t kLightGrey = 12632256; // &HC0C0C0
 constexpr std::string_view kSection = "Settings";
 constexpr std::string_view kColorKey = "Option4";
 constexpr std::string_view kSettingsFile = "orbetta.ini";
+constexpr std::string_view kAlwaysOnTopKey = "AlwaysOnTop";
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -89,6 +90,14 @@ void ReadColorSetting() {
 
 void WriteColorSetting() {
     WriteSetting(kSection, kColorKey, ColorSetting, kSettingsFile);
+}
+
+bool ReadAlwaysOnTop() {
+    return ReadSetting(kSection, kAlwaysOnTopKey, "0", kSettingsFile) == "1";
+}
+
+void WriteAlwaysOnTop(bool on) {
+    WriteSetting(kSection, kAlwaysOnTopKey, on ? "1" : "0", kSettingsFile);
 }
 
 } // namespace orbetta::Module2

@@ -1,5 +1,6 @@
 #include "ui/display.h"
 
+#include "desktop/keep_on_top.h"
 #include "look/classic_look.h"
 
 #include <QClipboard>
@@ -52,10 +53,18 @@ void DisplayBox::focusInEvent(QFocusEvent* event) {
 
 void DisplayBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    QAction* copy = menu.addAction(tr("&Copy"), this, &DisplayBox::copyToClipboard);
+    // The keys named here are the main window's.
+    QAction* copy = menu.addAction(tr("&Copy\tCtrl+C"), this, &DisplayBox::copyToClipboard);
     copy->setEnabled(!text().isEmpty());
-    QAction* paste = menu.addAction(tr("&Paste"), this, &DisplayBox::pasteRequested);
+    QAction* paste = menu.addAction(tr("&Paste\tCtrl+V"), this, &DisplayBox::pasteRequested);
     paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+    if (desktop::canKeepOnTop()) {
+        menu.addSeparator();
+        QAction* onTop = menu.addAction(tr("&Always on top"));
+        onTop->setCheckable(true);
+        onTop->setChecked(desktop::keptOnTop(window()));
+        connect(onTop, &QAction::toggled, this, &DisplayBox::alwaysOnTopChosen);
+    }
     menu.exec(event->globalPos());
 }
 
