@@ -5,6 +5,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <canberra.h>
+
+#include <memory>
+
 namespace orbetta::desktop {
 
 namespace {
@@ -46,7 +50,52 @@ private:
     QTimer timer_;
 };
 
+// The desktop's event sounds through libcanberra: the sound theme the desktop chose, played by its sound
+// server or by ALSA.
+class CanberraSounds {
+public:
+    CanberraSounds() {
+        ca_context* made = nullptr;
+        if (ca_context_create(&made) != CA_SUCCESS)
+            return;
+        context_.reset(made);
+        const QByteArray name = QCoreApplication::applicationName().toUtf8();
+        ca_context_change_props(made, CA_PROP_APPLICATION_NAME, name.constData(), CA_PROP_APPLICATION_ID,
+                                "org.orbetta.Orbetta", nullptr);
+    }
+
+    void play(const char* eventId) {
+        if (context_)
+            ca_context_play(context_.get(), 0, CA_PROP_EVENT_ID, eventId, CA_PROP_EVENT_DESCRIPTION,
+                            "Refused input", nullptr);
+    }
+
+private:
+    struct Destroy {
+        void operator()(ca_context* context) const { ca_context_destroy(context); }
+    };
+    std::unique_ptr<ca_context, Destroy> context_;
+};
+
+SoundPlayer& soundPlayer() {
+    static SoundPlayer current;
+    return current;
+}
+
+void playEventSound(const char* eventId) {
+    if (soundPlayer()) {
+        soundPlayer()(eventId);
+        return;
+    }
+    static CanberraSounds sounds; // made at the first sound
+    sounds.play(eventId);
+}
+
 } // namespace
+
+void setSoundPlayer(SoundPlayer player) {
+    soundPlayer() = std::move(player);
+}
 
 bool platformHasBell() {
     return QGuiApplication::platformName() == QLatin1String("xcb");
@@ -64,10 +113,12 @@ void flashInverse(QWidget* widget) {
 }
 
 void ringBell(QWidget* flashed) {
-    if (platformHasBell())
+    if (platformHasBell()) {
         QApplication::beep();
-    else
-        flashInverse(flashed);
+        return;
+    }
+    playEventSound("bell");
+    flashInverse(flashed);
 }
 
 } // namespace orbetta::desktop

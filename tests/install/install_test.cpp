@@ -463,11 +463,15 @@ void InstallTest::debianPackageRelations_data() {
                             << "libqt6gui6" << true;
     QTest::newRow("Qt widgets") << "Depends"
                                 << "libqt6widgets6" << true;
+    QTest::newRow("the bell's sound") << "Depends"
+                                      << "libcanberra0" << true;
     // Loaded at run time, so named by hand.
     QTest::newRow("Wayland platform plugin") << "Recommends"
                                              << "qt6-wayland" << true;
     QTest::newRow("the fonts of the layout") << "Recommends"
                                              << "fonts-liberation" << true;
+    QTest::newRow("the bell's sound theme") << "Recommends"
+                                            << "sound-theme-freedesktop" << true;
     QTest::newRow("no VNC-only plugin package") << "Depends"
                                                 << "qt6-qpa-plugins" << false;
 }
