@@ -6,8 +6,7 @@
 #include <QWidget>
 
 #include <canberra.h>
-
-#include <memory>
+#include <dlfcn.h>
 
 namespace orbetta::desktop {
 
@@ -51,30 +50,49 @@ private:
 };
 
 // The desktop's event sounds through libcanberra: the sound theme the desktop chose, played by its sound
-// server or by ALSA.
+// server or by ALSA. The library is opened at the first sound rather than linked: loading it and the decoders
+// it brings along would cost every start-up several per cent.
 class CanberraSounds {
 public:
     CanberraSounds() {
-        ca_context* made = nullptr;
-        if (ca_context_create(&made) != CA_SUCCESS)
+        void* library = dlopen("libcanberra.so.0", RTLD_LAZY | RTLD_LOCAL);
+        if (!library)
             return;
-        context_.reset(made);
+        const auto create = symbol<decltype(&ca_context_create)>(library, "ca_context_create");
+        const auto changeProps =
+            symbol<decltype(&ca_context_change_props)>(library, "ca_context_change_props");
+        play_ = symbol<decltype(&ca_context_play)>(library, "ca_context_play");
+        destroy_ = symbol<decltype(&ca_context_destroy)>(library, "ca_context_destroy");
+        if (!create || !changeProps || !play_ || !destroy_ || create(&context_) != CA_SUCCESS) {
+            context_ = nullptr;
+            return;
+        }
         const QByteArray name = QCoreApplication::applicationName().toUtf8();
-        ca_context_change_props(made, CA_PROP_APPLICATION_NAME, name.constData(), CA_PROP_APPLICATION_ID,
-                                "org.orbetta.Orbetta", nullptr);
+        changeProps(context_, CA_PROP_APPLICATION_NAME, name.constData(), CA_PROP_APPLICATION_ID,
+                    "org.orbetta.Orbetta", nullptr);
     }
+    // The library stays loaded: a sound may still be playing on a thread of its own.
+    ~CanberraSounds() {
+        if (context_)
+            destroy_(context_);
+    }
+    CanberraSounds(const CanberraSounds&) = delete;
+    CanberraSounds& operator=(const CanberraSounds&) = delete;
 
     void play(const char* eventId) {
         if (context_)
-            ca_context_play(context_.get(), 0, CA_PROP_EVENT_ID, eventId, CA_PROP_EVENT_DESCRIPTION,
-                            "Refused input", nullptr);
+            play_(context_, 0, CA_PROP_EVENT_ID, eventId, CA_PROP_EVENT_DESCRIPTION, "Refused input",
+                  nullptr);
     }
 
 private:
-    struct Destroy {
-        void operator()(ca_context* context) const { ca_context_destroy(context); }
-    };
-    std::unique_ptr<ca_context, Destroy> context_;
+    template <class Function> static Function symbol(void* library, const char* name) {
+        return reinterpret_cast<Function>(dlsym(library, name));
+    }
+
+    ca_context* context_ = nullptr;
+    decltype(&ca_context_play) play_ = nullptr;
+    decltype(&ca_context_destroy) destroy_ = nullptr;
 };
 
 SoundPlayer& soundPlayer() {

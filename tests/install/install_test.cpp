@@ -463,9 +463,9 @@ void InstallTest::debianPackageRelations_data() {
                             << "libqt6gui6" << true;
     QTest::newRow("Qt widgets") << "Depends"
                                 << "libqt6widgets6" << true;
+    // Loaded at run time, so named by hand.
     QTest::newRow("the bell's sound") << "Depends"
                                       << "libcanberra0" << true;
-    // Loaded at run time, so named by hand.
     QTest::newRow("Wayland platform plugin") << "Recommends"
                                              << "qt6-wayland" << true;
     QTest::newRow("the fonts of the layout") << "Recommends"
