@@ -75,8 +75,10 @@ set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/package_permissions.cmak
 # Library dependencies are computed from the program. Qt's platform plugins are loaded at run time: the X11 one
 # comes with libqt6gui6; the Wayland one, needed only where no X server is at hand, is recommended, so apt
 # installs it by default while an X11-only system may leave it out. The layout is measured in the Liberation
-# fonts, which are looked up by name at run time: without them texts no longer fit their places.
+# fonts, which are looked up by name at run time: without them texts no longer fit their places. libcanberra0,
+# which plays the bell where there is no X bell, is opened at the first bell, so it is named by hand; the sound it
+# plays is in the recommended sound theme.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcanberra0")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, sound-theme-freedesktop")
 include(CPack)

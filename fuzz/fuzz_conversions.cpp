@@ -1,7 +1,9 @@
 // The two number conversions: any text is read without a crash; a number read back from its own text gives
-// the same text; every finite double printed and read back gives the same 15-digit text.
+// the same text; a pasted text's entry reads as itself; every finite double printed and read back gives the
+// same 15-digit text.
 #include "core/conversions.h"
 #include "core/failure.h"
+#include "core/pasted_number.h"
 
 #include <cmath>
 #include <cstddef>
@@ -51,5 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const Failure& failure) {
         check(failure.kind() == FailureKind::NotANumber || failure.kind() == FailureKind::Overflow);
     }
+    // A pasted text's entry is already in its plain form.
+    if (const auto entry = pastedEntryText(text))
+        check(pastedEntryText(*entry) == entry);
     return 0;
 }

@@ -2,10 +2,12 @@
 
 #include "core/conversions.h"
 #include "core/failure.h"
+#include "core/pasted_number.h"
 #include "core/tape_line.h"
 
 #include <cmath>
 #include <exception>
+#include <optional>
 
 namespace orbetta {
 
@@ -187,23 +189,22 @@ void Calculator::Command16_Click() {
 
 void Calculator::pasteEntry(std::string_view text) {
     const UserAction action(*this);
-    // A copied line often brings its line end along.
-    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    double value = 0.0;
+    const std::optional<std::string> entry = pastedEntryText(text);
+    std::optional<double> value;
     try {
-        value = parseNumber(text);
+        if (entry)
+            value = parseNumber(*entry);
     } catch (const Failure&) {
+        // beyond the double range
+    }
+    if (!value) {
         host_.beep();
         return;
     }
-    ValueText = std::string(text);
+    ValueText = *entry;
     show(ValueText);
     if (ValueText.size() > kLongDisplay)
-        show(formatScientific(value, 6));
+        show(formatScientific(*value, 6));
     EntryFlag = true;
     announceDisplay();
 }

@@ -2,8 +2,8 @@
 
 #include "access/accessibility.h"
 #include "access/announcer.h"
+#include "desktop/bell.h"
 
-#include <QApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -141,7 +141,7 @@ bool HelpViewer::findNext(bool backward) {
     if (browser_->find(text, flags))
         return true;
     browser_->setTextCursor(before);
-    QApplication::beep();
+    orbetta::desktop::ringBell(findText_);
     return false;
 }
 
@@ -186,7 +186,7 @@ void HelpViewer::moveToHeading(bool backward, int level) {
     if (found.isValid())
         goToLine(found);
     else
-        QApplication::beep();
+        orbetta::desktop::ringBell(browser_);
 }
 
 void HelpViewer::moveToLink(bool backward) {
@@ -201,7 +201,7 @@ void HelpViewer::moveToLink(bool backward) {
         }
     }
     if (!found) {
-        QApplication::beep();
+        orbetta::desktop::ringBell(browser_);
         return;
     }
     QTextCursor link(browser_->document());

@@ -11,12 +11,13 @@
 
 namespace {
 
-// The start-up procedure: the colour preference is read, the main window loads and is shown, and from then on
-// the program only answers events.
+// The start-up procedure: the colour preference is read, the main window loads, is kept on top when the user
+// chose so and is shown, and from then on the program only answers events.
 void Main() {
     orbetta::Module2::ReadColorSetting();
     auto* window = new frmCalc;
     window->setAttribute(Qt::WA_DeleteOnClose); // unloading the main window destroys it
+    window->setAlwaysOnTop(orbetta::Module2::ReadAlwaysOnTop());
     window->show();
 }
 

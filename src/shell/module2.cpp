@@ -28,6 +28,7 @@ constexpr std::string_view kSection = "Settings";
 constexpr std::string_view kColorKey = "Option4";
 constexpr std::string_view kKeepTapeKey = "KeepTape";
 constexpr std::string_view kSettingsFile = "orbetta.ini";
+constexpr std::string_view kAlwaysOnTopKey = "AlwaysOnTop";
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -100,6 +101,14 @@ bool ReadKeepTape() {
 
 void WriteKeepTape(bool keep) {
     WriteSetting(kSection, kKeepTapeKey, keep ? "1" : "0", kSettingsFile);
+}
+
+bool ReadAlwaysOnTop() {
+    return settings_text::trimmed(ReadSetting(kSection, kAlwaysOnTopKey, "0", kSettingsFile)) == "1";
+}
+
+void WriteAlwaysOnTop(bool on) {
+    WriteSetting(kSection, kAlwaysOnTopKey, on ? "1" : "0", kSettingsFile);
 }
 
 } // namespace orbetta::Module2

@@ -25,6 +25,12 @@ void WriteColorSetting();
 bool ReadKeepTape();
 void WriteKeepTape(bool keep);
 
+// Whether the main window is kept above the other windows: the stored choice, "1" for yes; no when none is
+// stored. Read at start-up.
+bool ReadAlwaysOnTop();
+// Stores the choice as "1" or "0" when the user changes it; every other line of the file stays as it stands.
+void WriteAlwaysOnTop(bool on);
+
 // The colour value (red in the lowest byte) of a preference text in decimal or "&H" hexadecimal form;
 // light grey (12632256) for text that is no colour.
 std::uint32_t colorFromSetting(std::string_view text);

@@ -1,5 +1,6 @@
 #include "ui/display.h"
 
+#include "desktop/keep_on_top.h"
 #include "look/classic_look.h"
 
 #include <QClipboard>
@@ -57,14 +58,22 @@ void DisplayBox::focusInEvent(QFocusEvent* event) {
 
 void DisplayBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    QAction* copy = menu.addAction(tr("&Copy"), this, &DisplayBox::copyToClipboard);
+    // The keys named here are the main window's.
+    QAction* copy = menu.addAction(tr("&Copy\tCtrl+C"), this, &DisplayBox::copyToClipboard);
     copy->setEnabled(!text().isEmpty());
-    QAction* paste = menu.addAction(tr("&Paste"), this, &DisplayBox::pasteRequested);
+    QAction* paste = menu.addAction(tr("&Paste\tCtrl+V"), this, &DisplayBox::pasteRequested);
     paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
     menu.addSeparator();
     QAction* tape = menu.addAction(tr("&Tape"), this, &DisplayBox::tapeRequested);
     tape->setShortcut(
         QKeySequence(Qt::CTRL | Qt::Key_T)); // shown beside the item; the window handles the key
+    if (desktop::canKeepOnTop()) {
+        menu.addSeparator();
+        QAction* onTop = menu.addAction(tr("&Always on top"));
+        onTop->setCheckable(true);
+        onTop->setChecked(desktop::keptOnTop(window()));
+        connect(onTop, &QAction::toggled, this, &DisplayBox::alwaysOnTopChosen);
+    }
     const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
     // Once the menu is on screen. From the keyboard its first entry is current, so that a screen reader names
     // it and Enter takes it.
@@ -75,8 +84,11 @@ void DisplayBox::contextMenuEvent(QContextMenuEvent* event) {
         });
         if (fromKeyboard && first != entries.end())
             menu.setActiveAction(*first);
-        emit menuOpened(menu.activeAction() ? menu.activeAction()->text().remove(QLatin1Char('&'))
-                                            : QString());
+        // The entry's name without its mnemonic and the key named after the tab.
+        emit menuOpened(
+            menu.activeAction()
+                ? menu.activeAction()->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0)
+                : QString());
     });
     menu.exec(event->globalPos());
 }

@@ -5,7 +5,8 @@
 namespace orbetta::ui {
 
 // The calculator's display: 24 characters at most, right-aligned, written only by the program. Its text can
-// be selected and copied from its context menu, which also pastes a number from the clipboard into the entry.
+// be selected and copied from its context menu, which also pastes a number from the clipboard into the entry
+// and keeps the window on top of the others where the platform allows it.
 class DisplayBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -24,6 +25,8 @@ signals:
     void menuOpened(const QString& current);
     // The user chose Tape: the window opens or closes the tape window.
     void tapeRequested();
+    // The user chose "Always on top"; on tells the item's new state.
+    void alwaysOnTopChosen(bool on);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,6 +3,7 @@
 #include "access/accessibility.h"
 #include "access/announcer.h"
 #include "desktop/bell.h"
+#include "desktop/keep_on_top.h"
 #include "desktop/message_box.h"
 #include "desktop/modal_loop.h"
 #include "desktop/window_placement.h"
@@ -111,6 +112,10 @@ void frmCalc::connectKeys() {
     connect(Text1, &orbetta::ui::DisplayBox::pasteRequested, this,
             [this] { calc_.pasteEntry(QGuiApplication::clipboard()->text().toStdString()); });
     connect(Text1, &orbetta::ui::DisplayBox::tapeRequested, this, &frmCalc::toggleTape);
+    connect(Text1, &orbetta::ui::DisplayBox::alwaysOnTopChosen, this, [this](bool on) {
+        setAlwaysOnTop(on);
+        Module2::WriteAlwaysOnTop(on);
+    });
 }
 
 // ---- Load, unload and the off key ----
@@ -161,6 +166,11 @@ void frmCalc::Command20_Click() {
 
 void frmCalc::endProgram() {
     QCoreApplication::exit(0);
+}
+
+void frmCalc::setAlwaysOnTop(bool on) {
+    if (orbetta::desktop::canKeepOnTop())
+        orbetta::desktop::keepOnTop(this, on);
 }
 
 // ---- Help, About and the colour preference ----
@@ -258,6 +268,21 @@ bool frmCalc::pressKey(QObject* watched, QKeyEvent* event) {
     if (event->key() == Qt::Key_T && modifiers == Qt::ControlModifier) {
         if (event->type() == QEvent::KeyPress && !event->isAutoRepeat())
             toggleTape();
+        return true;
+    }
+    // The desktop's clipboard keys do what the display's Copy and Paste do, ahead of the control characters
+    // Ctrl+C and Ctrl+V would type.
+    const bool copy =
+        (event->key() == Qt::Key_C || event->key() == Qt::Key_Insert) && modifiers == Qt::ControlModifier;
+    const bool paste = (event->key() == Qt::Key_V && modifiers == Qt::ControlModifier) ||
+                       (event->key() == Qt::Key_Insert && modifiers == Qt::ShiftModifier);
+    if (copy || paste) {
+        if (event->type() == QEvent::KeyPress && !event->isAutoRepeat()) {
+            if (copy)
+                Text1->copyToClipboard();
+            else
+                emit Text1->pasteRequested();
+        }
         return true;
     }
     return false;

@@ -53,6 +53,9 @@ public:
     // the colour preference that the off key saves.
     void applyChosenColour(const QColor& colour);
 
+    // Keeps the window above the other windows, or lets it go, where the platform allows it.
+    void setAlwaysOnTop(bool on);
+
     // The window's part of a typed character: the equal key takes the focus, then the calculator maps it.
     void typeCharacter(int code);
 
@@ -92,7 +95,8 @@ private:
     void buildControls();
     void connectKeys();
     // Keys that press a control rather than type a character: Ctrl+Space presses the focused key, F1 opens
-    // the help. Returns true when the event was one of them.
+    // the help, Ctrl+C and Ctrl+Insert copy the display, Ctrl+V and Shift+Insert paste into the entry.
+    // Returns true when the event was one of them.
     bool pressKey(QObject* watched, QKeyEvent* event);
     xyentry* loadTwoValueDialog();
     // Gives the first key focused in a visit to the window the hint that Ctrl+Space presses it.

@@ -295,6 +295,57 @@ void EntryTest::paste_data() {
                                     << "14" << false << 0;
     QTest::newRow("long entry in the exponent form") << "" << digits21 << ""
                                                      << "1.234568E+20" << digits21 << true << 0;
+    // Numbers copied from documents and spreadsheets.
+    QTest::newRow("commas group, point marks") << ""
+                                               << "1,234,567.89"
+                                               << ""
+                                               << "1234567.89"
+                                               << "1234567.89" << true << 0;
+    QTest::newRow("spaces group") << ""
+                                  << "-1 234 567.5"
+                                  << ""
+                                  << "-1234567.5"
+                                  << "-1234567.5" << true << 0;
+    QTest::newRow("no-break and thin spaces group") << ""
+                                                    << "\u00a01\u00a0234\u2009567\u202f890\u00a0"
+                                                    << ""
+                                                    << "1234567890"
+                                                    << "1234567890" << true << 0;
+    QTest::newRow("apostrophes group") << ""
+                                       << "1'234.5"
+                                       << ""
+                                       << "1234.5"
+                                       << "1234.5" << true << 0;
+    QTest::newRow("European form") << ""
+                                   << "1.234.567,89"
+                                   << ""
+                                   << "1234567.89"
+                                   << "1234567.89" << true << 0;
+    QTest::newRow("points alone group") << ""
+                                        << "1.234.567"
+                                        << ""
+                                        << "1234567"
+                                        << "1234567" << true << 0;
+    QTest::newRow("a plus sign is dropped") << ""
+                                            << "+1,234.5"
+                                            << ""
+                                            << "1234.5"
+                                            << "1234.5" << true << 0;
+    QTest::newRow("lone comma of thousands beeps") << ""
+                                                   << "1,234"
+                                                   << ""
+                                                   << ""
+                                                   << "" << false << 1;
+    QTest::newRow("groups not of three beep") << ""
+                                              << "12,34.5"
+                                              << ""
+                                              << ""
+                                              << "" << false << 1;
+    QTest::newRow("mixed grouping beeps") << ""
+                                          << "1,234 567"
+                                          << ""
+                                          << ""
+                                          << "" << false << 1;
     QTest::newRow("text beeps") << "9"
                                 << "abc"
                                 << ""

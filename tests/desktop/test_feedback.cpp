@@ -1,4 +1,5 @@
-// The visual bell, the calculator's message boxes and the centring of a window on its owner, offscreen.
+// The bell's sound and flash, the calculator's message boxes and the centring of a window on its owner,
+// offscreen.
 #include "desktop/bell.h"
 #include "desktop/message_box.h"
 #include "desktop/window_placement.h"
@@ -11,12 +12,15 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class FeedbackTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void offscreenHasNoBell();
+    void bellSoundPlays();
     void flashSwapsColoursThenRestoresThem_data();
     void flashSwapsColoursThenRestoresThem();
     void repeatedFlashRestoresTheOriginalColours();
@@ -24,10 +28,32 @@ private slots:
     void messageBoxes();
     void frameCentredOnOwner_data();
     void frameCentredOnOwner();
+
+private:
+    QTemporaryDir home;
+    QStringList sounds; // the event sounds asked for
 };
+
+void FeedbackTest::initTestCase() {
+    // ALSA writes what would reach the sound card into a file; the other tests keep libcanberra quiet.
+    QVERIFY(home.isValid());
+    qputenv("HOME", home.path().toLocal8Bit());
+    qunsetenv("CANBERRA_DRIVER");
+    QFile asoundrc(home.filePath(".asoundrc"));
+    QVERIFY(asoundrc.open(QIODevice::WriteOnly));
+    asoundrc.write("pcm.!default { type file; slave.pcm { type null }; file \"" +
+                   home.filePath("sound.raw").toLocal8Bit() + "\"; format \"raw\" }\n");
+}
 
 void FeedbackTest::offscreenHasNoBell() {
     QVERIFY(!orbetta::desktop::platformHasBell());
+}
+
+// Without an X bell, libcanberra plays the desktop's bell sound from its theme.
+void FeedbackTest::bellSoundPlays() {
+    QLineEdit box;
+    orbetta::desktop::ringBell(&box);
+    QTRY_VERIFY(QFileInfo(home.filePath("sound.raw")).size() > 0);
 }
 
 void FeedbackTest::flashSwapsColoursThenRestoresThem_data() {
@@ -50,8 +76,11 @@ void FeedbackTest::flashSwapsColoursThenRestoresThem() {
         box->setPalette(display);
     }
     const QPalette before = box->palette();
+    sounds.clear();
+    orbetta::desktop::setSoundPlayer([this](const char* eventId) { sounds << QString::fromLatin1(eventId); });
 
     orbetta::desktop::ringBell(box);
+    QCOMPARE(sounds, QStringList{"bell"}); // the desktop's sound stands in for the missing bell
     QCOMPARE(box->palette().color(QPalette::Base), before.color(QPalette::Text));
     QCOMPARE(box->palette().color(QPalette::Text), before.color(QPalette::Base));
     QTRY_COMPARE(box->palette(), before);

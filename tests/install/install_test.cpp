@@ -502,11 +502,15 @@ void InstallTest::debianPackageRelations_data() {
     QTest::newRow("Qt widgets") << "Depends"
                                 << "libqt6widgets6" << true;
     // Loaded at run time, so named by hand.
+    QTest::newRow("the bell's sound") << "Depends"
+                                      << "libcanberra0" << true;
     QTest::newRow("Wayland platform plugin") << "Recommends"
                                              << "qt6-wayland" << true;
     // Without them the About text and "random #" no longer fit their places.
     QTest::newRow("the fonts of the layout") << "Depends"
                                              << "fonts-liberation" << true;
+    QTest::newRow("the bell's sound theme") << "Recommends"
+                                            << "sound-theme-freedesktop" << true;
     QTest::newRow("no VNC-only plugin package") << "Depends"
                                                 << "qt6-qpa-plugins" << false;
 }

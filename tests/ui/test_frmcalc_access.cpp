@@ -366,7 +366,7 @@ void FrmCalcAccessTest::pasteFromTheDisplayMenu() {
         QAction* paste = nullptr;
         for (QAction* action : menu->actions()) {
             entries << action->text();
-            if (action->text() == QLatin1String("&Paste"))
+            if (action->text() == QLatin1String("&Paste\tCtrl+V"))
                 paste = action;
         }
         pasteEnabled = paste && paste->isEnabled();
@@ -378,7 +378,7 @@ void FrmCalcAccessTest::pasteFromTheDisplayMenu() {
     box->setFocus();
     QTest::keyClick(box, Qt::Key_F10, Qt::ShiftModifier);
 
-    QCOMPARE(entries, (QStringList{"&Copy", "&Paste", "", "&Tape"}));
+    QCOMPARE(entries, (QStringList{"&Copy\tCtrl+C", "&Paste\tCtrl+V", "", "&Tape", "", "&Always on top"}));
     QCOMPARE(pasteEnabled, enabled);
     QCOMPARE(calc_->display(), display);
     QCOMPARE(calc_->calculator().ValueText, display.toStdString());

@@ -1,8 +1,10 @@
 // The main window driven by mouse and keyboard: keys, typed characters, the list, boxes and the window's end.
 #include "calc_window.h"
 
+#include "desktop/keep_on_top.h"
 #include "look/classic_look.h"
 #include "shell/module2.h"
+#include "shell/settings_file.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -11,6 +13,7 @@
 #include <QComboBox>
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -43,6 +46,9 @@ private slots:
     void typedCharactersReachNoControl_data();
     void typedCharactersReachNoControl();
     void altOPressesOff();
+    void clipboardKeys_data();
+    void clipboardKeys();
+    void alwaysOnTopIsKeptAtOnce();
 
     void functionButtonShowsSecant();
     void listChoiceAppliesOnce_data();
@@ -284,8 +290,8 @@ void FrmCalcInputTest::typedCharactersReachNoControl_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("letter in the display") << "Text1" << int(Qt::Key_A) << 0 << "a";
     QTest::newRow("letter in the list") << "Combo1" << int(Qt::Key_Q) << 0 << "q";
-    QTest::newRow("ctrl+v in the display") << "Text1" << int(Qt::Key_V) << int(Qt::ControlModifier) << "\x16";
-    QTest::newRow("ctrl+c on a key") << "Num(1)" << int(Qt::Key_C) << int(Qt::ControlModifier) << "\x03";
+    QTest::newRow("ctrl+b in the display") << "Text1" << int(Qt::Key_B) << int(Qt::ControlModifier) << "\x02";
+    QTest::newRow("ctrl+x on a key") << "Num(1)" << int(Qt::Key_X) << int(Qt::ControlModifier) << "\x18";
     QTest::newRow("escape on a key") << "Command17" << int(Qt::Key_Escape) << 0 << "\x1b";
     QTest::newRow("space on a key") << "Num(7)" << int(Qt::Key_Space) << 0 << " ";
     QTest::newRow("accented letter") << "Command16" << int(Qt::Key_Eacute) << 0 << "\u00e9";
@@ -313,6 +319,88 @@ void FrmCalcInputTest::typedCharactersReachNoControl() {
     QCOMPARE(list()->currentText(), QStringLiteral("Secant"));
     QCOMPARE(keyClicks.count(), 0);
     QCOMPARE(QApplication::focusWidget(), calc_->control("Command13"));
+}
+
+void FrmCalcInputTest::clipboardKeys_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("clipboard"); // before the key, and after it
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<int>("beeps");
+    const int ctrl = Qt::ControlModifier;
+    QTest::newRow("ctrl+c copies") << "Num(1)" << int(Qt::Key_C) << ctrl << "9"
+                                   << "42"
+                                   << "42" << 0;
+    QTest::newRow("ctrl+insert copies") << "Text1" << int(Qt::Key_Insert) << ctrl << "9"
+                                        << "42"
+                                        << "42" << 0;
+    QTest::newRow("ctrl+v pastes") << "Command13" << int(Qt::Key_V) << ctrl << "1,234.5"
+                                   << "1234.5"
+                                   << "1,234.5" << 0;
+    QTest::newRow("shift+insert pastes") << "Text1" << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << "7"
+                                         << "7"
+                                         << "7" << 0;
+    QTest::newRow("ctrl+v of two numbers beeps") << "Num(1)" << int(Qt::Key_V) << ctrl << "1,5"
+                                                 << "42"
+                                                 << "1,5" << 1;
+    QTest::newRow("ctrl+b beeps") << "Num(1)" << int(Qt::Key_B) << ctrl << "9"
+                                  << "42"
+                                  << "9" << 1;
+}
+
+// The desktop's clipboard keys copy and paste wherever the focus is; other Ctrl keys still beep.
+void FrmCalcInputTest::clipboardKeys() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, display);
+    QFETCH(QString, copied);
+    QFETCH(int, beeps);
+    QGuiApplication::clipboard()->setText(clipboard);
+    calc_->type("42");
+    calc_->control(focus.toLatin1().constData())->setFocus();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(calc_->display(), display);
+    QCOMPARE(calc_->calculator().ValueText, display.toStdString());
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    QCOMPARE(calc_->beeps, beeps);
+}
+
+// The display's menu keeps the window on top and stores the choice at once, in a line of its own.
+void FrmCalcInputTest::alwaysOnTopIsKeptAtOnce() {
+    const QString path = QString::fromStdString(orbetta::settingsPath("orbetta.ini").string());
+    const QByteArray before = "; mine\r\n[Settings]\r\nOption4=&HFF\r\n\r\n[Other]\r\nAlwaysOnTop=7\r\n";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(before);
+    file.close();
+    const auto chooseAlwaysOnTop = [this] {
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            menu->actions().last()->trigger();
+            menu->close();
+        });
+        QTest::keyClick(calc_->control("Text1"), Qt::Key_F10, Qt::ShiftModifier);
+    };
+    const auto stored = [&] {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+
+    chooseAlwaysOnTop();
+    QVERIFY(orbetta::desktop::keptOnTop(calc_.get()));
+    QVERIFY(calc_->isVisible());
+    QCOMPARE(stored(), QByteArray(before).replace("&HFF\r\n", "&HFF\r\nAlwaysOnTop=1\r\n"));
+    QVERIFY(orbetta::Module2::ReadAlwaysOnTop());
+    chooseAlwaysOnTop();
+    QVERIFY(!orbetta::desktop::keptOnTop(calc_.get()));
+    QCOMPARE(stored(), QByteArray(before).replace("&HFF\r\n", "&HFF\r\nAlwaysOnTop=0\r\n"));
+    QCOMPARE(calc_->beeps, 0);
 }
 
 void FrmCalcInputTest::altOPressesOff() {

@@ -4,16 +4,21 @@
 #include "desktop/message_box.h"
 #include "desktop/window_system_choice.h"
 #include "shell/about.h"
+#include "shell/help.h"
+#include "support/help_files.h"
 #include "twovalue/xyentry.h"
 #include "ui/frmcalc.h"
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -33,6 +38,22 @@ void expectConnectionAlive() {
     showAndWait(&probe);
 }
 
+// The entries of a menu as it shows; the menu is closed at once.
+class MenuWatch : public QObject {
+public:
+    QStringList entries;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (auto* menu = qobject_cast<QMenu*>(watched); menu && event->type() == QEvent::Show) {
+            for (QAction* action : menu->actions())
+                entries << action->text();
+            QTimer::singleShot(0, menu, &QMenu::close);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 class WaylandTest : public QObject {
@@ -48,21 +69,29 @@ private slots:
     void refusedKeyFlashes();
     void windowSystemChosen_data();
     void windowSystemChosen();
+    void alwaysOnTopIsNotOffered();
 
 private:
     QWidget* makeWindow(const QString& kind);
 
     std::unique_ptr<frmCalc> calc_;
     std::unique_ptr<QWidget> other_;
+    QTemporaryDir helpRoot_;
+    QStringList sounds_; // the event sounds asked for
 };
 
 void WaylandTest::initTestCase() {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
     qRegisterMetaType<QWindow*>();
     orbetta::desktop::FixedSizeGuard::install();
+    orbetta::desktop::setSoundPlayer(
+        [this](const char* eventId) { sounds_ << QString::fromLatin1(eventId); });
 }
 
 void WaylandTest::cleanup() {
+    for (QWidget* viewer : orbetta::testing::helpViewers())
+        viewer->close();
+    sounds_.clear();
     other_.reset();
     calc_.reset();
 }
@@ -79,6 +108,13 @@ QWidget* WaylandTest::makeWindow(const QString& kind) {
     if (kind == "About") {
         calc_->Command3_Click();
         return calc_->aboutWindow();
+    }
+    if (kind.startsWith("help")) {
+        const QString path = helpRoot_.filePath("Orbetta.hlp");
+        orbetta::testing::writeFile(path, "<h1>Orbetta Help</h1><p>The keys</p>");
+        if (!showHelpFile(calc_.get(), path))
+            return nullptr;
+        return orbetta::testing::helpViewers().value(0);
     }
     if (kind == "message box")
         other_ = orbetta::desktop::makeMessageBox(calc_.get(), "Not a number", orbetta::Icon::None);
@@ -147,20 +183,36 @@ void WaylandTest::maximizeLeavesTheSize() {
 void WaylandTest::refusedKeyFlashes_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("flashed");
+    QTest::addColumn<QString>("typed"); // before the refused key
     QTest::addColumn<char>("key");
     QTest::newRow("main window, a letter") << "main window"
-                                           << "Text1" << 'a';
+                                           << "Text1"
+                                           << "" << 'a';
     QTest::newRow("two-value dialog, a minus sign") << "two-value dialog"
-                                                    << "Text1" << '-';
+                                                    << "Text1"
+                                                    << "" << '-';
+    QTest::newRow("help, no next heading") << "help"
+                                           << "HelpText"
+                                           << "" << 'h';
+    QTest::newRow("help, nothing found") << "help"
+                                         << "HelpFind"
+                                         << "zzz" << '\r';
 }
 
+// Where there is no X bell, a refused key flashes the box that refused it and plays the desktop's bell sound.
 void WaylandTest::refusedKeyFlashes() {
     QFETCH(QString, window);
     QFETCH(QString, flashed);
+    QFETCH(QString, typed);
     QFETCH(char, key);
     QWidget* shown = makeWindow(window);
+    QVERIFY(shown);
     showAndWait(shown);
-    auto* box = shown->findChild<QLineEdit*>(flashed);
+    if (!typed.isEmpty()) {
+        QTest::keyClick(shown, Qt::Key_F, Qt::ControlModifier); // the help's find field
+        QTest::keyClicks(shown->findChild<QWidget*>(flashed), typed);
+    }
+    auto* box = shown->findChild<QWidget*>(flashed);
     QVERIFY(box);
     const QPalette before = box->palette();
 
@@ -169,8 +221,25 @@ void WaylandTest::refusedKeyFlashes() {
     // Text and background swap at once, then the box takes back exactly its colours.
     QCOMPARE(box->palette().color(QPalette::Base), before.color(QPalette::Text));
     QCOMPARE(box->palette().color(QPalette::Text), before.color(QPalette::Base));
+    QCOMPARE(sounds_, QStringList{"bell"});
     QTRY_COMPARE(box->palette(), before);
-    QVERIFY(box->text().isEmpty());
+    QCOMPARE(box->property("text").toString(), typed);
+}
+
+// Wayland leaves the stacking of windows to the compositor alone.
+void WaylandTest::alwaysOnTopIsNotOffered() {
+    QWidget* shown = makeWindow("main window");
+    showAndWait(shown);
+    auto* display = shown->findChild<QWidget*>("Text1");
+    // The menu's entries are read as it shows, whatever the compositor then does with the popup.
+    MenuWatch watch;
+    qApp->installEventFilter(&watch);
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(10, 10),
+                              display->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(display, &request);
+    qApp->removeEventFilter(&watch);
+    QVERIFY(watch.entries.contains("&Paste\tCtrl+V"));
+    QVERIFY(!watch.entries.join('|').contains("top"));
 }
 
 void WaylandTest::windowSystemChosen_data() {
