@@ -203,20 +203,20 @@ class Desktop:
         # The accessibility bus; its registry is activated on that bus when first asked for.
         self._spawn("at-spi-bus-launcher", [BUS_LAUNCHER, "--launch-immediately"])
         # Asked too early, the session bus would start a second launcher of its own.
-        self._poll("the accessibility bus launcher", 30, self._launcher_owns_name)
-        self.a11y_address = self._poll("the accessibility bus", 30, self._a11y_bus_address)
-        self._poll("the accessibility registry", 30, self._registry_ready)
+        self.poll("the accessibility bus launcher", 30, self._launcher_owns_name)
+        self.a11y_address = self.poll("the accessibility bus", 30, self._a11y_bus_address)
+        self.poll("the accessibility registry", 30, self._registry_ready)
 
         if self.window_manager:
             self._spawn("openbox", ["openbox", "--sm-disable"])
-            self._poll("the window manager", 30, self._window_manager_ready)
+            self.poll("the window manager", 30, self._window_manager_ready)
 
         # The client in this process (pyatspi) finds the same buses.
         for key in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR", "HOME", "XDG_CONFIG_HOME"):
             os.environ[key] = self.env[key]
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)
 
-    def _poll(self, what, timeout, probe):
+    def poll(self, what, timeout, probe):
         """Asks probe() until it returns a true value; a bounded wait for a service to come up."""
         deadline = time.monotonic() + timeout
         while True:

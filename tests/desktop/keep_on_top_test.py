@@ -9,24 +9,11 @@ Usage: keep_on_top_test.py PROGRAM
 import os
 import subprocess
 import sys
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "a11y"))
 from desktop import Desktop  # noqa: E402
 
 ABOVE = "_NET_WM_STATE_ABOVE"
-
-
-def wait_for(what, probe, timeout=20):
-    """Asks probe() until it returns a true value; a bounded wait for the window manager to act."""
-    deadline = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise AssertionError(f"{what} within {timeout} s")
-        time.sleep(0.1)
 
 
 def run(desktop, *argv):
@@ -36,8 +23,8 @@ def run(desktop, *argv):
 
 def main_window(desktop):
     """The calculator's window, once it is shown."""
-    found = wait_for("the calculator's window shows",
-                     lambda: run(desktop, "xdotool", "search", "--onlyvisible", "--name", "^Orbetta$").split())
+    found = desktop.poll("the calculator's window shows", 20,
+                         lambda: run(desktop, "xdotool", "search", "--onlyvisible", "--name", "^Orbetta$").split())
     return found[0]
 
 
@@ -48,8 +35,8 @@ def state(desktop, window):
 def choose_always_on_top(desktop, window):
     # The right mouse button on the display opens its menu; the underlined letter chooses the item.
     run(desktop, "xdotool", "mousemove", "--window", window, "90", "20", "click", "3")
-    wait_for("the display's menu opens",
-             lambda: run(desktop, "xdotool", "search", "--onlyvisible", "--class", "orbetta").split() != [window])
+    desktop.poll("the display's menu opens", 20,
+                 lambda: run(desktop, "xdotool", "search", "--onlyvisible", "--class", "orbetta").split() != [window])
     desktop.key("a")
 
 
@@ -66,7 +53,7 @@ def main():
         window = main_window(desktop)
         assert ABOVE not in state(desktop, window), state(desktop, window)
         choose_always_on_top(desktop, window)
-        wait_for("the window is above the others", lambda: ABOVE in state(desktop, window))
+        desktop.poll("the window is above the others", 20, lambda: ABOVE in state(desktop, window))
         with open(settings) as f:
             assert f.read() == "[Settings]\nOption4=255\nAlwaysOnTop=1\n"
         print("PASS  the menu item puts the window above the others and stores the choice", flush=True)
@@ -74,11 +61,11 @@ def main():
         desktop.stop_program()
         desktop.start_program()
         window = main_window(desktop)
-        wait_for("the window is above the others after a restart", lambda: ABOVE in state(desktop, window))
+        desktop.poll("the window is above the others after a restart", 20, lambda: ABOVE in state(desktop, window))
         print("PASS  the next start has the window above again", flush=True)
 
         choose_always_on_top(desktop, window)
-        wait_for("the window lets go", lambda: ABOVE not in state(desktop, window))
+        desktop.poll("the window lets go", 20, lambda: ABOVE not in state(desktop, window))
         with open(settings) as f:
             assert f.read() == "[Settings]\nOption4=255\nAlwaysOnTop=0\n"
         print("PASS  choosing it again lets the window go", flush=True)
