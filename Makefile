@@ -74,7 +74,7 @@ soak-build: deps
 # Part of every test run: 10 000 random actions on the real windows under the sanitizers, the program ending
 # and starting again with help, About, the two-value dialog and the tape open at random.
 soak-short: soak-build
-	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	QT_QPA_PLATFORM=offscreen CANBERRA_DRIVER=null ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		$(SOAK)/orbetta_soak --actions 10000
 
 # 100 000 random actions on the real windows, offscreen, under AddressSanitizer and LeakSanitizer; then the
@@ -82,8 +82,8 @@ soak-short: soak-build
 soak: soak-build
 	@cmake -S . -B $(SOAK_PLAIN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBETTA_SOAK=ON -DORBETTA_TESTS=OFF >/dev/null
 	@cmake --build $(SOAK_PLAIN) -j $(JOBS) --target orbetta_soak
-	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 $(SOAK)/orbetta_soak
-	QT_QPA_PLATFORM=offscreen $(SOAK_PLAIN)/orbetta_soak
+	QT_QPA_PLATFORM=offscreen CANBERRA_DRIVER=null ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 $(SOAK)/orbetta_soak
+	QT_QPA_PLATFORM=offscreen CANBERRA_DRIVER=null $(SOAK_PLAIN)/orbetta_soak
 
 # Start-up time and memory next to a bare Qt window and two other calculators, under Xvfb.
 bench: build
