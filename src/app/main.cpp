@@ -2,9 +2,9 @@
 #include "desktop/window_system_choice.h"
 #include "look/classic_look.h"
 #include "look/pictures.h"
-#include "shell/command_line.h"
+#include "app/command_line.h"
 #include "shell/module2.h"
-#include "shell/window_system_check.h"
+#include "app/window_system_check.h"
 #include "ui/frmcalc.h"
 
 #include <QApplication>

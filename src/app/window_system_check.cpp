@@ -1,4 +1,4 @@
-#include "shell/window_system_check.h"
+#include "app/window_system_check.h"
 
 #include <QString>
 #include <QStringList>
