@@ -4,7 +4,7 @@
 // medians are printed.
 #include "tape/tape.h"
 #include "tape/tape_file.h"
-#include "ui/frmcalc.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,11 +1,11 @@
+#include "app/command_line.h"
+#include "app/window_system_check.h"
 #include "desktop/fixed_size_guard.h"
 #include "desktop/window_system_choice.h"
 #include "look/classic_look.h"
 #include "look/pictures.h"
-#include "app/command_line.h"
 #include "shell/module2.h"
-#include "app/window_system_check.h"
-#include "ui/frmcalc.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 

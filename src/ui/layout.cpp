@@ -4,10 +4,10 @@
 #include "access/announcer.h"
 #include "look/classic_look.h"
 #include "ui/display.h"
-#include "ui/frmcalc.h"
 #include "ui/function_list.h"
 #include "ui/keyboard.h"
 #include "ui/keybutton.h"
+#include "ui/main_window.h"
 
 #include <QFrame>
 

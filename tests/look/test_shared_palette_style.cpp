@@ -5,7 +5,7 @@
 #include "look/classic_look.h"
 #include "look/shared_palette_style.h"
 #include "support/recording_host.h"
-#include "twovalue/xyentry.h"
+#include "ui/two_value_dialog.h"
 
 #include <QApplication>
 #include <QDialog>

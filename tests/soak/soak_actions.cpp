@@ -3,7 +3,7 @@
 #include "soak_run.h"
 
 #include "shell/module2.h"
-#include "twovalue/xyentry.h"
+#include "ui/two_value_dialog.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -2,9 +2,9 @@
 // after each action, the checks and the counts.
 #include "soak_run.h"
 
-#include "shell/colour.h"
 #include "shell/module2.h"
-#include "twovalue/xyentry.h"
+#include "ui/colour_chooser.h"
+#include "ui/two_value_dialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>

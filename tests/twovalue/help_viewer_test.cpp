@@ -1,7 +1,7 @@
 // The help viewer for a screen reader and the keyboard: the document a screen reader reads, moving by heading
 // and link, and the find field's focus.
-#include "shell/help.h"
 #include "support/help_files.h"
+#include "ui/help.h"
 
 #include <QAccessible>
 #include <QApplication>

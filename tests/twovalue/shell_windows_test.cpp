@@ -1,8 +1,8 @@
 #include "core/calculator.h"
-#include "shell/about.h"
-#include "shell/colour.h"
-#include "shell/help.h"
 #include "support/help_files.h"
+#include "ui/about_window.h"
+#include "ui/colour_chooser.h"
+#include "ui/help.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,6 +1,6 @@
 #include "core/calculator.h"
 #include "support/recording_host.h"
-#include "twovalue/xyentry.h"
+#include "ui/two_value_dialog.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/frmcalc.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QTest>

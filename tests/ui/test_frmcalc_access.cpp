@@ -3,8 +3,8 @@
 #include "calc_window.h"
 
 #include "look/classic_look.h"
-#include "shell/colour.h"
 #include "shell/module2.h"
+#include "ui/colour_chooser.h"
 #include "ui/display.h"
 #include "ui/keybutton.h"
 

@@ -3,11 +3,11 @@
 #include "desktop/fixed_size_guard.h"
 #include "desktop/message_box.h"
 #include "desktop/window_system_choice.h"
-#include "shell/about.h"
-#include "shell/help.h"
 #include "support/help_files.h"
-#include "twovalue/xyentry.h"
-#include "ui/frmcalc.h"
+#include "ui/about_window.h"
+#include "ui/help.h"
+#include "ui/main_window.h"
+#include "ui/two_value_dialog.h"
 
 #include <QApplication>
 #include <QColorDialog>

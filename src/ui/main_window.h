@@ -2,9 +2,9 @@
 
 #include "core/calculator.h"
 #include "core/host.h"
-#include "shell/about.h"
-#include "twovalue/xyentry.h"
+#include "ui/about_window.h"
 #include "ui/tape_window.h"
+#include "ui/two_value_dialog.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "shell/about.h"
+#include "ui/about_window.h"
 
 #include "desktop/window_lifetime.h"
-#include "shell/help.h"
+#include "ui/help.h"
 
 #include <QApplication>
 #include <QIcon>

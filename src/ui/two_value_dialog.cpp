@@ -1,11 +1,11 @@
-#include "twovalue/xyentry.h"
+#include "ui/two_value_dialog.h"
 
 #include "core/calculator.h"
 #include "desktop/bell.h"
 #include "desktop/message_box.h"
 #include "desktop/window_lifetime.h"
-#include "shell/help.h"
 #include "twovalue/twovalue.h"
+#include "ui/help.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "shell/colour.h"
+#include "ui/colour_chooser.h"
 
 #include "desktop/modal_loop.h"
 

@@ -1,6 +1,6 @@
-#include "shell/help.h"
+#include "ui/help.h"
 
-#include "shell/help_viewer.h"
+#include "ui/help_viewer.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "shell/help_viewer.h"
+#include "ui/help_viewer.h"
 
 #include "access/accessibility.h"
 #include "access/announcer.h"
