@@ -5,7 +5,7 @@
 // between them. A preference text gives a colour of 24 bits that comes back from its own text.
 #include "core/conversions.h"
 #include "core/failure.h"
-#include "shell/module2.h"
+#include "settings/preferences.h"
 #include "twovalue/twovalue.h"
 
 #include <cmath>

@@ -4,7 +4,7 @@
 #include "desktop/window_system_choice.h"
 #include "look/classic_look.h"
 #include "look/pictures.h"
-#include "shell/module2.h"
+#include "settings/preferences.h"
 #include "ui/main_window.h"
 
 #include <QApplication>

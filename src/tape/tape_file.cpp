@@ -1,6 +1,6 @@
 #include "tape/tape_file.h"
 
-#include "shell/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <cerrno>
 #include <chrono>

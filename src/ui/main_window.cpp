@@ -8,7 +8,7 @@
 #include "desktop/modal_loop.h"
 #include "desktop/window_lifetime.h"
 #include "desktop/window_placement.h"
-#include "shell/module2.h"
+#include "settings/preferences.h"
 #include "tape/tape.h"
 #include "ui/colour_chooser.h"
 #include "ui/display.h"

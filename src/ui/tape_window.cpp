@@ -7,7 +7,7 @@
 #include "desktop/message_box.h"
 #include "desktop/modal_loop.h"
 #include "desktop/window_lifetime.h"
-#include "shell/settings_file.h"
+#include "settings/settings_file.h"
 #include "tape/tape.h"
 
 #include <QApplication>

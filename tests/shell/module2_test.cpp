@@ -1,4 +1,4 @@
-#include "shell/module2.h"
+#include "settings/preferences.h"
 
 #include <QDir>
 #include <QFile>

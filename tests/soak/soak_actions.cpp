@@ -2,7 +2,7 @@
 // the dialogs and the help viewer.
 #include "soak_run.h"
 
-#include "shell/module2.h"
+#include "settings/preferences.h"
 #include "ui/two_value_dialog.h"
 
 #include <QAbstractButton>

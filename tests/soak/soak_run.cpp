@@ -2,7 +2,7 @@
 // after each action, the checks and the counts.
 #include "soak_run.h"
 
-#include "shell/module2.h"
+#include "settings/preferences.h"
 #include "ui/colour_chooser.h"
 #include "ui/two_value_dialog.h"
 

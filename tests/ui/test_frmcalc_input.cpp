@@ -3,8 +3,8 @@
 
 #include "desktop/keep_on_top.h"
 #include "look/classic_look.h"
-#include "shell/module2.h"
-#include "shell/settings_file.h"
+#include "settings/preferences.h"
+#include "settings/settings_file.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

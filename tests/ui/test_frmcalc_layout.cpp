@@ -3,7 +3,7 @@
 
 #include "look/classic_look.h"
 #include "look/pictures.h"
-#include "shell/module2.h"
+#include "settings/preferences.h"
 #include "ui/keybutton.h"
 
 #include <QAccessible>

@@ -3,7 +3,7 @@
 #include "calc_window.h"
 
 #include "look/classic_look.h"
-#include "shell/module2.h"
+#include "settings/preferences.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "shell/settings_file.h"
+#include "settings/settings_file.h"
 
-#include "shell/settings_text.h"
+#include "settings/settings_text.h"
 
 #include <atomic>
 #include <cerrno>

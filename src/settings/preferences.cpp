@@ -1,7 +1,7 @@
-#include "shell/module2.h"
+#include "settings/preferences.h"
 
-#include "shell/settings_file.h"
-#include "shell/settings_text.h"
+#include "settings/settings_file.h"
+#include "settings/settings_text.h"
 
 #include <charconv>
 #include <limits>
