@@ -29,13 +29,4 @@ std::string readProfileString(std::string_view section, std::string_view key, st
 bool writeProfileString(std::string_view section, std::string_view key, std::string_view value,
                         std::string_view file);
 
-// What the program's other files share with the settings file.
-// The user's home directory: $HOME when it is absolute, else the password database's entry; empty when none.
-std::filesystem::path homeDirectory();
-// Creates the missing folders of a path with mode 0700; folders that exist keep their mode.
-bool createFolders(const std::filesystem::path& folder);
-// Replaces the file by the contents so that, whatever happens, it is either the old file or the new one; the
-// new file gets the mode. Returns false when it failed; the old file is then intact.
-bool replaceFileAtomically(const std::filesystem::path& target, std::string_view contents, unsigned mode);
-
 } // namespace orbetta

@@ -7,7 +7,7 @@
 #include "desktop/message_box.h"
 #include "desktop/modal_loop.h"
 #include "desktop/window_lifetime.h"
-#include "settings/settings_file.h"
+#include "files/atomic_replace.h"
 #include "tape/tape.h"
 
 #include <QApplication>
@@ -230,7 +230,7 @@ void TapeWindow::saveAs() {
         return;
     if (!saveTo(path))
         orbetta::desktop::showMessageBox(this, QStringLiteral("The tape could not be saved to %1.").arg(path),
-                                         orbetta::Icon::Exclamation);
+                                         orbetta::desktop::MessageIcon::Exclamation);
 }
 
 void TapeWindow::clearTape() {
