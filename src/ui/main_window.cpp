@@ -309,7 +309,10 @@ void frmCalc::beep() {
 }
 
 void frmCalc::message(std::string_view text, orbetta::Icon icon) {
-    orbetta::desktop::showMessageBox(this, qText(text), icon);
+    orbetta::desktop::showMessageBox(this, qText(text),
+                                     icon == orbetta::Icon::Exclamation
+                                         ? orbetta::desktop::MessageIcon::Exclamation
+                                         : orbetta::desktop::MessageIcon::None);
 }
 
 void frmCalc::setListVisible(bool visible) {

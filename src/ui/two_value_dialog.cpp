@@ -35,7 +35,10 @@ void showMessage(QWidget* parent, const QString& text, orbetta::Icon icon) {
         feedback().message(parent, text, icon);
         return;
     }
-    orbetta::desktop::showMessageBox(parent, text, icon);
+    orbetta::desktop::showMessageBox(parent, text,
+                                     icon == orbetta::Icon::Exclamation
+                                         ? orbetta::desktop::MessageIcon::Exclamation
+                                         : orbetta::desktop::MessageIcon::None);
 }
 
 // "MS Sans Serif" 8.25 pt stands for the installed sans font of the same build.

@@ -117,10 +117,11 @@ QWidget* WaylandTest::makeWindow(const QString& kind) {
         return orbetta::testing::helpViewers().value(0);
     }
     if (kind == "message box")
-        other_ = orbetta::desktop::makeMessageBox(calc_.get(), "Not a number", orbetta::Icon::None);
+        other_ = orbetta::desktop::makeMessageBox(calc_.get(), "Not a number",
+                                                  orbetta::desktop::MessageIcon::None);
     else if (kind == "message box with icon")
-        other_ =
-            orbetta::desktop::makeMessageBox(calc_.get(), "can't divide by 0!", orbetta::Icon::Exclamation);
+        other_ = orbetta::desktop::makeMessageBox(calc_.get(), "can't divide by 0!",
+                                                  orbetta::desktop::MessageIcon::Exclamation);
     else if (kind == "colour chooser")
         other_ = std::make_unique<QColorDialog>(calc_.get());
     return other_.get();
