@@ -486,4 +486,4 @@ void XyEntryTest::promptsNameTheBoxes() {
 }
 
 QTEST_MAIN(XyEntryTest)
-#include "xyentry_test.moc"
+#include "two_value_dialog_test.moc"

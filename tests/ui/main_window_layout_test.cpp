@@ -1,5 +1,5 @@
 // The main window as laid out: places, faces, fonts, colours, tab order and the state it opens in.
-#include "calc_window.h"
+#include "main_window_fixture.h"
 
 #include "look/classic_look.h"
 #include "look/pictures.h"
@@ -525,4 +525,4 @@ void FrmCalcLayoutTest::applicationIcon() {
 }
 
 QTEST_MAIN(FrmCalcLayoutTest)
-#include "test_frmcalc_layout.moc"
+#include "main_window_layout_test.moc"

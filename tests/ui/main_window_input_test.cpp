@@ -1,5 +1,5 @@
 // The main window driven by mouse and keyboard: keys, typed characters, the list, boxes and the window's end.
-#include "calc_window.h"
+#include "main_window_fixture.h"
 
 #include "desktop/keep_on_top.h"
 #include "look/classic_look.h"
@@ -774,4 +774,4 @@ void FrmCalcInputTest::tapeWindow() {
 }
 
 QTEST_MAIN(FrmCalcInputTest)
-#include "test_frmcalc_input.moc"
+#include "main_window_input_test.moc"

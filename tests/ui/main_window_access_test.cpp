@@ -1,6 +1,6 @@
 // The main window for a screen reader and a keyboard alone: roles, announcements, pressing keys without a
 // mouse, the help key and pasting into the display.
-#include "calc_window.h"
+#include "main_window_fixture.h"
 
 #include "look/classic_look.h"
 #include "settings/preferences.h"
@@ -507,4 +507,4 @@ void FrmCalcAccessTest::textBoxesReadWhole() {
 }
 
 QTEST_MAIN(FrmCalcAccessTest)
-#include "test_frmcalc_access.moc"
+#include "main_window_access_test.moc"

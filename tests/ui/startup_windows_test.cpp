@@ -1,6 +1,6 @@
 // Start-up builds only what the first frame shows: the windows, boxes and drop-downs the user has not asked
 // for yet are made on first use, and then work as laid out.
-#include "calc_window.h"
+#include "main_window_fixture.h"
 
 #include "look/classic_look.h"
 #include "settings/preferences.h"
@@ -94,4 +94,4 @@ void StartupWindowsTest::listDropDownBuiltOnFirstOpening() {
 }
 
 QTEST_MAIN(StartupWindowsTest)
-#include "test_startup_windows.moc"
+#include "startup_windows_test.moc"

@@ -116,4 +116,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(Module2Test)
-#include "module2_test.moc"
+#include "preferences_test.moc"

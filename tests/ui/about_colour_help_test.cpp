@@ -347,4 +347,4 @@ void ShellWindowsTest::colourChooserRemembersTheConfirmedColour() {
 }
 
 QTEST_MAIN(ShellWindowsTest)
-#include "shell_windows_test.moc"
+#include "about_colour_help_test.moc"
