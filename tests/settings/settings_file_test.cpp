@@ -1,5 +1,4 @@
 #include "settings/settings_file.h"
-#include "tape/tape_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +8,6 @@
 #include <csignal>
 #include <filesystem>
 #include <memory>
-#include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -71,7 +69,6 @@ private slots:
         config = std::make_unique<QTemporaryDir>();
         QVERIFY(config->isValid());
         qputenv("XDG_CONFIG_HOME", config->path().toUtf8());
-        qputenv("XDG_STATE_HOME", config->path().toUtf8());
     }
     void cleanup() {
         QFile::setPermissions(config->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -408,42 +405,17 @@ private slots:
     }
 
     // Whatever stands where the file should be, reading gives the default, a write fails, and nothing is
-    // changed or left behind. The tape's file ("tape: " rows) gives what could be read and says in one line
-    // what is wrong; an append to it never blocks, and one that failed is written with the next line.
+    // changed or left behind.
     void unusableFile_data() {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QStringList>("readable"); // the tape's lines read
-        QTest::addColumn<QString>("problem");      // part of what the tape says is wrong
-        QTest::addColumn<bool>("appends");         // the tape's file takes a new line
-        const QStringList none;
-        const QString bad(QChar(0xFFFD));
-        QTest::newRow("directory") << "directory" << none << "" << false;
-        QTest::newRow("pipe") << "pipe" << none << "" << false;
-        QTest::newRow("too large") << "too large" << none << "" << false;
-        QTest::newRow("megabyte line") << "megabyte line" << none << "" << false;
-        QTest::newRow("link to itself") << "link to itself" << none << "" << false;
-        QTest::newRow("tape: folder") << "tape: folder" << none << "is a folder" << false;
-        QTest::newRow("tape: pipe") << "tape: pipe" << none << "is not a regular file" << false;
-        QTest::newRow("tape: link") << "tape: link" << none << "symbolic link" << false;
-        QTest::newRow("tape: 1 GB") << "tape: 1 GB" << QStringList{"2 +", "= 5"} << "1 GB long" << true;
-        QTest::newRow("tape: NULs") << "tape: NULs" << QStringList{QString(100, bad[0]), "2 +"} << "not text"
-                                    << true;
-        QTest::newRow("tape: binary")
-            << "tape: binary" << QStringList{bad + bad + bad + bad, "= 5"} << "not text" << true;
-        QTest::newRow("tape: invalid UTF-8")
-            << "tape: invalid UTF-8" << QStringList{bad + "( " + bad + bad, "= 5"} << "not text" << true;
-        QTest::newRow("tape: megabyte line")
-            << "tape: megabyte line" << QStringList{QString(1024, 'x'), "= 5"} << "too long" << true;
-        QTest::newRow("tape: unreadable") << "tape: unreadable" << none << "Permission denied" << false;
-        QTest::newRow("tape: read-only folder") << "tape: read-only folder" << none << "" << false;
-        QTest::newRow("tape: full disk") << "tape: full disk" << QStringList{"= 5"} << "" << false;
+        QTest::newRow("directory") << "directory";
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("too large") << "too large";
+        QTest::newRow("megabyte line") << "megabyte line";
+        QTest::newRow("link to itself") << "link to itself";
     }
     void unusableFile() {
         QFETCH(QString, kind);
-        if (kind.startsWith("tape: ")) {
-            badTapeFile(kind.mid(6));
-            return;
-        }
         QByteArray contents;
         if (kind == "directory") {
             QVERIFY(QDir(config->path()).mkdir(kFile));
@@ -463,207 +435,6 @@ private slots:
         if (!contents.isEmpty()) {
             QVERIFY(fileContents() == contents);
         }
-    }
-
-    void badTapeFile(const QString& kind) {
-        QFETCH(QStringList, readable);
-        QFETCH(QString, problem);
-        QFETCH(bool, appends);
-        QVERIFY(QDir(config->path()).mkdir("orbetta"));
-        const QString path = config->filePath("orbetta/tape.txt");
-        const QByteArray name = QFile::encodeName(path);
-        const auto put = [&](const QByteArray& bytes) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        };
-        if (kind == "folder") {
-            QVERIFY(QDir(config->path()).mkdir("orbetta/tape.txt"));
-        } else if (kind == "pipe") {
-            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
-        } else if (kind == "link") {
-            QVERIFY(QFile::link(config->filePath("kept.txt"), path));
-        } else if (kind == "1 GB") {
-            put("old\n");
-            QVERIFY(QFile::resize(path, qint64(1) << 30)); // sparse: no disk is spent on it
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::Append));
-            file.write("\n2 +\n= 5\n");
-        } else if (kind == "NULs") {
-            put(QByteArray(100, '\0') + "\n2 +\n");
-        } else if (kind == "binary") {
-            put("\x01\x02\xff\xfe\n= 5\n");
-        } else if (kind == "invalid UTF-8") {
-            put("\xc3\x28 \xe2\x82\n= 5\n");
-        } else if (kind == "megabyte line") {
-            put(QByteArray(1 << 20, 'x') + "\n= 5\n");
-        } else if (kind == "unreadable") {
-            put("= 5\n");
-            QVERIFY(QFile::setPermissions(path, {}));
-            if (!permissionsApply())
-                QSKIP("file permissions do not bind this user");
-        } else if (kind == "read-only folder") {
-            QVERIFY(QFile::setPermissions(config->filePath("orbetta"), QFile::ReadOwner | QFile::ExeOwner));
-            if (!permissionsApply())
-                QSKIP("directory permissions do not bind this user");
-        } else if (kind == "full disk") {
-            put("= 5\n");
-        }
-        const tape::Contents contents = tape::read(path.toStdString());
-        QStringList lines;
-        for (const std::string& line : contents.lines)
-            lines << QString::fromStdString(line);
-        QCOMPARE(lines, readable);
-        QVERIFY2(QString::fromStdString(contents.problem).contains(problem), contents.problem.c_str());
-        QCOMPARE(contents.problem.empty(), problem.isEmpty());
-
-        tape::TapeFile file(tape::tapePath());
-        if (kind == "full disk") {
-            // A file size limit makes the write fail halfway, as a full disk would.
-            rlimit saved{};
-            QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-            const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit small = saved;
-            small.rlim_cur = 6;
-            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-            file.append("this line does not fit");
-            const bool appended = file.flush();
-            ::setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, previousHandler);
-            QVERIFY(!appended);
-            QVERIFY(QString::fromStdString(file.problem()).contains("cannot be written"));
-            // The next line takes the one that failed along, on a line of its own after the part written.
-            file.append("next");
-            QVERIFY(file.flush());
-            QCOMPARE(fileOf(path), QByteArray("= 5\nth\nthis line does not fit\nnext\n"));
-            return;
-        }
-        file.append("7 =");
-        QCOMPARE(file.flush(), appends);
-        QCOMPARE(file.problem().empty(), appends);
-        if (kind == "link")
-            QVERIFY(!QFile::exists(config->filePath("kept.txt")));
-        if (appends)
-            QVERIFY(fileOf(path).endsWith("\n7 =\n"));
-        QFile::setPermissions(config->filePath("orbetta"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    static QByteArray fileOf(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
-    }
-
-    // The tape's file: a torn last line is read as far as it goes and the next line starts a line of its own;
-    // two programs appending lose none of each other's lines, trimmed or not; a program killed at any point
-    // of appending leaves every earlier line whole.
-    void tapeWriters_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("torn last line") << "torn";
-        QTest::newRow("two writers") << "two writers";
-        QTest::newRow("200 kills while appending") << "kills";
-    }
-    void tapeWriters() {
-        QFETCH(QString, kind);
-        const QString path = config->filePath("orbetta/tape.txt");
-        if (kind == "torn") {
-            QVERIFY(QDir(config->path()).mkdir("orbetta"));
-            QFile torn(path);
-            QVERIFY(torn.open(QIODevice::WriteOnly));
-            torn.write("2 +\n3 =\n= 5\n\n4 \xc3\x97\n6 =\n= 2");
-            torn.close();
-            const tape::Contents contents = tape::read(path.toStdString());
-            QCOMPARE(contents.lines,
-                     (std::vector<std::string>{"2 +", "3 =", "= 5", "", "4 ×", "6 =", "= 2"}));
-            QVERIFY(contents.problem.empty());
-            tape::TapeFile file(tape::tapePath());
-            file.append("= 24");
-            QVERIFY(file.flush());
-            QVERIFY(fileOf(path).endsWith("= 2\n= 24\n"));
-            return;
-        }
-        if (kind == "two writers") {
-            // More lines than are kept, so that both trim the file while the other appends.
-            constexpr int kLines = 6000;
-            pid_t writers[2];
-            for (int w = 0; w < 2; ++w) {
-                writers[w] = ::fork();
-                if (writers[w] == 0) {
-                    {
-                        tape::TapeFile file(tape::tapePath());
-                        for (int i = 0; i < kLines; ++i)
-                            file.append(std::string(1, char('A' + w)) + " " + std::to_string(i));
-                        while (!file.flush())
-                            ::sched_yield();
-                    }
-                    ::_exit(0);
-                }
-            }
-            for (pid_t writer : writers) {
-                int status = 0;
-                QCOMPARE(::waitpid(writer, &status, 0), writer);
-                QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-            }
-            // Each writer's lines are there from some line on to its last, none missing between.
-            const QByteArrayList lines = fileOf(path).split('\n');
-            QVERIFY(lines.size() <= int(tape::kKeptLines) + 2 * 1000 + 1);
-            int next[2] = {-1, -1};
-            for (const QByteArray& line : lines.mid(0, lines.size() - 1)) {
-                const int w = line.at(0) - 'A';
-                const int i = line.mid(2).toInt();
-                QVERIFY2(next[w] < 0 || i == next[w], line.constData());
-                next[w] = i + 1;
-            }
-            QCOMPARE(next[0], kLines);
-            QCOMPARE(next[1], kLines);
-            return;
-        }
-        // Each child appends numbered lines and tells how far it got; it is killed after a random count. The
-        // file outgrows the tape, so trims happen between kills.
-        std::mt19937 random(15);
-        for (int run = 0; run < 200; ++run) {
-            int report[2];
-            QCOMPARE(::pipe(report), 0);
-            const pid_t child = ::fork();
-            if (child == 0) {
-                ::close(report[0]);
-                tape::TapeFile file(tape::tapePath());
-                for (int i = 0; i < 100; ++i) {
-                    file.append(std::to_string(run) + " " + std::to_string(i));
-                    file.flush();
-                    (void)!::write(report[1], &i, sizeof i);
-                }
-                ::pause();
-            }
-            ::close(report[1]);
-            const int killAfter = int(random() % 100);
-            int done = -1;
-            while (done < killAfter && ::read(report[0], &done, sizeof done) == sizeof done) {
-            }
-            ::kill(child, SIGKILL);
-            ::waitpid(child, nullptr, 0);
-            ::close(report[0]);
-            // Every line is whole, each run's lines follow one another from 0 (or from where the trim cut),
-            // and this run's reach at least as far as it reported.
-            const QByteArrayList lines = fileOf(path).split('\n');
-            QCOMPARE(lines.last(), QByteArray());
-            QVERIFY(lines.size() <= qsizetype(tape::kKeptLines) + 100 + 1);
-            int lastRun = -1;
-            int next = 0;
-            for (qsizetype n = 0; n + 1 < lines.size(); ++n) {
-                const QByteArrayList parts = lines[n].split(' ');
-                bool runOk = false;
-                bool indexOk = false;
-                const int lineRun = parts.size() == 2 ? parts[0].toInt(&runOk) : -1;
-                const int index = parts.size() == 2 ? parts[1].toInt(&indexOk) : -1;
-                QVERIFY2(runOk && indexOk && lineRun >= lastRun, lines[n].constData());
-                QVERIFY2(index == (lineRun == lastRun ? next : 0) || n == 0, lines[n].constData());
-                lastRun = lineRun;
-                next = index + 1;
-            }
-            QCOMPARE(lastRun, run);
-            QVERIFY(next > done);
-        }
-        QVERIFY(!fileOf(path).startsWith("0 0\n")); // trimmed on the way
     }
 
     void unwritableConfigDirectory() {
