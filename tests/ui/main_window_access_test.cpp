@@ -113,7 +113,7 @@ void checkReadWhole(QWidget* box, const QString& shown, int role, bool readOnly)
 
 } // namespace
 
-class FrmCalcAccessTest : public QObject {
+class FrmCalcAccessTest : public MainWindowTestCase {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -137,32 +137,22 @@ private slots:
     void textBoxesReadWhole();
 
 private:
-    QTemporaryDir settingsHome_;
-    std::unique_ptr<RecordingCalc> calc_;
 };
 
 void FrmCalcAccessTest::initTestCase() {
-    QVERIFY(settingsHome_.isValid());
-    qputenv("XDG_CONFIG_HOME", settingsHome_.path().toLocal8Bit());
-    qputenv("HOME", settingsHome_.path().toLocal8Bit());
-    qputenv("XDG_STATE_HOME", settingsHome_.path().toLocal8Bit());
-    orbetta::look::applyClassicLook();
+    setUpProgram();
     // The colour key answers at once instead of waiting for a person.
     setColourChoiceStep([](QColorDialog&) { return std::optional<QColor>(); });
 }
 
 void FrmCalcAccessTest::init() {
-    orbetta::Module2::ColorSetting = "&HC0C0C0";
-    calc_ = std::make_unique<RecordingCalc>();
+    makeWindow();
     QAccessible::setActive(true); // as when a screen reader connects
-    calc_->show();
-    calc_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(calc_.get()));
+    showWindow();
 }
 
 void FrmCalcAccessTest::cleanup() {
-    calc_.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    closeWindow();
 }
 
 void FrmCalcAccessTest::roles_data() {

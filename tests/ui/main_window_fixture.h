@@ -1,10 +1,14 @@
 #pragma once
 
+#include "look/classic_look.h"
+#include "settings/preferences.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -53,4 +57,45 @@ public:
 
 protected:
     void endProgram() override { ++programEnds; }
+};
+
+// What the main window's tests share: for the whole program a private home, configuration and state folder
+// and the classic look; for each test a window of its own in the default colour, ended with the test.
+class MainWindowTestCase : public QObject {
+protected:
+    // From initTestCase().
+    void setUpProgram() {
+        QVERIFY(settingsHome_.isValid());
+        qputenv("XDG_CONFIG_HOME", settingsHome_.path().toLocal8Bit());
+        qputenv("HOME", settingsHome_.path().toLocal8Bit());
+        qputenv("XDG_STATE_HOME", settingsHome_.path().toLocal8Bit());
+        orbetta::look::applyClassicLook();
+    }
+
+    // From init(): a new window in the default colour, not shown yet.
+    void makeWindow() {
+        orbetta::Module2::ColorSetting = "&HC0C0C0";
+        calc_ = std::make_unique<RecordingCalc>();
+    }
+
+    // Shows the window and waits until it is active, or only until it is on the screen.
+    enum class Wait { Active, Exposed };
+    void showWindow(Wait wait = Wait::Active) {
+        calc_->show();
+        if (wait == Wait::Exposed) {
+            QVERIFY(QTest::qWaitForWindowExposed(calc_.get()));
+            return;
+        }
+        calc_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(calc_.get()));
+    }
+
+    // From cleanup(): the window and whatever it left to be deleted are gone.
+    void closeWindow() {
+        calc_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QTemporaryDir settingsHome_;
+    std::unique_ptr<RecordingCalc> calc_;
 };

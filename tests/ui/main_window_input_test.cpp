@@ -25,7 +25,7 @@
 
 #include <memory>
 
-class FrmCalcInputTest : public QObject {
+class FrmCalcInputTest : public MainWindowTestCase {
     Q_OBJECT
 
 private slots:
@@ -74,17 +74,10 @@ private:
     QComboBox* list() const { return calc_->control<QComboBox>("Combo1"); }
     void chooseFromDropDown(const QString& entry);
     bool settingsFileExists() const;
-
-    QTemporaryDir settingsHome_;
-    std::unique_ptr<RecordingCalc> calc_;
 };
 
 void FrmCalcInputTest::initTestCase() {
-    QVERIFY(settingsHome_.isValid());
-    qputenv("XDG_CONFIG_HOME", settingsHome_.path().toLocal8Bit());
-    qputenv("HOME", settingsHome_.path().toLocal8Bit());
-    qputenv("XDG_STATE_HOME", settingsHome_.path().toLocal8Bit());
-    orbetta::look::applyClassicLook();
+    setUpProgram();
 }
 
 void FrmCalcInputTest::init() {
@@ -92,16 +85,12 @@ void FrmCalcInputTest::init() {
                        QDirIterator::Subdirectories);
     while (files.hasNext())
         QFile::remove(files.next());
-    orbetta::Module2::ColorSetting = "&HC0C0C0";
-    calc_ = std::make_unique<RecordingCalc>();
-    calc_->show();
-    calc_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(calc_.get()));
+    makeWindow();
+    showWindow();
 }
 
 void FrmCalcInputTest::cleanup() {
-    calc_.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    closeWindow();
 }
 
 void FrmCalcInputTest::chooseFromDropDown(const QString& entry) {

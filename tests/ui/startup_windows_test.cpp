@@ -12,7 +12,7 @@
 
 #include <memory>
 
-class StartupWindowsTest : public QObject {
+class StartupWindowsTest : public MainWindowTestCase {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -25,28 +25,19 @@ private slots:
 
 private:
     QComboBox* list() const { return calc_->control<QComboBox>("Combo1"); }
-
-    QTemporaryDir settingsHome_;
-    std::unique_ptr<RecordingCalc> calc_;
 };
 
 void StartupWindowsTest::initTestCase() {
-    QVERIFY(settingsHome_.isValid());
-    qputenv("XDG_CONFIG_HOME", settingsHome_.path().toLocal8Bit());
-    qputenv("HOME", settingsHome_.path().toLocal8Bit());
-    qputenv("XDG_STATE_HOME", settingsHome_.path().toLocal8Bit());
-    orbetta::look::applyClassicLook();
+    setUpProgram();
 }
 
 void StartupWindowsTest::init() {
-    orbetta::Module2::ColorSetting = "&HC0C0C0";
-    calc_ = std::make_unique<RecordingCalc>();
-    calc_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(calc_.get()));
+    makeWindow();
+    showWindow(Wait::Exposed);
 }
 
 void StartupWindowsTest::cleanup() {
-    calc_.reset();
+    closeWindow();
 }
 
 void StartupWindowsTest::nothingBuiltBeforeUse_data() {
