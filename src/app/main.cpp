@@ -14,10 +14,10 @@ namespace {
 // The start-up procedure: the colour preference is read, the main window loads, is kept on top when the user
 // chose so and is shown, and from then on the program only answers events.
 void Main() {
-    orbetta::Module2::ReadColorSetting();
-    auto* window = new frmCalc;
+    orbetta::preferences::readColourSetting();
+    auto* window = new MainWindow;
     window->setAttribute(Qt::WA_DeleteOnClose); // unloading the main window destroys it
-    window->setAlwaysOnTop(orbetta::Module2::ReadAlwaysOnTop());
+    window->setAlwaysOnTop(orbetta::preferences::readAlwaysOnTop());
     window->show();
 }
 

@@ -109,7 +109,7 @@ void Calculator::refuse(std::string_view text) {
 
 // ---- Number entry ----
 
-void Calculator::Num_Click(int Index) {
+void Calculator::pressDigit(int Index) {
     const UserAction action(*this);
     NumKey = static_cast<std::int16_t>(Index);
     const char digit = static_cast<char>('0' + Index);
@@ -138,7 +138,7 @@ std::string Calculator::pointAndSignSource() const {
     return display;
 }
 
-void Calculator::Command11_Click() {
+void Calculator::pressDecimalPoint() {
     const UserAction action(*this);
     const std::string source = pointAndSignSource();
     if (source.find('.') != std::string::npos) {
@@ -155,7 +155,7 @@ void Calculator::Command11_Click() {
     EntryFlag = true;
 }
 
-void Calculator::Command12_Click() {
+void Calculator::pressSignChange() {
     const UserAction action(*this);
     const std::string source = pointAndSignSource();
     if (source.empty() && !EntryFlag)
@@ -172,7 +172,7 @@ void Calculator::Command12_Click() {
     announceDisplay(); // unlike a digit, the change has no key echo that tells it
 }
 
-void Calculator::Command16_Click() {
+void Calculator::pressBackspace() {
     const UserAction action(*this);
     guarded([this] {
         if (!EntryFlag)
@@ -211,7 +211,7 @@ void Calculator::pasteEntry(std::string_view text) {
 
 // ---- Arithmetic ----
 
-void Calculator::Islem(Value& operation, Value& first, Value& second) {
+void Calculator::applyOperation(Value& operation, Value& first, Value& second) {
     const int code = operation.isZero() ? 0 : operation.asInteger();
     const double a = first.toDouble();
     const double b = second.toDouble();
@@ -249,7 +249,7 @@ void Calculator::Islem(Value& operation, Value& first, Value& second) {
     OperandKeySecond = std::int16_t{0};
 }
 
-void Calculator::Command13_Click() {
+void Calculator::pressEqual() {
     const UserAction action(*this);
     // Equal run by an operation key ends with the operation key's empty display, which is not told.
     if (action.outermost())
@@ -261,20 +261,20 @@ void Calculator::Command13_Click() {
     guarded([this, total, closing] {
         if (FunFlag) {
             result = entryValue();
-            Fonksiyon(result, FunctionKey);
+            evaluateFunction(result, FunctionKey);
             FunFlag = false;
             if (FirstHeld) {
                 ValueB = result;
                 record(tape_line::operand(result.toText(), closing));
                 chainOperandRecorded_ = true;
-                Islem(OperandKey, ValueA, ValueB);
+                applyOperation(OperandKey, ValueA, ValueB);
             }
         } else if (FirstHeld) {
             ValueB = entryValue();
             if (operationPending()) {
                 record(tape_line::operand(ValueB.toText(), closing));
                 chainOperandRecorded_ = true;
-                Islem(OperandKey, ValueA, ValueB);
+                applyOperation(OperandKey, ValueA, ValueB);
             }
         } else {
             // Nothing to compute: the entry is still read, so text that is no number is reported.
@@ -297,12 +297,12 @@ void Calculator::Command13_Click() {
     });
 }
 
-void Calculator::Oper_Click(int Index) {
+void Calculator::pressOperation(int Index) {
     const UserAction action(*this);
     chainOperandRecorded_ = false;
     if (OperFlag) {
         OperandKeySecond = static_cast<std::int16_t>(Index);
-        Command13_Click();
+        pressEqual();
     }
     const bool chained = chainOperandRecorded_;
     OperFlag = true;
@@ -310,7 +310,7 @@ void Calculator::Oper_Click(int Index) {
     guarded([this, Index, chained] {
         if (FunFlag) {
             result = entryValue();
-            Fonksiyon(result, FunctionKey);
+            evaluateFunction(result, FunctionKey);
             ValueText = result.toText();
             FunFlag = false;
         }
@@ -327,12 +327,12 @@ void Calculator::Oper_Click(int Index) {
         } else {
             // Only after the equal above failed before it released the first operand.
             ValueB = entryValue();
-            Command13_Click();
+            pressEqual();
         }
     });
 }
 
-void Calculator::Command17_Click() {
+void Calculator::pressClearAll() {
     const UserAction action(*this);
     show("");
     ValueText.clear();
@@ -351,38 +351,38 @@ void Calculator::Command17_Click() {
 
 // ---- Keyboard ----
 
-int Calculator::Form_KeyPress(int KeyAscii) {
+int Calculator::handleCharacter(int KeyAscii) {
     if (KeyAscii >= '0' && KeyAscii <= '9') {
-        Num_Click(KeyAscii - '0');
+        pressDigit(KeyAscii - '0');
         return KeyAscii;
     }
     switch (KeyAscii) {
     case '+':
-        Oper_Click(2);
+        pressOperation(2);
         return KeyAscii;
     case '-':
-        Oper_Click(3);
+        pressOperation(3);
         return KeyAscii;
     case '*':
-        Oper_Click(4);
+        pressOperation(4);
         return KeyAscii;
     case '/':
-        Oper_Click(5);
+        pressOperation(5);
         return KeyAscii;
     case '.':
-        Command11_Click();
+        pressDecimalPoint();
         return KeyAscii;
     case 13:
     case '=':
     case 'l':
-        Command13_Click();
+        pressEqual();
         return KeyAscii;
     case 'C':
     case 'c':
-        Command17_Click();
+        pressClearAll();
         return KeyAscii;
     case 8:
-        Command16_Click();
+        pressBackspace();
         return KeyAscii;
     default:
         host_.beep();

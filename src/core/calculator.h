@@ -19,28 +19,28 @@ public:
     void Form_Load();
 
     // Number entry.
-    void Num_Click(int Index);
-    void Command11_Click(); // decimal point
-    void Command12_Click(); // sign change
-    void Command16_Click(); // backspace
+    void pressDigit(int Index);
+    void pressDecimalPoint(); // decimal point
+    void pressSignChange();   // sign change
+    void pressBackspace();    // backspace
     // A number pasted from the clipboard becomes the entry as if typed; any other text beeps and changes
     // nothing.
     void pasteEntry(std::string_view text);
 
     // Arithmetic.
-    void Oper_Click(int Index);
-    void Command13_Click(); // equal
-    void Command17_Click(); // clear all
-    void Islem(Value& operation, Value& first, Value& second);
+    void pressOperation(int Index);
+    void pressEqual();    // equal
+    void pressClearAll(); // clear all
+    void applyOperation(Value& operation, Value& first, Value& second);
 
     // Keyboard: returns the code unchanged when it was used, 0 when it was refused (after a beep).
-    int Form_KeyPress(int KeyAscii);
+    int handleCharacter(int KeyAscii);
 
     // Function keys, the evaluator and the additional-function list.
-    void Funct_Click(int Index);
-    void Fonksiyon(Value& value, const Value& code);
-    void Command1_Click(); // "function": shows the list
-    void Combo1_Click();   // an entry chosen in the list
+    void pressFunction(int Index);
+    void evaluateFunction(Value& value, const Value& code);
+    void showFunctionList();   // the "function" key
+    void chooseListFunction(); // an entry chosen in the list
 
     // The two-value dialog's result: the display and the entry take the text; the step (the function and
     // both operands) goes on the tape.

@@ -120,7 +120,7 @@ void Calculator::evaluateListFunction(Value& value, bool degrees) {
     host_.setListVisible(false);
 }
 
-void Calculator::Fonksiyon(Value& value, const Value& code) {
+void Calculator::evaluateFunction(Value& value, const Value& code) {
     EntryFlag = false;
     const int c = code.isInteger() ? code.asInteger() : -1;
     const bool degrees = host_.angleCaption() == "deg";
@@ -209,7 +209,7 @@ void Calculator::Fonksiyon(Value& value, const Value& code) {
         record(call + " = " + tape_line::functionValue(c, listText, degrees, value.toText()));
 }
 
-void Calculator::Funct_Click(int Index) {
+void Calculator::pressFunction(int Index) {
     const UserAction action(*this);
     guarded([this, Index] {
         FunctionKey = static_cast<std::int16_t>(Index);
@@ -263,7 +263,7 @@ void Calculator::Funct_Click(int Index) {
                 return;
             if (!ValueText.empty()) {
                 result = parseNumber(ValueText);
-                Fonksiyon(result, FunctionKey);
+                evaluateFunction(result, FunctionKey);
                 ValueText = result.toText();
                 show(ValueText);
                 announceDisplay();
@@ -275,14 +275,14 @@ void Calculator::Funct_Click(int Index) {
     });
 }
 
-void Calculator::Command1_Click() {
+void Calculator::showFunctionList() {
     const UserAction action(*this);
     host_.setListVisible(true);
     host_.setListText("Secant");
 }
 
-void Calculator::Combo1_Click() {
-    Funct_Click(16);
+void Calculator::chooseListFunction() {
+    pressFunction(16);
 }
 
 } // namespace orbetta

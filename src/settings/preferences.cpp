@@ -7,16 +7,16 @@
 #include <limits>
 #include <optional>
 
-namespace orbetta::Module2 {
+namespace orbetta::preferences {
 
-std::string ColorSetting;
+std::string colourSetting;
 
-std::string ReadSetting(std::string_view section, std::string_view key, std::string_view fallback,
+std::string readSetting(std::string_view section, std::string_view key, std::string_view fallback,
                         std::string_view file) {
     return readProfileString(section, key, fallback, file);
 }
 
-void WriteSetting(std::string_view section, std::string_view key, std::string_view value,
+void writeSetting(std::string_view section, std::string_view key, std::string_view value,
                   std::string_view file) {
     writeProfileString(section, key, value, file); // a failed write stays silent
 }
@@ -65,7 +65,7 @@ std::optional<std::int32_t> settingValue(std::string_view text) {
 
 } // namespace
 
-std::uint32_t colorFromSetting(std::string_view text) {
+std::uint32_t colourFromSetting(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
     }
@@ -80,35 +80,35 @@ std::uint32_t colorFromSetting(std::string_view text) {
     return static_cast<std::uint32_t>(*value);
 }
 
-std::string colorToSetting(std::uint32_t rgb) {
+std::string colourToSetting(std::uint32_t rgb) {
     char buffer[16];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int32_t>(rgb));
     return error == std::errc() ? std::string(buffer, end) : std::string();
 }
 
-void ReadColorSetting() {
-    ColorSetting = ReadSetting(kSection, kColorKey, colorToSetting(kLightGrey), kSettingsFile);
+void readColourSetting() {
+    colourSetting = readSetting(kSection, kColorKey, colourToSetting(kLightGrey), kSettingsFile);
 }
 
-void WriteColorSetting() {
-    WriteSetting(kSection, kColorKey, ColorSetting, kSettingsFile);
+void writeColourSetting() {
+    writeSetting(kSection, kColorKey, colourSetting, kSettingsFile);
 }
 
-bool ReadKeepTape() {
+bool readKeepTape() {
     // Anything but "0" keeps the tape: losing it by a damaged value would be the worse mistake.
-    return settings_text::trimmed(ReadSetting(kSection, kKeepTapeKey, "1", kSettingsFile)) != "0";
+    return settings_text::trimmed(readSetting(kSection, kKeepTapeKey, "1", kSettingsFile)) != "0";
 }
 
-void WriteKeepTape(bool keep) {
-    WriteSetting(kSection, kKeepTapeKey, keep ? "1" : "0", kSettingsFile);
+void writeKeepTape(bool keep) {
+    writeSetting(kSection, kKeepTapeKey, keep ? "1" : "0", kSettingsFile);
 }
 
-bool ReadAlwaysOnTop() {
-    return settings_text::trimmed(ReadSetting(kSection, kAlwaysOnTopKey, "0", kSettingsFile)) == "1";
+bool readAlwaysOnTop() {
+    return settings_text::trimmed(readSetting(kSection, kAlwaysOnTopKey, "0", kSettingsFile)) == "1";
 }
 
-void WriteAlwaysOnTop(bool on) {
-    WriteSetting(kSection, kAlwaysOnTopKey, on ? "1" : "0", kSettingsFile);
+void writeAlwaysOnTop(bool on) {
+    writeSetting(kSection, kAlwaysOnTopKey, on ? "1" : "0", kSettingsFile);
 }
 
-} // namespace orbetta::Module2
+} // namespace orbetta::preferences

@@ -31,11 +31,11 @@ const char* const kNotice = "Orbetta is a scientific calculator for one user at 
 
 } // namespace
 
-frmAbout::~frmAbout() {
+AboutWindow::~AboutWindow() {
     orbetta::desktop::stopListening(this);
 }
 
-frmAbout::frmAbout(QWidget* owner)
+AboutWindow::AboutWindow(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -92,7 +92,7 @@ frmAbout::frmAbout(QWidget* owner)
     Form_Load();
 }
 
-void frmAbout::Form_Load() {
+void AboutWindow::Form_Load() {
     lblVersion->setText(QStringLiteral("Version ") + QStringLiteral(ORBETTA_VERSION));
     lblTitle->setText(QStringLiteral("Orbetta"));
     // A screen reader names a window and the focused button; labels of one or two words it leaves unsaid
@@ -100,11 +100,11 @@ void frmAbout::Form_Load() {
     setAccessibleDescription(lblTitle->text() + QStringLiteral(", ") + lblVersion->text());
 }
 
-void frmAbout::cmdOK_Click() {
+void AboutWindow::cmdOK_Click() {
     accept();
 }
 
-void frmAbout::keyPressEvent(QKeyEvent* event) {
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
         openHelp(parentWidget() ? parentWidget() : this); // the viewer belongs to the main window
         event->accept();
@@ -113,6 +113,6 @@ void frmAbout::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void frmAbout::reject() {
+void AboutWindow::reject() {
     cmdOK_Click();
 }

@@ -7,11 +7,11 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The About window: icon, title, version and a notice. Enter and Esc both press its OK button.
-class frmAbout : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget* owner = nullptr);
-    ~frmAbout() override;
+    explicit AboutWindow(QWidget* owner = nullptr);
+    ~AboutWindow() override;
 
     void Form_Load();
     void cmdOK_Click();

@@ -277,7 +277,7 @@ QFrame* makePanel(QWidget* window, const char* name, const QRect& geometry) {
 
 } // namespace
 
-void frmCalc::buildControls() {
+void MainWindow::buildControls() {
     setObjectName(QStringLiteral("frmCalc"));
     setWindowTitle(QStringLiteral("Orbetta"));
     setWindowIcon(orbetta::look::applicationIcon());

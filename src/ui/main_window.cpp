@@ -27,7 +27,7 @@
 #include <cstdint>
 #include <string>
 
-namespace Module2 = orbetta::Module2;
+namespace preferences = orbetta::preferences;
 
 namespace {
 
@@ -65,39 +65,39 @@ template <class Window> void unload(QPointer<Window>& window) {
 
 } // namespace
 
-frmCalc::frmCalc(QWidget* parent) : QWidget(parent), calc_(*this) {
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent), calc_(*this) {
     orbetta::access::installAccessibleRoles();
     buildControls();
     connectKeys();
     // Every key press aimed at this window or its controls passes here first.
     qApp->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, &frmCalc::giveHint);
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::giveHint);
     Form_Load();
 }
 
-frmCalc::~frmCalc() {
+MainWindow::~MainWindow() {
     orbetta::desktop::stopListening(this);
     delete tapeWindow_.data(); // before the tape it shows, which is a member
 }
 
-void frmCalc::connectKeys() {
+void MainWindow::connectKeys() {
     for (int i = 0; i < 10; ++i)
-        connect(Num[i], &QPushButton::clicked, this, [this, i] { calc_.Num_Click(i); });
+        connect(Num[i], &QPushButton::clicked, this, [this, i] { calc_.pressDigit(i); });
     for (int i = 2; i <= 5; ++i)
-        connect(Oper[i], &QPushButton::clicked, this, [this, i] { calc_.Oper_Click(i); });
+        connect(Oper[i], &QPushButton::clicked, this, [this, i] { calc_.pressOperation(i); });
     for (int i = 0; i < 20; ++i)
-        connect(Funct[i], &QPushButton::clicked, this, [this, i] { calc_.Funct_Click(i); });
-    connect(Command[1], &QPushButton::clicked, this, [this] { calc_.Command1_Click(); });
-    connect(Command[2], &QPushButton::clicked, this, &frmCalc::Command2_Click);
-    connect(Command[3], &QPushButton::clicked, this, &frmCalc::Command3_Click);
-    connect(Command[4], &QPushButton::clicked, this, &frmCalc::Command4_Click);
-    connect(Command[11], &QPushButton::clicked, this, [this] { calc_.Command11_Click(); });
-    connect(Command[12], &QPushButton::clicked, this, [this] { calc_.Command12_Click(); });
-    connect(Command[13], &QPushButton::clicked, this, [this] { calc_.Command13_Click(); });
-    connect(Command[16], &QPushButton::clicked, this, [this] { calc_.Command16_Click(); });
-    connect(Command[17], &QPushButton::clicked, this, [this] { calc_.Command17_Click(); });
-    connect(Command[20], &QPushButton::clicked, this, &frmCalc::Command20_Click);
-    connect(Combo1, &orbetta::ui::FunctionList::chosen, this, [this] { calc_.Combo1_Click(); });
+        connect(Funct[i], &QPushButton::clicked, this, [this, i] { calc_.pressFunction(i); });
+    connect(Command[1], &QPushButton::clicked, this, [this] { calc_.showFunctionList(); });
+    connect(Command[2], &QPushButton::clicked, this, &MainWindow::Command2_Click);
+    connect(Command[3], &QPushButton::clicked, this, &MainWindow::Command3_Click);
+    connect(Command[4], &QPushButton::clicked, this, &MainWindow::Command4_Click);
+    connect(Command[11], &QPushButton::clicked, this, [this] { calc_.pressDecimalPoint(); });
+    connect(Command[12], &QPushButton::clicked, this, [this] { calc_.pressSignChange(); });
+    connect(Command[13], &QPushButton::clicked, this, [this] { calc_.pressEqual(); });
+    connect(Command[16], &QPushButton::clicked, this, [this] { calc_.pressBackspace(); });
+    connect(Command[17], &QPushButton::clicked, this, [this] { calc_.pressClearAll(); });
+    connect(Command[20], &QPushButton::clicked, this, &MainWindow::Command20_Click);
+    connect(Combo1, &orbetta::ui::FunctionList::chosen, this, [this] { calc_.chooseListFunction(); });
     connect(Text1, &orbetta::ui::DisplayBox::copied, this,
             [this](const QString& text) { Announcer->announce(QStringLiteral("copied ") + text); });
     connect(Text1, &orbetta::ui::DisplayBox::menuOpened, this, [this](const QString& current) {
@@ -112,31 +112,31 @@ void frmCalc::connectKeys() {
     });
     connect(Text1, &orbetta::ui::DisplayBox::pasteRequested, this,
             [this] { calc_.pasteEntry(QGuiApplication::clipboard()->text().toStdString()); });
-    connect(Text1, &orbetta::ui::DisplayBox::tapeRequested, this, &frmCalc::toggleTape);
+    connect(Text1, &orbetta::ui::DisplayBox::tapeRequested, this, &MainWindow::toggleTape);
     connect(Text1, &orbetta::ui::DisplayBox::alwaysOnTopChosen, this, [this](bool on) {
         setAlwaysOnTop(on);
-        Module2::WriteAlwaysOnTop(on);
+        preferences::writeAlwaysOnTop(on);
     });
 }
 
 // ---- Load, unload and the off key ----
 
-void frmCalc::Form_Load() {
+void MainWindow::Form_Load() {
     calc_.Form_Load();
-    setBackgroundColour(colourFromValue(Module2::colorFromSetting(Module2::ColorSetting)));
+    setBackgroundColour(colourFromValue(preferences::colourFromSetting(preferences::colourSetting)));
     for (const char* entry : orbetta::kListFunctions)
         Combo1->addItem(QString::fromLatin1(entry));
     // Filling the list does not change its text, which stays a single blank.
     Combo1->setListText(QStringLiteral(" "));
 }
 
-void frmCalc::Form_Unload() {
+void MainWindow::Form_Unload() {
     unload(about_);
     unload(twoValue_);
     unload(tapeWindow_);
 }
 
-void frmCalc::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (orbetta::desktop::ModalLoop::running()) {
         event->ignore();
         orbetta::desktop::ModalLoop::whenNoneRunning(this, [this] { close(); });
@@ -146,7 +146,7 @@ void frmCalc::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmCalc::UnloadAllForms() {
+void MainWindow::UnloadAllForms() {
     // The main window was loaded first; its unloading takes the other windows with it.
     close();
     unload(twoValue_);
@@ -154,35 +154,35 @@ void frmCalc::UnloadAllForms() {
     unload(tapeWindow_);
 }
 
-void frmCalc::Command20_Click() {
+void MainWindow::Command20_Click() {
     // A click that reaches the off key while a box is open (a delayed Alt+O) ends the program once it closes.
     if (orbetta::desktop::ModalLoop::running()) {
         orbetta::desktop::ModalLoop::whenNoneRunning(this, [this] { Command20_Click(); });
         return;
     }
-    Module2::WriteColorSetting();
+    preferences::writeColourSetting();
     UnloadAllForms();
     endProgram();
 }
 
-void frmCalc::endProgram() {
+void MainWindow::endProgram() {
     QCoreApplication::exit(0);
 }
 
-void frmCalc::setAlwaysOnTop(bool on) {
+void MainWindow::setAlwaysOnTop(bool on) {
     if (orbetta::desktop::canKeepOnTop())
         orbetta::desktop::keepOnTop(this, on);
 }
 
 // ---- Help, About and the colour preference ----
 
-void frmCalc::Command2_Click() {
+void MainWindow::Command2_Click() {
     openHelp(this);
 }
 
-void frmCalc::Command3_Click() {
+void MainWindow::Command3_Click() {
     if (!about_) {
-        about_ = new frmAbout(this);
+        about_ = new AboutWindow(this);
         orbetta::desktop::centreFrameOn(about_, this);
     }
     about_->show();
@@ -191,34 +191,34 @@ void frmCalc::Command3_Click() {
     about_->activateWindow();
 }
 
-void frmCalc::Command4_Click() {
+void MainWindow::Command4_Click() {
     const std::optional<QColor> chosen = chooseColour(this);
     if (!chosen)
         return; // cancelled: colours and preference stay as they are
     applyChosenColour(*chosen);
 }
 
-void frmCalc::setBackgroundColour(const QColor& colour) {
+void MainWindow::setBackgroundColour(const QColor& colour) {
     setWindowColour(this, colour);
     setWindowColour(Frame2, colour);
     setWindowColour(Frame3, colour);
 }
 
-void frmCalc::applyChosenColour(const QColor& colour) {
+void MainWindow::applyChosenColour(const QColor& colour) {
     setBackgroundColour(colour);
     loadTwoValueDialog()->setBackground(colour);
-    Module2::ColorSetting = std::to_string(valueOfColour(colour));
+    preferences::colourSetting = std::to_string(valueOfColour(colour));
 }
 
-xyentry* frmCalc::loadTwoValueDialog() {
+TwoValueDialog* MainWindow::loadTwoValueDialog() {
     if (!twoValue_)
-        twoValue_ = new xyentry(calc_, this);
+        twoValue_ = new TwoValueDialog(calc_, this);
     return twoValue_;
 }
 
 // ---- Keyboard ----
 
-void frmCalc::giveHint(QWidget* old, QWidget* now) {
+void MainWindow::giveHint(QWidget* old, QWidget* now) {
     // Heard once per visit to the window: on the first key that takes the focus, and only while it has it.
     if (old && old == hinted_)
         hinted_->setAccessibleDescription(QString());
@@ -230,7 +230,7 @@ void frmCalc::giveHint(QWidget* old, QWidget* now) {
     }
 }
 
-bool frmCalc::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == this && event->type() == QEvent::WindowActivate)
         hintGiven_ = false; // a new visit; the focus comes back after this
 
@@ -249,7 +249,7 @@ bool frmCalc::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool frmCalc::pressKey(QObject* watched, QKeyEvent* event) {
+bool MainWindow::pressKey(QObject* watched, QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (event->key() == Qt::Key_Space && modifiers == Qt::ControlModifier) {
         // Ctrl+Space types no character, so it can press any key without touching the keyboard map. The
@@ -289,49 +289,49 @@ bool frmCalc::pressKey(QObject* watched, QKeyEvent* event) {
     return false;
 }
 
-void frmCalc::typeCharacter(int code) {
+void MainWindow::typeCharacter(int code) {
     Command[13]->setFocus(Qt::OtherFocusReason);
-    calc_.Form_KeyPress(code);
+    calc_.handleCharacter(code);
 }
 
 // ---- orbetta::Host ----
 
-void frmCalc::show(std::string_view text) {
+void MainWindow::show(std::string_view text) {
     Text1->setText(qText(text)); // the display keeps its first 24 characters
 }
 
-std::string frmCalc::displayText() const {
+std::string MainWindow::displayText() const {
     return Text1->text().toStdString();
 }
 
-void frmCalc::beep() {
+void MainWindow::beep() {
     orbetta::desktop::ringBell(Text1);
 }
 
-void frmCalc::message(std::string_view text, orbetta::Icon icon) {
+void MainWindow::message(std::string_view text, orbetta::Icon icon) {
     orbetta::desktop::showMessageBox(this, qText(text),
                                      icon == orbetta::Icon::Exclamation
                                          ? orbetta::desktop::MessageIcon::Exclamation
                                          : orbetta::desktop::MessageIcon::None);
 }
 
-void frmCalc::setListVisible(bool visible) {
+void MainWindow::setListVisible(bool visible) {
     Combo1->setVisible(visible);
 }
 
-std::string frmCalc::listText() const {
+std::string MainWindow::listText() const {
     return Combo1->currentText().toStdString();
 }
 
-void frmCalc::setListText(std::string_view text) {
+void MainWindow::setListText(std::string_view text) {
     Combo1->setListText(qText(text));
 }
 
-std::string frmCalc::angleCaption() const {
+std::string MainWindow::angleCaption() const {
     return Funct[19]->text().toStdString();
 }
 
-void frmCalc::setAngleKey(std::string_view caption, std::string_view toolTip) {
+void MainWindow::setAngleKey(std::string_view caption, std::string_view toolTip) {
     const QKeySequence chord = Funct[19]->shortcut(); // a new caption would take it away
     Funct[19]->setText(qText(caption));
     Funct[19]->setShortcut(chord);
@@ -340,15 +340,15 @@ void frmCalc::setAngleKey(std::string_view caption, std::string_view toolTip) {
         Funct[19]->setAccessibleName(Funct[19]->toolTip());
 }
 
-void frmCalc::announce(std::string_view text) {
+void MainWindow::announce(std::string_view text) {
     Announcer->announce(qText(text));
 }
 
-void frmCalc::openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) {
+void MainWindow::openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) {
     loadTwoValueDialog()->openFor(qText(caption), qText(prompt1), qText(prompt2));
 }
 
-void frmCalc::record(std::string_view line) {
+void MainWindow::record(std::string_view line) {
     tape().add(line);
     if (tapeWindow_)
         tapeWindow_->addLine(line);
@@ -356,13 +356,13 @@ void frmCalc::record(std::string_view line) {
 
 // ---- The tape ----
 
-orbetta::tape::Tape& frmCalc::tape() {
+orbetta::tape::Tape& MainWindow::tape() {
     if (!tape_)
-        tape_ = std::make_unique<orbetta::tape::Tape>(orbetta::tape::tapePath(), Module2::ReadKeepTape());
+        tape_ = std::make_unique<orbetta::tape::Tape>(orbetta::tape::tapePath(), preferences::readKeepTape());
     return *tape_;
 }
 
-void frmCalc::toggleTape() {
+void MainWindow::toggleTape() {
     if (tapeWindow_ && tapeWindow_->isVisible()) {
         tapeWindow_->close();
         return;
@@ -376,7 +376,7 @@ void frmCalc::toggleTape() {
             raise();
         });
         connect(tapeWindow_, &orbetta::ui::TapeWindow::keepChanged, this,
-                [](bool keep) { Module2::WriteKeepTape(keep); });
+                [](bool keep) { preferences::writeKeepTape(keep); });
     }
     tapeWindow_->open();
 }

@@ -29,12 +29,12 @@ class KeyButton;
 
 // The calculator's main window: the display, the function panel and the keypad. It owns the calculator and
 // forwards every click and typed character to it; the calculator reaches the window through orbetta::Host.
-class frmCalc : public QWidget, public orbetta::Host {
+class MainWindow : public QWidget, public orbetta::Host {
     Q_OBJECT
 public:
     // Loads the window: builds its controls and runs Form_Load. It is shown by the caller.
-    explicit frmCalc(QWidget* parent = nullptr);
-    ~frmCalc() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     orbetta::Calculator& calculator() { return calc_; }
 
@@ -60,8 +60,8 @@ public:
     void typeCharacter(int code);
 
     // The windows this one opened, while they exist.
-    xyentry* twoValueDialog() const { return twoValue_; }
-    frmAbout* aboutWindow() const { return about_; }
+    TwoValueDialog* twoValueDialog() const { return twoValue_; }
+    AboutWindow* aboutWindow() const { return about_; }
     orbetta::ui::TapeWindow* tapeWindow() const { return tapeWindow_; }
 
     // Opens the tape window beside this one, or closes it when it is open (Ctrl+T, the display's menu).
@@ -98,7 +98,7 @@ private:
     // the help, Ctrl+C and Ctrl+Insert copy the display, Ctrl+V and Shift+Insert paste into the entry.
     // Returns true when the event was one of them.
     bool pressKey(QObject* watched, QKeyEvent* event);
-    xyentry* loadTwoValueDialog();
+    TwoValueDialog* loadTwoValueDialog();
     // Gives the first key focused in a visit to the window the hint that Ctrl+Space presses it.
     void giveHint(QWidget* old, QWidget* now);
 
@@ -116,8 +116,8 @@ private:
 
     bool hintGiven_ = false;
     QPointer<QWidget> hinted_;
-    QPointer<xyentry> twoValue_;
-    QPointer<frmAbout> about_;
+    QPointer<TwoValueDialog> twoValue_;
+    QPointer<AboutWindow> about_;
     QPointer<orbetta::ui::TapeWindow> tapeWindow_;
     std::unique_ptr<orbetta::tape::Tape> tape_;
 };

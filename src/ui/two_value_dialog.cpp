@@ -17,8 +17,8 @@
 
 namespace {
 
-xyentry::Feedback& feedback() {
-    static xyentry::Feedback current;
+TwoValueDialog::Feedback& feedback() {
+    static TwoValueDialog::Feedback current;
     return current;
 }
 
@@ -102,15 +102,15 @@ QLabel* makePrompt(QWidget* parent, const char* name, const QRect& place) {
 
 } // namespace
 
-void xyentry::setFeedback(Feedback replacement) {
+void TwoValueDialog::setFeedback(Feedback replacement) {
     feedback() = std::move(replacement);
 }
 
-xyentry::~xyentry() {
+TwoValueDialog::~TwoValueDialog() {
     orbetta::desktop::stopListening(this);
 }
 
-xyentry::xyentry(orbetta::Calculator& calc, QWidget* parent)
+TwoValueDialog::TwoValueDialog(orbetta::Calculator& calc, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       calc_(calc) {
     setObjectName("xyentry");
@@ -156,7 +156,7 @@ xyentry::xyentry(orbetta::Calculator& calc, QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
-void xyentry::openFor(const QString& caption, const QString& prompt1, const QString& prompt2) {
+void TwoValueDialog::openFor(const QString& caption, const QString& prompt1, const QString& prompt2) {
     setWindowTitle(caption);
     Label1->setText(prompt1);
     Label2->setText(prompt2);
@@ -170,43 +170,43 @@ void xyentry::openFor(const QString& caption, const QString& prompt1, const QStr
     activateWindow();
 }
 
-void xyentry::setBackground(const QColor& colour) {
+void TwoValueDialog::setBackground(const QColor& colour) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colour);
     setPalette(palette);
 }
 
-void xyentry::Form_Activate() {
+void TwoValueDialog::Form_Activate() {
     Text1->clear();
     Text2->clear();
     Command1->setEnabled(false);
 }
 
-int xyentry::Text1_KeyPress(int KeyAscii) {
+int TwoValueDialog::Text1_KeyPress(int KeyAscii) {
     return filterKey(Text1, KeyAscii);
 }
 
-int xyentry::Text2_KeyPress(int KeyAscii) {
+int TwoValueDialog::Text2_KeyPress(int KeyAscii) {
     return filterKey(Text2, KeyAscii);
 }
 
-int xyentry::filterKey(QLineEdit* box, int KeyAscii) {
+int TwoValueDialog::filterKey(QLineEdit* box, int KeyAscii) {
     if (orbetta::twovalue::acceptsKey(KeyAscii, box->text().toStdString()))
         return KeyAscii;
     beep(box);
     return 0;
 }
 
-void xyentry::Text2_Change() {
+void TwoValueDialog::Text2_Change() {
     Command1->setEnabled(true);
 }
 
-void xyentry::Command1_Click() {
+void TwoValueDialog::Command1_Click() {
     using orbetta::twovalue::Outcome;
     const Outcome outcome =
         orbetta::twovalue::confirm(windowTitle().toStdString(), Text1->text().toStdString(),
                                    Text2->text().toStdString(), orbetta::twovalue::processRandom());
-    QPointer<xyentry> self(this);
+    QPointer<TwoValueDialog> self(this);
     if (outcome.beep)
         beep(this);
     if (!outcome.message.empty())
@@ -229,13 +229,13 @@ void xyentry::Command1_Click() {
     }
 }
 
-bool xyentry::event(QEvent* event) {
+bool TwoValueDialog::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
     return QDialog::event(event);
 }
 
-bool xyentry::eventFilter(QObject* watched, QEvent* event) {
+bool TwoValueDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || (watched != Text1 && watched != Text2))
         return QDialog::eventFilter(watched, event);
     const std::optional<int> code = typedCharacter(*static_cast<QKeyEvent*>(event));
@@ -254,7 +254,7 @@ bool xyentry::eventFilter(QObject* watched, QEvent* event) {
     return kept == 0;
 }
 
-void xyentry::keyPressEvent(QKeyEvent* event) {
+void TwoValueDialog::keyPressEvent(QKeyEvent* event) {
     // Escape anywhere else in the dialog (OK has the focus) discards it too, and never computes.
     if (event->key() == Qt::Key_Escape &&
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {

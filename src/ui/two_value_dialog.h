@@ -16,7 +16,7 @@ class Calculator;
 // The two-value dialog: two operands for the y-th root, the power or a random whole number. Its caption
 // selects the computation; OK writes the result into the main window's display and entry and closes the
 // dialog.
-class xyentry : public QDialog {
+class TwoValueDialog : public QDialog {
     Q_OBJECT
 public:
     // How the dialog sounds its beep and shows its message boxes: by default the platform's beep and a modal
@@ -28,8 +28,8 @@ public:
     // Applies to every dialog of the run; an empty member restores its default.
     static void setFeedback(Feedback feedback);
 
-    explicit xyentry(orbetta::Calculator& calc, QWidget* parent = nullptr);
-    ~xyentry() override;
+    explicit TwoValueDialog(orbetta::Calculator& calc, QWidget* parent = nullptr);
+    ~TwoValueDialog() override;
 
     // Sets the caption and the two prompts, then shows the dialog without blocking, in its normal state.
     void openFor(const QString& caption, const QString& prompt1, const QString& prompt2);

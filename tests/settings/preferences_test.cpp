@@ -54,10 +54,10 @@ private slots:
         QTest::newRow("hex beyond 32 bits") << "&H100000000" << grey;
         QTest::newRow("huge") << QString(400, '9') << grey;
     }
-    void colorFromSetting() {
+    void colourFromSetting() {
         QFETCH(QString, text);
         QFETCH(uint, colour);
-        QCOMPARE(Module2::colorFromSetting(text.toStdString()), colour);
+        QCOMPARE(preferences::colourFromSetting(text.toStdString()), colour);
     }
 
     void colorToSetting_data() {
@@ -67,50 +67,50 @@ private slots:
         QTest::newRow("red") << 255u << "255";
         QTest::newRow("black") << 0u << "0";
     }
-    void colorToSetting() {
+    void colourToSetting() {
         QFETCH(uint, colour);
         QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(Module2::colorToSetting(colour)), text);
-        QCOMPARE(Module2::colorFromSetting(Module2::colorToSetting(colour)), colour);
+        QCOMPARE(QString::fromStdString(preferences::colourToSetting(colour)), text);
+        QCOMPARE(preferences::colourFromSetting(preferences::colourToSetting(colour)), colour);
     }
 
     void firstStartThenOffKey() {
-        Module2::ReadColorSetting();
-        QCOMPARE(Module2::ColorSetting, std::string("12632256"));
-        QCOMPARE(Module2::colorFromSetting(Module2::ColorSetting), 12632256u);
+        preferences::readColourSetting();
+        QCOMPARE(preferences::colourSetting, std::string("12632256"));
+        QCOMPARE(preferences::colourFromSetting(preferences::colourSetting), 12632256u);
 
-        Module2::WriteColorSetting();
+        preferences::writeColourSetting();
         QFile file(config->filePath("orbetta.ini"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("[Settings]\nOption4=12632256\n"));
     }
 
     void chosenColourSurvives() {
-        Module2::WriteSetting("Settings", "Option4", "255", "orbetta.ini");
-        const std::string text = Module2::ReadSetting("Settings", "Option4", "&HC0C0C0", "orbetta.ini");
-        QCOMPARE(Module2::colorFromSetting(text), 255u);
+        preferences::writeSetting("Settings", "Option4", "255", "orbetta.ini");
+        const std::string text = preferences::readSetting("Settings", "Option4", "&HC0C0C0", "orbetta.ini");
+        QCOMPARE(preferences::colourFromSetting(text), 255u);
     }
 
     // Keeping the tape is on unless the key says "0"; writing it keeps every other line as it stands.
     void keepTapeKeepsOtherLines() {
-        QVERIFY(Module2::ReadKeepTape());
+        QVERIFY(preferences::readKeepTape());
         QFile file(config->filePath("orbetta.ini"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("; mine\n[Settings]\nOption4=255\n[Other]\nx=1\n");
         file.close();
-        Module2::WriteKeepTape(false);
-        QVERIFY(!Module2::ReadKeepTape());
+        preferences::writeKeepTape(false);
+        QVERIFY(!preferences::readKeepTape());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("; mine\n[Settings]\nOption4=255\nKeepTape=0\n[Other]\nx=1\n"));
         file.close();
-        Module2::WriteKeepTape(true);
-        QVERIFY(Module2::ReadKeepTape());
+        preferences::writeKeepTape(true);
+        QVERIFY(preferences::readKeepTape());
     }
 
     void failedWriteIsSilent() {
         QVERIFY(QDir(config->path()).mkdir("orbetta.ini"));
-        Module2::WriteSetting("Settings", "Option4", "255", "orbetta.ini");
-        QCOMPARE(Module2::ReadSetting("Settings", "Option4", "&HC0C0C0", "orbetta.ini"),
+        preferences::writeSetting("Settings", "Option4", "255", "orbetta.ini");
+        QCOMPARE(preferences::readSetting("Settings", "Option4", "&HC0C0C0", "orbetta.ini"),
                  std::string("&HC0C0C0"));
     }
 };

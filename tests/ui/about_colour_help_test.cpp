@@ -77,15 +77,15 @@ void ShellWindowsTest::aboutLayout() {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
 
-    frmAbout about;
+    AboutWindow about;
     auto* widget = about.findChild<QWidget*>(name);
     QVERIFY(widget != nullptr);
     QCOMPARE(widget->geometry(), geometry);
 }
 
 void ShellWindowsTest::aboutTexts() {
-    auto* about = new frmAbout(nullptr);
-    QPointer<frmAbout> guard(about);
+    auto* about = new AboutWindow(nullptr);
+    QPointer<AboutWindow> guard(about);
     about->show();
     QVERIFY(QTest::qWaitForWindowActive(about));
 
@@ -113,7 +113,7 @@ void ShellWindowsTest::aboutCentredOnOwner() {
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
 
-    auto* about = new frmAbout(&owner);
+    auto* about = new AboutWindow(&owner);
     about->show();
     QVERIFY(QTest::qWaitForWindowExposed(about));
     const QPoint offset = about->frameGeometry().center() - owner.frameGeometry().center();
@@ -125,7 +125,7 @@ void ShellWindowsTest::aboutKeepsItsColours() {
     QPalette red = owner.palette();
     red.setColor(QPalette::Window, Qt::red);
     owner.setPalette(red);
-    frmAbout about(&owner);
+    AboutWindow about(&owner);
     QCOMPARE(about.palette().color(QPalette::Window), QColor(192, 192, 192));
 }
 
@@ -141,7 +141,7 @@ void ShellWindowsTest::aboutCloses_data() {
 void ShellWindowsTest::aboutCloses() {
     QFETCH(int, key);
 
-    QPointer<frmAbout> about = new frmAbout(nullptr);
+    QPointer<AboutWindow> about = new AboutWindow(nullptr);
     about->show();
     QVERIFY(QTest::qWaitForWindowActive(about));
     auto* ok = about->findChild<QPushButton*>("cmdOK");

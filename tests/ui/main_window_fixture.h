@@ -13,7 +13,7 @@
 #include <vector>
 
 // The main window with its boxes, beep and program end recorded instead of shown, sounded or done.
-class RecordingCalc : public frmCalc {
+class RecordingCalc : public MainWindow {
 public:
     struct Box {
         std::string text;
@@ -23,7 +23,7 @@ public:
     void beep() override { ++beeps; }
     void message(std::string_view text, orbetta::Icon icon) override {
         if (realBoxes)
-            frmCalc::message(text, icon);
+            MainWindow::message(text, icon);
         boxes.push_back({std::string(text), icon});
     }
 
@@ -74,7 +74,7 @@ protected:
 
     // From init(): a new window in the default colour, not shown yet.
     void makeWindow() {
-        orbetta::Module2::ColorSetting = "&HC0C0C0";
+        orbetta::preferences::colourSetting = "&HC0C0C0";
         calc_ = std::make_unique<RecordingCalc>();
     }
 

@@ -385,7 +385,7 @@ void FrmCalcInputTest::alwaysOnTopIsKeptAtOnce() {
     QVERIFY(orbetta::desktop::keptOnTop(calc_.get()));
     QVERIFY(calc_->isVisible());
     QCOMPARE(stored(), QByteArray(before).replace("&HFF\r\n", "&HFF\r\nAlwaysOnTop=1\r\n"));
-    QVERIFY(orbetta::Module2::ReadAlwaysOnTop());
+    QVERIFY(orbetta::preferences::readAlwaysOnTop());
     chooseAlwaysOnTop();
     QVERIFY(!orbetta::desktop::keptOnTop(calc_.get()));
     QCOMPARE(stored(), QByteArray(before).replace("&HFF\r\n", "&HFF\r\nAlwaysOnTop=0\r\n"));
@@ -684,7 +684,8 @@ void FrmCalcInputTest::offKeySavesTheColourAndEnds() {
     QVERIFY(!calc_->isVisible());
     QVERIFY(!about);
     QVERIFY(!dialog);
-    QCOMPARE(orbetta::Module2::ReadSetting("Settings", "Option4", "none", "orbetta.ini"), std::string("255"));
+    QCOMPARE(orbetta::preferences::readSetting("Settings", "Option4", "none", "orbetta.ini"),
+             std::string("255"));
 }
 
 // Ctrl+T opens and closes the tape; Enter and a double click recall a line's value into the entry; Ctrl+C
@@ -747,7 +748,8 @@ void FrmCalcInputTest::tapeWindow() {
     // Not kept between runs: the file goes, the lines stay, new ones live in memory only.
     tape->findChild<QCheckBox*>("TapeKeep")->click();
     QVERIFY(!file.exists());
-    QCOMPARE(orbetta::Module2::ReadSetting("Settings", "KeepTape", "none", "orbetta.ini"), std::string("0"));
+    QCOMPARE(orbetta::preferences::readSetting("Settings", "KeepTape", "none", "orbetta.ini"),
+             std::string("0"));
     QTest::keyClicks(mainKeys, "1+1=");
     QVERIFY(view->toPlainText().endsWith("= 42\n\n1 +\n1 =\n= 2\n"));
     QVERIFY(!file.exists());

@@ -370,7 +370,7 @@ void FrmCalcLayoutTest::startColour() {
     QFETCH(QString, setting);
     QFETCH(QColor, colour);
     calc_.reset();
-    orbetta::Module2::ColorSetting = setting.toStdString();
+    orbetta::preferences::colourSetting = setting.toStdString();
     calc_ = std::make_unique<RecordingCalc>();
     for (const char* name : {"Frame2", "Frame3"})
         QCOMPARE(calc_->control(name)->palette().color(QPalette::Window), colour);
@@ -385,7 +385,7 @@ void FrmCalcLayoutTest::chosenColourRecoloursWindowAndFramesOnly() {
     QCOMPARE(calc_->palette().color(QPalette::Window), red);
     QCOMPARE(calc_->control("Frame2")->palette().color(QPalette::Window), red);
     QCOMPARE(calc_->control("Frame3")->palette().color(QPalette::Window), red);
-    QCOMPARE(orbetta::Module2::ColorSetting, std::string("255"));
+    QCOMPARE(orbetta::preferences::colourSetting, std::string("255"));
     // The two-value dialog is loaded for it, but not shown.
     QVERIFY(calc_->twoValueDialog());
     QVERIFY(!calc_->twoValueDialog()->isVisible());
@@ -400,9 +400,9 @@ void FrmCalcLayoutTest::chosenColourRecoloursWindowAndFramesOnly() {
     QCOMPARE(combo->palette().color(QPalette::Window), kFace);
 
     calc_->applyChosenColour(QColor(0, 0, 255));
-    QCOMPARE(orbetta::Module2::ColorSetting, std::string("16711680"));
+    QCOMPARE(orbetta::preferences::colourSetting, std::string("16711680"));
     calc_->applyChosenColour(QColor(1, 2, 3));
-    QCOMPARE(orbetta::Module2::ColorSetting, std::to_string(1 + 2 * 256 + 3 * 65536));
+    QCOMPARE(orbetta::preferences::colourSetting, std::to_string(1 + 2 * 256 + 3 * 65536));
 }
 
 void FrmCalcLayoutTest::accessibleNames() {

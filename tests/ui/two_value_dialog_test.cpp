@@ -53,8 +53,8 @@ private slots:
     void promptsNameTheBoxes();
 
 private:
-    xyentry* open(const QString& caption,
-                  const QString& prompt1 = "first:", const QString& prompt2 = "second:");
+    TwoValueDialog* open(const QString& caption,
+                         const QString& prompt1 = "first:", const QString& prompt2 = "second:");
     template <typename T> T* control(const char* name) {
         T* found = dialog_->findChild<T*>(QString::fromLatin1(name));
         if (found == nullptr)
@@ -66,14 +66,14 @@ private:
     RecordingHost host_;
     Calculator calc_{host_};
     QStringList feedback_; // "beep", "!text" for an exclamation box, "text" for a plain box
-    QPointer<xyentry> dialog_;
+    QPointer<TwoValueDialog> dialog_;
 };
 
 void XyEntryTest::initTestCase() {
-    xyentry::setFeedback({[this] { feedback_ << "beep"; },
-                          [this](QWidget*, const QString& text, Icon icon) {
-                              feedback_ << (icon == Icon::Exclamation ? "!" : "") + text;
-                          }});
+    TwoValueDialog::setFeedback({[this] { feedback_ << "beep"; },
+                                 [this](QWidget*, const QString& text, Icon icon) {
+                                     feedback_ << (icon == Icon::Exclamation ? "!" : "") + text;
+                                 }});
 }
 
 void XyEntryTest::init() {
@@ -85,8 +85,8 @@ void XyEntryTest::cleanup() {
     delete dialog_.data();
 }
 
-xyentry* XyEntryTest::open(const QString& caption, const QString& prompt1, const QString& prompt2) {
-    dialog_ = new xyentry(calc_, nullptr);
+TwoValueDialog* XyEntryTest::open(const QString& caption, const QString& prompt1, const QString& prompt2) {
+    dialog_ = new TwoValueDialog(calc_, nullptr);
     dialog_->openFor(caption, prompt1, prompt2);
     if (!QTest::qWaitForWindowActive(dialog_))
         qWarning("the dialog did not become active");

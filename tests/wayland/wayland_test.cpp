@@ -74,7 +74,7 @@ private slots:
 private:
     QWidget* makeWindow(const QString& kind);
 
-    std::unique_ptr<frmCalc> calc_;
+    std::unique_ptr<MainWindow> calc_;
     std::unique_ptr<QWidget> other_;
     QTemporaryDir helpRoot_;
     QStringList sounds_; // the event sounds asked for
@@ -97,7 +97,7 @@ void WaylandTest::cleanup() {
 }
 
 QWidget* WaylandTest::makeWindow(const QString& kind) {
-    calc_ = std::make_unique<frmCalc>();
+    calc_ = std::make_unique<MainWindow>();
     if (kind == "main window")
         return calc_.get();
     calc_->show();
