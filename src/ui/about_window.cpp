@@ -105,11 +105,8 @@ void AboutWindow::cmdOK_Click() {
 }
 
 void AboutWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        openHelp(parentWidget() ? parentWidget() : this); // the viewer belongs to the main window
-        event->accept();
+    if (openHelpOnF1(this, event))
         return;
-    }
     QDialog::keyPressEvent(event);
 }
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QUrl>
 #include <QWidget>
@@ -64,4 +65,13 @@ void openHelp(QWidget* owner) {
     const QString path = findHelpFile(QCoreApplication::applicationDirPath());
     if (!path.isEmpty())
         showHelpFile(owner, path);
+}
+
+bool openHelpOnF1(QWidget* dialog, QKeyEvent* event) {
+    if (event->key() != Qt::Key_F1 || event->modifiers() != Qt::NoModifier)
+        return false;
+    openHelp(dialog->parentWidget() ? dialog->parentWidget()
+                                    : dialog); // the viewer belongs to the main window
+    event->accept();
+    return true;
 }

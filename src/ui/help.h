@@ -1,5 +1,6 @@
 #pragma once
 
+class QKeyEvent;
 class QString;
 class QWidget;
 
@@ -14,3 +15,7 @@ QString findHelpFile(const QString& programDir);
 // Opens the given help file (HTML) at its top in the one viewer, or brings the open viewer forward.
 // Returns false, and opens nothing, when the file cannot be read.
 bool showHelpFile(QWidget* owner, const QString& path);
+
+// F1 in a dialog opens the help, owned by the main window that owns the dialog. Returns true when the press
+// was F1 and has been taken.
+bool openHelpOnF1(QWidget* dialog, QKeyEvent* event);

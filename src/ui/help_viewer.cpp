@@ -4,6 +4,7 @@
 #include "access/announcer.h"
 #include "desktop/bell.h"
 #include "desktop/window_lifetime.h"
+#include "ui/document_view.h"
 
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -94,11 +95,8 @@ HelpViewer::HelpViewer(QWidget* owner, const QUrl& source) : QWidget(owner, Qt::
     orbetta::access::installAccessibleRoles();
 
     browser_ = new QTextBrowser(this);
-    browser_->setObjectName("HelpText");
-    browser_->setAccessibleName(QStringLiteral("Orbetta Help"));
-    browser_->setOpenExternalLinks(false);
-    // A caret the arrow keys move lets a screen reader read line by line; the text stays read-only.
-    browser_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    orbetta::ui::setUpDocumentView(*browser_, QStringLiteral("HelpText"), QStringLiteral("Orbetta Help"),
+                                   true);
     // The file name does not tell its kind, so the content is named HTML explicitly.
     browser_->setSource(source, QTextDocument::HtmlResource);
 

@@ -4,6 +4,21 @@
 
 namespace orbetta::ui {
 
+namespace {
+
+// The first character of the key's text, unless it is a control character from a key that types nothing.
+std::optional<int> textCharacter(const QKeyEvent& event) {
+    const QString text = event.text();
+    if (text.isEmpty())
+        return std::nullopt;
+    const char16_t first = text.at(0).unicode();
+    if (first < 32 || first == 127)
+        return std::nullopt;
+    return static_cast<int>(first);
+}
+
+} // namespace
+
 std::optional<int> typedCharacter(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     const bool control = modifiers.testFlag(Qt::ControlModifier);
@@ -45,13 +60,16 @@ std::optional<int> typedCharacter(const QKeyEvent& event) {
             return std::nullopt;
         }
     }
-    const QString text = event.text();
-    if (text.isEmpty())
+    return textCharacter(event);
+}
+
+std::optional<int> typedIntoBox(const QKeyEvent& event) {
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return std::nullopt;
-    const char16_t first = text.at(0).unicode();
-    if (first < 32 || first == 127)
-        return std::nullopt; // a control character from a key that types nothing here
-    return static_cast<int>(first);
+    if (event.modifiers().testFlag(Qt::KeypadModifier) &&
+        (event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma))
+        return textCharacter(event);
+    return typedCharacter(event);
 }
 
 char chordLetter(std::string_view controlName) {

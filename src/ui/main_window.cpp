@@ -16,6 +16,7 @@
 #include "ui/help.h"
 #include "ui/keyboard.h"
 #include "ui/keybutton.h"
+#include "ui/qt_text.h"
 #include "ui/tape_window.h"
 
 #include <QApplication>
@@ -28,12 +29,9 @@
 #include <string>
 
 namespace preferences = orbetta::preferences;
+using orbetta::ui::qText;
 
 namespace {
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A colour value of the settings file has red in its lowest byte.
 QColor colourFromValue(std::uint32_t value) {
@@ -207,7 +205,7 @@ void MainWindow::setBackgroundColour(const QColor& colour) {
 void MainWindow::applyChosenColour(const QColor& colour) {
     setBackgroundColour(colour);
     loadTwoValueDialog()->setBackground(colour);
-    preferences::colourSetting = std::to_string(valueOfColour(colour));
+    preferences::colourSetting = preferences::colourToSetting(valueOfColour(colour));
 }
 
 TwoValueDialog* MainWindow::loadTwoValueDialog() {

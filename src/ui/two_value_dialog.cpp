@@ -6,6 +6,7 @@
 #include "desktop/window_lifetime.h"
 #include "twovalue/twovalue.h"
 #include "ui/help.h"
+#include "ui/keyboard.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -53,31 +54,6 @@ QFont dialogFont(bool bold) {
 
 const QColor kLayoutBackground{192, 192, 192};
 const QColor kBoxBackground{255, 255, 225}; // the tooltip background of the classic scheme
-
-// The character code a key press types, or nothing for keys that type no character: navigation, Tab,
-// Delete and shortcuts such as Ctrl+V pass the filter untouched.
-std::optional<int> typedCharacter(const QKeyEvent& key) {
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return std::nullopt;
-    switch (key.key()) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Escape:
-        return 27;
-    default:
-        break;
-    }
-    const QString text = key.text();
-    if (text.isEmpty())
-        return std::nullopt;
-    const int code = text.front().unicode();
-    if (code < 32 || code == 127)
-        return std::nullopt;
-    return code;
-}
 
 QLineEdit* makeBox(QWidget* parent, const char* name, const QRect& place) {
     auto* box = new QLineEdit(parent);
@@ -238,7 +214,7 @@ bool TwoValueDialog::event(QEvent* event) {
 bool TwoValueDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || (watched != Text1 && watched != Text2))
         return QDialog::eventFilter(watched, event);
-    const std::optional<int> code = typedCharacter(*static_cast<QKeyEvent*>(event));
+    const std::optional<int> code = orbetta::ui::typedIntoBox(*static_cast<QKeyEvent*>(event));
     if (!code)
         return false;
     // While OK is enabled, Enter belongs to the default button; otherwise the box refuses it like any other
@@ -262,10 +238,7 @@ void TwoValueDialog::keyPressEvent(QKeyEvent* event) {
         close();
         return;
     }
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        openHelp(parentWidget() ? parentWidget() : this); // the viewer belongs to the main window
-        event->accept();
+    if (openHelpOnF1(this, event))
         return;
-    }
     QDialog::keyPressEvent(event);
 }
