@@ -21,7 +21,7 @@ private slots:
     }
     void cleanup() { config.reset(); }
 
-    void colorFromSetting_data() {
+    void colourFromSetting_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<uint>("colour");
         const uint grey = 12632256;
@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(preferences::colourFromSetting(text.toStdString()), colour);
     }
 
-    void colorToSetting_data() {
+    void colourToSetting_data() {
         QTest::addColumn<uint>("colour");
         QTest::addColumn<QString>("text");
         QTest::newRow("grey") << 12632256u << "12632256";
