@@ -46,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             calc.pressFunction(b - 20);
         else if (b <= 59) {
             host.setListText(kListFunctions[b - 40]);
+            calc.setListFunction(listFunctionNamed(kListFunctions[b - 40]));
             calc.chooseListFunction();
         } else if (i + 1 < size) {
             calc.handleCharacter(data[++i]);

@@ -36,8 +36,7 @@ void Calculator::announcePending() {
     if (!announceText_.empty()) {
         host_.announce(announceText_);
     } else if (announceDisplay_) {
-        const std::string display = host_.displayText();
-        host_.announce(display.empty() ? "empty" : display);
+        host_.announce(display_.empty() ? "empty" : display_);
     }
     announceDisplay_ = false;
     announceText_.clear();
@@ -55,7 +54,8 @@ void Calculator::Form_Load() {
 }
 
 void Calculator::show(std::string_view text) {
-    host_.show(text.substr(0, kDisplayLength));
+    display_ = std::string(text.substr(0, kDisplayLength));
+    host_.show(display_);
 }
 
 void Calculator::record(std::string_view line) {
@@ -132,10 +132,9 @@ void Calculator::pressDigit(int Index) {
 // The text the decimal-point and sign-change keys work on: the display, or the whole entry when the display
 // shows only its first 24 characters (a long entry after backspace), so that no typed digit is dropped.
 std::string Calculator::pointAndSignSource() const {
-    std::string display = host_.displayText();
-    if (EntryFlag && ValueText.size() > kDisplayLength && ValueText.starts_with(display))
+    if (EntryFlag && ValueText.size() > kDisplayLength && ValueText.starts_with(display_))
         return ValueText;
-    return display;
+    return display_;
 }
 
 void Calculator::pressDecimalPoint() {
@@ -150,7 +149,7 @@ void Calculator::pressDecimalPoint() {
         show(ValueText);
     } else {
         show(EntryFlag ? source + "." : std::string("0."));
-        ValueText = host_.displayText();
+        ValueText = display_;
     }
     EntryFlag = true;
 }
@@ -167,7 +166,7 @@ void Calculator::pressSignChange() {
         return; // an empty display or a lone "-" has nothing to negate
     }
     show(negated);
-    ValueText = host_.displayText();
+    ValueText = display_;
     EntryFlag = true;
     announceDisplay(); // unlike a digit, the change has no key echo that tells it
 }
@@ -212,22 +211,22 @@ void Calculator::pasteEntry(std::string_view text) {
 // ---- Arithmetic ----
 
 void Calculator::applyOperation(Value& operation, Value& first, Value& second) {
-    const int code = operation.isZero() ? 0 : operation.asInteger();
+    const auto code = static_cast<Operation>(operation.isZero() ? 0 : operation.asInteger());
     const double a = first.toDouble();
     const double b = second.toDouble();
     double value = 0.0;
     bool computed = true;
     switch (code) {
-    case 2:
+    case Operation::Add:
         value = a + b;
         break;
-    case 3:
+    case Operation::Subtract:
         value = a - b;
         break;
-    case 4:
+    case Operation::Multiply:
         value = a * b;
         break;
-    case 5:
+    case Operation::Divide:
         if (b == 0.0) {
             refuse("can't divide by 0!");
             computed = false;
@@ -265,14 +264,14 @@ void Calculator::pressEqual() {
             FunFlag = false;
             if (FirstHeld) {
                 ValueB = result;
-                record(tape_line::operand(result.toText(), closing));
+                record(tape_line::operand(result.toText(), static_cast<Operation>(closing)));
                 chainOperandRecorded_ = true;
                 applyOperation(OperandKey, ValueA, ValueB);
             }
         } else if (FirstHeld) {
             ValueB = entryValue();
             if (operationPending()) {
-                record(tape_line::operand(ValueB.toText(), closing));
+                record(tape_line::operand(ValueB.toText(), static_cast<Operation>(closing)));
                 chainOperandRecorded_ = true;
                 applyOperation(OperandKey, ValueA, ValueB);
             }
@@ -283,7 +282,7 @@ void Calculator::pressEqual() {
         }
         ValueText = result.toText();
         show(ValueText);
-        if (host_.displayText().size() > kLongDisplay)
+        if (display_.size() > kLongDisplay)
             show(formatScientific(parseNumber(ValueText), 3));
         ValueA = std::int16_t{0};
         ValueB = std::int16_t{0};
@@ -319,7 +318,7 @@ void Calculator::pressOperation(int Index) {
             // After a chained equal the operand is the hidden intermediate result, already on the tape as
             // the second operand with this key.
             if (!chained)
-                record(tape_line::operand(ValueA.toText(), Index));
+                record(tape_line::operand(ValueA.toText(), static_cast<Operation>(Index)));
             FirstHeld = true;
             ValueText.clear();
             show("");
@@ -356,23 +355,17 @@ int Calculator::handleCharacter(int KeyAscii) {
         pressDigit(KeyAscii - '0');
         return KeyAscii;
     }
+    for (const OperationRow& row : kOperations) {
+        if (KeyAscii == row.typed) {
+            pressOperation(static_cast<int>(row.operation));
+            return KeyAscii;
+        }
+    }
     switch (KeyAscii) {
-    case '+':
-        pressOperation(2);
-        return KeyAscii;
-    case '-':
-        pressOperation(3);
-        return KeyAscii;
-    case '*':
-        pressOperation(4);
-        return KeyAscii;
-    case '/':
-        pressOperation(5);
-        return KeyAscii;
     case '.':
         pressDecimalPoint();
         return KeyAscii;
-    case 13:
+    case kEnterCode:
     case '=':
     case 'l':
         pressEqual();
@@ -381,7 +374,7 @@ int Calculator::handleCharacter(int KeyAscii) {
     case 'c':
         pressClearAll();
         return KeyAscii;
-    case 8:
+    case kBackspaceCode:
         pressBackspace();
         return KeyAscii;
     default:

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/host.h"
+#include "core/keys.h"
 #include "core/value.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +43,8 @@ public:
     void evaluateFunction(Value& value, const Value& code);
     void showFunctionList();   // the "function" key
     void chooseListFunction(); // an entry chosen in the list
+    // What the list shows, whenever it changes: one of its entries, or nothing (its blank start).
+    void setListFunction(std::optional<ListFunction> shown);
 
     // The two-value dialog's result: the display and the entry take the text; the step (the function and
     // both operands) goes on the tape.
@@ -83,6 +87,7 @@ private:
 
     // Puts text in the display, cut to its 24 characters.
     void show(std::string_view text);
+    bool degrees() const { return angleMode_ == AngleMode::Degrees; }
     // Runs a step of a guarded handler; a failing step beeps, reports, empties display and entry.
     // Returns false when the step failed.
     bool guarded(const std::function<void()>& step);
@@ -97,7 +102,7 @@ private:
     void record(std::string_view line);
     void endCalculation();
     void recordProblem(std::string_view text);
-    void evaluateListFunction(Value& value, bool degrees);
+    void evaluateListFunction(Value& value);
 
     // What the user action under way will announce when it ends: the display as it then stands, or a text
     // of its own.
@@ -106,6 +111,11 @@ private:
     void announcePending();
 
     Host& host_;
+    // What the window shows, as the calculator last told it: the display, the angle key's mode and the list's
+    // entry.
+    std::string display_;
+    AngleMode angleMode_ = AngleMode::Degrees;
+    std::optional<ListFunction> listFunction_;
     int actionDepth_ = 0;
     bool announceDisplay_ = false;
     std::string announceText_;
@@ -114,8 +124,5 @@ private:
     int problems_ = 0;
     bool chainOperandRecorded_ = false; // an operation key's equal recorded the operand with that key
 };
-
-// The twenty entries of the additional-function list, in their order.
-extern const char* const kListFunctions[20];
 
 } // namespace orbetta

@@ -1,5 +1,7 @@
 #include "ui/keyboard.h"
 
+#include "core/keys.h"
+
 #include <QKeyEvent>
 
 namespace orbetta::ui {
@@ -32,11 +34,11 @@ std::optional<int> typedCharacter(const QKeyEvent& event) {
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return kEnterCode;
     case Qt::Key_Backspace:
-        return 8;
+        return kBackspaceCode;
     case Qt::Key_Escape:
-        return 27;
+        return kEscapeCode;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Delete:

@@ -95,6 +95,9 @@ void MainWindow::connectKeys() {
     connect(Command[16], &QPushButton::clicked, this, [this] { calc_.pressBackspace(); });
     connect(Command[17], &QPushButton::clicked, this, [this] { calc_.pressClearAll(); });
     connect(Command[20], &QPushButton::clicked, this, &MainWindow::Command20_Click);
+    connect(Combo1, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        calc_.setListFunction(orbetta::listFunctionNamed(text.toStdString()));
+    });
     connect(Combo1, &orbetta::ui::FunctionList::chosen, this, [this] { calc_.chooseListFunction(); });
     connect(Text1, &orbetta::ui::DisplayBox::copied, this,
             [this](const QString& text) { Announcer->announce(QStringLiteral("copied ") + text); });
@@ -292,14 +295,22 @@ void MainWindow::typeCharacter(int code) {
     calc_.handleCharacter(code);
 }
 
+std::string MainWindow::displayText() const {
+    return Text1->text().toStdString();
+}
+
+std::string MainWindow::listText() const {
+    return Combo1->currentText().toStdString();
+}
+
+std::string MainWindow::angleCaption() const {
+    return Funct[19]->text().toStdString();
+}
+
 // ---- orbetta::Host ----
 
 void MainWindow::show(std::string_view text) {
     Text1->setText(qText(text)); // the display keeps its first 24 characters
-}
-
-std::string MainWindow::displayText() const {
-    return Text1->text().toStdString();
 }
 
 void MainWindow::beep() {
@@ -317,16 +328,8 @@ void MainWindow::setListVisible(bool visible) {
     Combo1->setVisible(visible);
 }
 
-std::string MainWindow::listText() const {
-    return Combo1->currentText().toStdString();
-}
-
 void MainWindow::setListText(std::string_view text) {
     Combo1->setListText(qText(text));
-}
-
-std::string MainWindow::angleCaption() const {
-    return Funct[19]->text().toStdString();
 }
 
 void MainWindow::setAngleKey(std::string_view caption, std::string_view toolTip) {

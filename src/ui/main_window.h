@@ -69,15 +69,17 @@ public:
     // The tape, made when it is first needed: whether it is kept between runs is read then, not at start-up.
     orbetta::tape::Tape& tape();
 
+    // What the display, the list and the angle key show.
+    std::string displayText() const;
+    std::string listText() const;
+    std::string angleCaption() const;
+
     // orbetta::Host
     void show(std::string_view text) override;
-    std::string displayText() const override;
     void beep() override;
     void message(std::string_view text, orbetta::Icon icon) override;
     void setListVisible(bool visible) override;
-    std::string listText() const override;
     void setListText(std::string_view text) override;
-    std::string angleCaption() const override;
     void setAngleKey(std::string_view caption, std::string_view toolTip) override;
     void openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) override;
     void announce(std::string_view text) override;

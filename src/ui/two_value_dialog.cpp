@@ -219,10 +219,10 @@ bool TwoValueDialog::eventFilter(QObject* watched, QEvent* event) {
         return false;
     // While OK is enabled, Enter belongs to the default button; otherwise the box refuses it like any other
     // character.
-    if (*code == 13 && Command1->isEnabled())
+    if (*code == orbetta::kEnterCode && Command1->isEnabled())
         return false;
     // Escape discards the dialog as its close button does; there is no cancel button to take it.
-    if (*code == 27) {
+    if (*code == orbetta::kEscapeCode) {
         close();
         return true;
     }

@@ -148,6 +148,7 @@ void FunctionsTest::unknownListText() {
     Session s;
     s.host.listVisible = true;
     s.host.list = "secant"; // the names are compared exactly
+    s.calc.setListFunction(listFunctionNamed(s.host.list));
     Value value = 2.0;
     s.calc.evaluateFunction(value, Value(std::int16_t{16}));
     QCOMPARE(value.toDouble(), 2.0);
@@ -171,6 +172,7 @@ void FunctionsTest::failurePathEmptiesDisplayAndEntry() {
     s.press("7");
     s.host.listVisible = true;
     s.host.list = "Hyperbolic Cosine";
+    s.calc.setListFunction(listFunctionNamed(s.host.list));
     Value value = 800.0;
     s.calc.evaluateFunction(value, Value(std::int16_t{16}));
     QCOMPARE(value.toDouble(), 800.0);

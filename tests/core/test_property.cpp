@@ -155,6 +155,7 @@ void apply(Calculator& calc, RecordingHost& host, const Key& k) {
         break;
     case Action::ListChoice:
         host.setListText(k.text);
+        calc.setListFunction(listFunctionNamed(k.text));
         calc.chooseListFunction();
         break;
     case Action::Typed:

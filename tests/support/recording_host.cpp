@@ -86,7 +86,9 @@ void press(Calculator& calc, RecordingHost& host, std::string_view keys) {
             for (char& c : name)
                 if (c == '_')
                     c = ' ';
+            // The window tells the calculator what its list shows, then that it was chosen.
             host.setListText(name);
+            calc.setListFunction(listFunctionNamed(name));
             calc.chooseListFunction();
         } else if (t.starts_with("paste:")) {
             std::string text(t.substr(6));
@@ -98,8 +100,8 @@ void press(Calculator& calc, RecordingHost& host, std::string_view keys) {
             calc.receiveTwoValueResult(t.substr(3));
         } else if (t.starts_with("key:")) {
             std::string_view k = t.substr(4);
-            int code = k == "enter"   ? 13
-                       : k == "bs"    ? 8
+            int code = k == "enter"   ? kEnterCode
+                       : k == "bs"    ? kBackspaceCode
                        : k == "space" ? 32
                                       : static_cast<unsigned char>(k[0]);
             calc.handleCharacter(code);
