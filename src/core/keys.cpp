@@ -27,6 +27,13 @@ const AngleModeRow& rowOf(AngleMode mode) {
     return kAngleModes[mode == AngleMode::Degrees ? 0 : 1];
 }
 
+const KeyRow* keyRowOf(KeyArray array, int index) {
+    for (const KeyRow& row : kKeyTable)
+        if (row.array == array && row.index == index)
+            return &row;
+    return nullptr;
+}
+
 std::optional<ListFunction> listFunctionNamed(std::string_view name) {
     for (const ListFunctionRow& row : kListFunctionRows)
         if (name == row.name)

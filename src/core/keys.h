@@ -178,6 +178,73 @@ inline constexpr auto kListFunctions = [] {
     return names;
 }();
 
+// The keys of the main window, arrayed as their controls: Num(0) to Num(9), Oper(2) to Oper(5), Funct(0) to
+// Funct(19), Command1 to Command20.
+enum class KeyArray { Num, Oper, Funct, Command };
+
+// What a key of the main window shows and says.
+struct KeyRow {
+    KeyArray array;
+    int index;
+    const char* caption;    // "" where a picture stands; "&" underlines the next letter
+    const char* spokenName; // also the tool tip; nullptr for a digit, whose caption is spoken
+    char chord;             // the letter that presses it with Alt; 0 for a key with a character of its own
+};
+
+// Chords are mostly the first free letter of the spoken name: Sine, Cosine, Tangent, Arctangent, Logarithm,
+// Natural logarithm, E to the x, ten to the power X, Y root, Power, sQuare root, sqUare, inVerse (1/x), Pi,
+// random (D), anGle, Memory, Recall, Function, Help, aBout; the percent key, the colour and the sign change
+// take letters that are left.
+inline constexpr std::array<KeyRow, 44> kKeyTable{{
+    {KeyArray::Num, 0, "0", nullptr, 0},
+    {KeyArray::Num, 1, "1", nullptr, 0},
+    {KeyArray::Num, 2, "2", nullptr, 0},
+    {KeyArray::Num, 3, "3", nullptr, 0},
+    {KeyArray::Num, 4, "4", nullptr, 0},
+    {KeyArray::Num, 5, "5", nullptr, 0},
+    {KeyArray::Num, 6, "6", nullptr, 0},
+    {KeyArray::Num, 7, "7", nullptr, 0},
+    {KeyArray::Num, 8, "8", nullptr, 0},
+    {KeyArray::Num, 9, "9", nullptr, 0},
+    {KeyArray::Oper, 2, "", "addition", 0},
+    {KeyArray::Oper, 3, "", "subtraction", 0},
+    {KeyArray::Oper, 4, "", "multiplication", 0},
+    {KeyArray::Oper, 5, "", "division", 0},
+    {KeyArray::Funct, 0, "log", "common logarithm", 'L'},
+    {KeyArray::Funct, 1, "ln", "natural logarithm", 'N'},
+    {KeyArray::Funct, 2, "", "common antilog", 'X'},
+    {KeyArray::Funct, 3, "", "natural antilog", 'E'},
+    {KeyArray::Funct, 4, "sin", "Sine", 'S'},
+    {KeyArray::Funct, 5, "cos", "Cosine", 'C'},
+    {KeyArray::Funct, 6, "tan", "Tangent", 'T'},
+    {KeyArray::Funct, 7, "atn", "Arctangent", 'A'},
+    {KeyArray::Funct, 8, "", "y root of x", 'Y'},
+    {KeyArray::Funct, 9, "", "square root", 'Q'},
+    {KeyArray::Funct, 10, "", "x to the power of y", 'P'},
+    {KeyArray::Funct, 11, "", "square", 'U'},
+    {KeyArray::Funct, 12, "random #", "random number", 'D'},
+    {KeyArray::Funct, 13, "\u03C0", "Pi number", 'I'},
+    {KeyArray::Funct, 14, "1/x", "reciprocal", 'V'},
+    {KeyArray::Funct, 15, "%", "percent", 'K'},
+    {KeyArray::Funct, 16, "fx", "more functions", 0},
+    {KeyArray::Funct, 17, "RM", "recall from memory", 'R'},
+    {KeyArray::Funct, 18, "M", "memory", 'M'},
+    {KeyArray::Funct, 19, "deg", "degree (click to change radian)", 'G'},
+    {KeyArray::Command, 1, "function", "additional trigonometric functions", 'F'},
+    {KeyArray::Command, 2, "?", "Help", 'H'},
+    {KeyArray::Command, 3, "!", "About Orbetta", 'B'},
+    {KeyArray::Command, 4, "col", "Layout Preferences", 'W'},
+    {KeyArray::Command, 11, "", "decimal point", 0},
+    {KeyArray::Command, 12, "+/-", "sign change", 'Z'},
+    {KeyArray::Command, 13, "", "equal", 0},
+    {KeyArray::Command, 16, "", "backspace", 0},
+    {KeyArray::Command, 17, "CE", "clear all", 0},
+    {KeyArray::Command, 20, "&off", "Exit", 0},
+}};
+
+// The row of a key of the main window, or none.
+const KeyRow* keyRowOf(KeyArray array, int index);
+
 // The rows of a key. An operation or function that is none of the keys has none.
 const OperationRow* rowOf(Operation operation);
 const FunctionRow* rowOf(Function function);

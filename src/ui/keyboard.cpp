@@ -74,26 +74,4 @@ std::optional<int> typedIntoBox(const QKeyEvent& event) {
     return typedCharacter(event);
 }
 
-char chordLetter(std::string_view controlName) {
-    // Mostly the first free letter of the name a screen reader speaks: Sine, Cosine, Tangent, Arctangent,
-    // Logarithm, Natural logarithm, E to the x, ten to the power X, Y root, Power, sQuare root, sqUare,
-    // inVerse (1/x), Pi, random (D), anGle, Memory, Recall, Function, Help, aBout; the percent key, the
-    // colour and the sign change take letters that are left.
-    struct Chord {
-        std::string_view control;
-        char letter;
-    };
-    static constexpr Chord kChords[] = {
-        {"Funct(4)", 'S'},  {"Funct(5)", 'C'},  {"Funct(6)", 'T'},  {"Funct(7)", 'A'},  {"Funct(0)", 'L'},
-        {"Funct(1)", 'N'},  {"Funct(3)", 'E'},  {"Funct(2)", 'X'},  {"Funct(8)", 'Y'},  {"Funct(10)", 'P'},
-        {"Funct(9)", 'Q'},  {"Funct(11)", 'U'}, {"Funct(14)", 'V'}, {"Funct(15)", 'K'}, {"Funct(13)", 'I'},
-        {"Funct(12)", 'D'}, {"Funct(19)", 'G'}, {"Funct(18)", 'M'}, {"Funct(17)", 'R'}, {"Command1", 'F'},
-        {"Command2", 'H'},  {"Command3", 'B'},  {"Command4", 'W'},  {"Command12", 'Z'},
-    };
-    for (const Chord& chord : kChords)
-        if (chord.control == controlName)
-            return chord.letter;
-    return 0;
-}
-
 } // namespace orbetta::ui

@@ -18,9 +18,4 @@ std::optional<int> typedCharacter(const QKeyEvent& event);
 // what the keyboard layout puts there.
 std::optional<int> typedIntoBox(const QKeyEvent& event);
 
-// The letter that, held with Alt, presses the key of that control name ('S' for "Funct(4)", sine), or 0 for a
-// key that has a character of its own or an underlined letter in its caption. Alt with a letter types no
-// character, so the chords leave the keyboard map as it is.
-char chordLetter(std::string_view controlName);
-
 } // namespace orbetta::ui
