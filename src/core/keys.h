@@ -84,6 +84,8 @@ struct FunctionRow {
     // keys that apply no function of the display (pi, memory, the two-value keys, the angle key).
     std::string_view tapeCall;
     Angle angle;
+    // The tape's name of the value a key puts in the display or memory without a function: "π = 3.14…".
+    std::string_view tapeName = {};
 };
 
 struct ListFunctionRow {
@@ -127,12 +129,12 @@ inline constexpr std::array<FunctionRow, kFunctionKeys> kFunctions{{
     {Function::XToThePowerY, "", Angle::None},
     {Function::Square, "(#)²", Angle::None},
     {Function::RandomNumber, "", Angle::None},
-    {Function::Pi, "", Angle::None},
+    {Function::Pi, "", Angle::None, "π"},
     {Function::Reciprocal, "1/(#)", Angle::None},
     {Function::Percent, "#%", Angle::None},
     {Function::ListFunction, "", Angle::None}, // worded by the chosen entry's row
-    {Function::MemoryRecall, "", Angle::None},
-    {Function::MemoryStore, "", Angle::None},
+    {Function::MemoryRecall, "", Angle::None, "RM"},
+    {Function::MemoryStore, "", Angle::None, "M"},
     {Function::AngleMode, "", Angle::None},
 }};
 

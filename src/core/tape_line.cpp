@@ -51,6 +51,11 @@ std::string functionValue(Function function, std::optional<ListFunction> listFun
     return angleOf(function, listFunction) == Angle::Value ? withAngle(value, mode) : std::string(value);
 }
 
+std::string keyValue(Function function, std::string_view value) {
+    const FunctionRow* row = rowOf(function);
+    return std::string(row ? row->tapeName : "") + " = " + std::string(value);
+}
+
 std::string errorReport(std::string_view description) {
     return "Error: " + std::string(description);
 }

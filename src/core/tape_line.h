@@ -22,6 +22,8 @@ std::string functionCall(Function function, std::optional<ListFunction> listFunc
 // The value a function gives, with the angle mode when it is an angle ("45°").
 std::string functionValue(Function function, std::optional<ListFunction> listFunction, AngleMode mode,
                           std::string_view value);
+// The value a key without a function puts in the display or in memory: "π = 3.14159265358979", "M = 5".
+std::string keyValue(Function function, std::string_view value);
 // An error report that took the place of a value; a refusal is recorded in its own words.
 std::string errorReport(std::string_view description);
 

@@ -236,17 +236,17 @@ void Calculator::pressFunction(int Index) {
             ValueText = Pi.toText();
             show(ValueText);
             announceDisplay();
-            record("π = " + ValueText);
+            record(tape_line::keyValue(Function::Pi, ValueText));
             break;
         case Function::MemoryRecall:
             ValueText = Value(MemBut).toText();
             show(ValueText);
             announceDisplay();
-            record("RM = " + ValueText);
+            record(tape_line::keyValue(Function::MemoryRecall, ValueText));
             break;
         case Function::MemoryStore:
             MemBut = parseNumber(display_);
-            record("M = " + Value(MemBut).toText());
+            record(tape_line::keyValue(Function::MemoryStore, Value(MemBut).toText()));
             announceText(Value(MemBut).toText() + " in memory");
             break;
         case Function::AngleMode: {
