@@ -3,6 +3,8 @@
 #include "core/calculator.h"
 #include "desktop/bell.h"
 #include "desktop/message_box.h"
+#include "desktop/window_placement.h"
+#include "look/contrast.h"
 #include "shell/help.h"
 #include "twovalue/twovalue.h"
 
@@ -155,6 +157,9 @@ void xyentry::openFor(const QString& caption, const QString& prompt1, const QStr
     Text1->setAccessibleName(prompt1);
     Text2->setAccessibleName(prompt2);
     const bool wasVisible = isVisible();
+    if (!wasVisible && parentWidget())
+        orbetta::desktop::keepOnOwnersScreen(this,
+                                             parentWidget()); // its fixed place may be off a small screen
     show();
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     if (wasVisible)
@@ -165,6 +170,8 @@ void xyentry::openFor(const QString& caption, const QString& prompt1, const QStr
 void xyentry::setBackground(const QColor& colour) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colour);
+    // The prompts are drawn on the dialog's colour: black where it reads, white on a dark colour.
+    palette.setColor(QPalette::WindowText, orbetta::look::readableTextOn(colour));
     setPalette(palette);
 }
 
