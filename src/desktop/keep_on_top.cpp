@@ -114,13 +114,11 @@ void keepOnTop(QWidget* window, bool on) {
     const Qt::WindowFlags flags = window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, on);
     if (flags == window->windowFlags())
         return;
-    if (QWindow* native = window->windowHandle()) {
-        // The native window passes the change to the window manager as it stands.
-        window->overrideWindowFlags(flags);
-        native->setFlags(flags);
-    } else {
-        window->setWindowFlags(flags);
-    }
+    // The flags alone change: setWindowFlags() would give the window a new parent, which forgets that its
+    // place was set by the program, and the window manager would then put the frame, not the window, there.
+    window->overrideWindowFlags(flags);
+    if (QWindow* native = window->windowHandle())
+        native->setFlags(flags); // the native window passes the change to the window manager as it stands
 }
 
 bool keptOnTop(const QWidget* window) {

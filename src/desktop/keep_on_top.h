@@ -13,7 +13,7 @@ bool canKeepOnTop();
 
 // Keeps a top-level window above the other windows, or lets it go. A shown window stays shown and in place
 // (changing a widget's window flags would hide it and create its native window anew); the window manager is
-// told at once.
+// told at once. A window not shown yet starts where it would start without it.
 void keepOnTop(QWidget* window, bool on);
 
 // Whether the window is kept above the others.

@@ -403,7 +403,7 @@ void InstallTest::answersWithoutWindow_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("answer"); // the start of standard output
-    QTest::addColumn<QString>("errors"); // the start of standard error
+    QTest::addColumn<QString>("errors"); // on standard error, after any warning of Qt's
     const QString usage = "Usage: orbetta [option]\n";
     QTest::newRow("version") << QStringList{"--version"} << 0
                              << QStringLiteral("Orbetta %1\n").arg(ORBETTA_VERSION) << QString();
@@ -426,7 +426,7 @@ void InstallTest::answersWithoutWindow() {
                           Channels::Apart);
     const QString account = describe("orbetta " + arguments.join(' '), start) + start.errors;
     QVERIFY2(start.finished && start.exitCode == status, qPrintable(account));
-    QVERIFY2(start.output.startsWith(answer) && start.errors.startsWith(errors), qPrintable(account));
+    QVERIFY2(start.output.startsWith(answer) && start.errors.contains(errors), qPrintable(account));
     if (errors.isEmpty())
         QVERIFY2(start.errors.isEmpty(), qPrintable(account));
     else
