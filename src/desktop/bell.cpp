@@ -108,7 +108,9 @@ const wl_message kSystemBellRequests[] = {{"destroy", "", kNoTypes}, {"ring", "?
 const wl_interface kSystemBellInterface = {"xdg_system_bell_v1", 1, 2, kSystemBellRequests, 0, nullptr};
 const wl_message kGtkShellRequests[] = {
     {"get_gtk_surface", "no", kNoTypes}, {"set_startup_id", "?s", kNoTypes}, {"system_bell", "?o", kNoTypes}};
-const wl_interface kGtkShellInterface = {"gtk_shell1", 1, 3, kGtkShellRequests, 0, nullptr};
+// The shell tells its capabilities at once; the event must be known to be read, and is then left unheard.
+const wl_message kGtkShellEvents[] = {{"capabilities", "u", kNoTypes}};
+const wl_interface kGtkShellInterface = {"gtk_shell1", 1, 3, kGtkShellRequests, 1, kGtkShellEvents};
 constexpr std::uint32_t kRingRequest = 1;
 constexpr std::uint32_t kSystemBellRequest = 2;
 
