@@ -25,8 +25,8 @@ QFont windowFont() {
 
 // Four lines at most: the box shows four whole lines and has no room for a fifth.
 const char* const kNotice = "Orbetta is a scientific calculator for one user at a desktop.\n"
-                            "Settings: orbetta.ini in your configuration folder; the tape: orbetta/tape.txt "
-                            "in your state folder.\n"
+                            "Settings: orbetta.ini in your configuration folder.\n"
+                            "Tape: orbetta/tape.txt in your state folder.\n"
                             "Provided as it is, without warranty of any kind.";
 
 } // namespace
