@@ -448,13 +448,16 @@ void XyEntryTest::backgroundFollowsColourChoice() {
     dialog_->setBackground(colour);
     QCOMPARE(dialog_->palette().color(QPalette::Window), colour);
     const QImage drawn = dialog_->grab().toImage();
+    const QRect boxes =
+        control<QLineEdit>("Text1")->geometry().united(control<QLineEdit>("Text2")->geometry());
     for (const char* name : {"Label1", "Label2"}) {
         const QRect place = control<QLabel>(name)->geometry();
-        QCOMPARE(QColor(drawn.pixel(place.topRight())), colour); // the dialog's colour shows through
+        QCOMPARE(QColor(drawn.pixel(place.topLeft())), colour); // the dialog's colour shows through
         double best = 1;
         for (int y = place.top(); y <= place.bottom(); ++y)
             for (int x = place.left(); x <= place.right(); ++x)
-                best = std::max(best, orbetta::look::contrastRatio(QColor(drawn.pixel(x, y)), colour));
+                if (!boxes.contains(x, y)) // a prompt's last column is under its box's edge
+                    best = std::max(best, orbetta::look::contrastRatio(QColor(drawn.pixel(x, y)), colour));
         QVERIFY2(best >= 4.5, qPrintable(QString("%1: %2:1").arg(name).arg(best, 0, 'f', 2)));
     }
     // The boxes keep their own colours.
