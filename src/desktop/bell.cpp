@@ -114,13 +114,16 @@ const wl_interface kGtkShellInterface = {"gtk_shell1", 1, 3, kGtkShellRequests, 
 constexpr std::uint32_t kRingRequest = 1;
 constexpr std::uint32_t kSystemBellRequest = 2;
 
-// A connection of its own to the Wayland compositor, kept while it offers a bell: the compositor then rings
-// the bell as its user set it up (their alert sound, a visual alert, or none).
+// A connection of its own to the Wayland compositor, kept for the program's life while the compositor offers
+// a bell: the compositor then rings the bell as its user set it up (their alert sound, a visual alert, or
+// none), and each bell goes out without a new connection.
 class CompositorBell {
 public:
-    CompositorBell() {
+    // Under XWayland only a compositor named in WAYLAND_DISPLAY is asked; a Wayland client's own
+    // compositor may be the default one.
+    explicit CompositorBell(bool onlyNamed) {
         const char* socket = std::getenv("WAYLAND_DISPLAY");
-        if (!socket || !*socket)
+        if (onlyNamed && (!socket || !*socket))
             return;
         display_ = wl_display_connect(nullptr);
         if (!display_)
@@ -153,7 +156,6 @@ public:
         close();
         return false;
     }
-    // The connection stays open for the program's life; the next bell sounds without a new one.
     void close() {
         if (bell_)
             wl_proxy_destroy(bell_);
@@ -201,7 +203,7 @@ ChosenRoute& chosenRoute() {
         const bool x11 = platform == QLatin1String("xcb");
         if (!x11 && !platform.startsWith(QLatin1String("wayland")))
             return made; // no desktop to ask (offscreen)
-        made.compositor = std::make_unique<CompositorBell>();
+        made.compositor = std::make_unique<CompositorBell>(x11);
         made.route = chooseBellRoute(x11, made.compositor->reached(), made.compositor->offered());
         if (made.route != BellRoute::DesktopBell)
             made.compositor.reset();
