@@ -143,7 +143,8 @@ xyentry::xyentry(orbetta::Calculator& calc, QWidget* parent)
     // given, so the style draws it the same way for every colour and need not keep a drawing for each.
     QPalette buttonColours = Command1->palette();
     buttonColours.setColor(QPalette::Window, kLayoutBackground);
-    buttonColours.setColor(QPalette::WindowText, Qt::black); // the prompts' colour changes with the background
+    buttonColours.setColor(QPalette::WindowText,
+                           Qt::black); // the prompts' colour changes with the background
     Command1->setPalette(buttonColours);
 
     setTabOrder(Text1, Text2);

@@ -249,8 +249,8 @@ void FeedbackTest::framesStayInTheRoom_data() {
                                                    << kAbout << QRect(QPoint(437, 334), kAbout);
     QTest::newRow("About, under a panel")
         << "centred" << panelled << QRect(0, 0, 186, 319) << kAbout << kAbout << QRect(QPoint(0, 53), kAbout);
-    QTest::newRow("help, tiny screen") << "centred" << QRect(0, 0, 480, 400) << QRect(0, 0, 186, 319) << kHelp
-                                       << QSize(200, 150) << QRect(0, 0, 480, 400);
+    QTest::newRow("large window, tiny screen") << "centred" << QRect(0, 0, 480, 400) << QRect(0, 0, 186, 319)
+                                               << kHelp << QSize(200, 150) << QRect(0, 0, 480, 400);
     QTest::newRow("two-value dialog where it stands")
         << "kept" << vga << QRect(QPoint(66, 202), kTwoValue) << kTwoValue << kTwoValue
         << QRect(QPoint(66, 202), kTwoValue);
