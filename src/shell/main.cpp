@@ -1,4 +1,5 @@
 #include "desktop/fixed_size_guard.h"
+#include "desktop/keep_on_top.h"
 #include "desktop/window_system_choice.h"
 #include "look/classic_look.h"
 #include "look/pictures.h"
@@ -18,6 +19,9 @@ void Main() {
     auto* window = new frmCalc;
     window->setAttribute(Qt::WA_DeleteOnClose); // unloading the main window destroys it
     window->setAlwaysOnTop(orbetta::Module2::ReadAlwaysOnTop());
+    // A change the window manager makes is the user's choice too, and kept as one.
+    orbetta::desktop::followWindowManagersAbove(window,
+                                                [](bool on) { orbetta::Module2::WriteAlwaysOnTop(on); });
     window->show();
 }
 
@@ -32,6 +36,9 @@ int main(int argc, char* argv[]) {
     orbetta::WindowSystemCheck windowSystem;
     QApplication app(argc, argv);
     windowSystem.release();
+    // Qt has taken the options it knows (-platform, -style, ...) out of the arguments.
+    if (const int status = orbetta::refuseArguments(argc, argv))
+        return status;
     // The choice was for this program alone; anything it starts chooses for itself.
     if (xwaylandChosen)
         qunsetenv("QT_QPA_PLATFORM");
