@@ -1,6 +1,7 @@
 #include "desktop/fixed_size_guard.h"
 #include "desktop/window_system_choice.h"
 #include "look/classic_look.h"
+#include "look/font_configuration.h"
 #include "look/pictures.h"
 #include "shell/command_line.h"
 #include "shell/module2.h"
@@ -28,9 +29,12 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = orbetta::answerCommandLine(argc, argv))
         return *status;
     const bool xwaylandChosen = orbetta::desktop::chooseWindowSystem(argc, argv);
+    // Read while the application object connects to the window system, on a second processor.
+    orbetta::look::FontConfigurationReader fontConfiguration;
     // Without a display the program says so in one line instead of Qt's abort; with one nothing changes.
     orbetta::WindowSystemCheck windowSystem;
     QApplication app(argc, argv);
+    fontConfiguration.finish();
     windowSystem.release();
     // The choice was for this program alone; anything it starts chooses for itself.
     if (xwaylandChosen)
