@@ -29,16 +29,17 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = orbetta::answerCommandLine(argc, argv))
         return *status;
     const bool xwaylandChosen = orbetta::desktop::chooseWindowSystem(argc, argv);
-    // Read while the application object connects to the window system, on a second processor.
-    orbetta::look::FontConfigurationReader fontConfiguration;
+    // Read while the application object connects to the window system and the controls are made.
+    orbetta::look::startReadingFontConfiguration();
     // Without a display the program says so in one line instead of Qt's abort; with one nothing changes.
     orbetta::WindowSystemCheck windowSystem;
     QApplication app(argc, argv);
-    fontConfiguration.finish();
     windowSystem.release();
     // The choice was for this program alone; anything it starts chooses for itself.
-    if (xwaylandChosen)
+    if (xwaylandChosen) {
+        orbetta::look::finishReadingFontConfiguration(); // it is found through the environment
         qunsetenv("QT_QPA_PLATFORM");
+    }
     QApplication::setApplicationName(QStringLiteral("Orbetta"));
     QApplication::setApplicationVersion(QStringLiteral(ORBETTA_VERSION));
     // Ties the windows to the installed desktop entry (the application id on Wayland).
