@@ -31,8 +31,10 @@
 #include <fcntl.h>
 #include <fstream>
 #include <map>
+#include <numeric>
 #include <optional>
 #include <poll.h>
+#include <random>
 #include <set>
 #include <signal.h>
 #include <spawn.h>
@@ -438,15 +440,19 @@ int main(int argc, char** argv) {
     }
 
     Probe probe(options);
-    // Round-robin: every round launches each program once, so a busy moment of the shared machine falls on
-    // all of them alike. Each round starts one program later than the one before, so no program always
-    // follows the same other one.
+    // Every round launches each program once, so a busy moment of the shared machine falls on all of them
+    // alike. Each round takes them in an order of its own, drawn from a fixed seed: in a fixed cycle a
+    // program would mostly follow the same other one and start while that one's exit is still being cleaned
+    // up.
     const std::size_t count = programs.size();
     std::vector<Series> series(count);
+    std::vector<std::size_t> order(count);
+    std::iota(order.begin(), order.end(), 0);
+    std::mt19937 shuffler(1);
     for (int round = 0; round < options.warmup + options.runs; ++round) {
         const bool isCounted = round >= options.warmup;
-        for (std::size_t k = 0; k < count; ++k) {
-            const std::size_t which = (static_cast<std::size_t>(round) + k) % count;
+        std::shuffle(order.begin(), order.end(), shuffler);
+        for (const std::size_t which : order) {
             const Program& program = programs[which];
             Series& results = series[which];
             if (results.dead) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up benchmark: time from launch to the first painted frame, and peak resident memory, of Orbetta next to
 # the floor (a bare Qt window of the same shape, orbetta_floor, built beside it), xcalc and galculator, launched
-# round-robin on a private Xvfb server: one warm-up round, then N rounds of one launch each. Prints the medians
+# in rounds on a private Xvfb server: one warm-up round, then N rounds of one launch each. Prints the medians
 # side by side and, for each program, the median of its ratios to the floor within each round (and of its
 # differences to it), which hold on a busy machine where medians taken apart do not.
 #
