@@ -4,6 +4,7 @@
 #include "access/announcer.h"
 #include "core/keys.h"
 #include "look/classic_look.h"
+#include "look/font_configuration.h"
 #include "ui/display.h"
 #include "ui/function_list.h"
 #include "ui/keyboard.h"
@@ -296,6 +297,8 @@ void MainWindow::buildControls() {
     Funct[16]->hide();
     Funct[16]->setEnabled(false);
 
+    // The display is the first control that measures its text.
+    orbetta::look::finishReadingFontConfiguration();
     Text1 = new orbetta::ui::DisplayBox(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twipsRect(120, 120, 2535, 375));

@@ -4,6 +4,8 @@
 #include "desktop/bell.h"
 #include "desktop/message_box.h"
 #include "desktop/window_lifetime.h"
+#include "desktop/window_placement.h"
+#include "look/contrast.h"
 #include "twovalue/twovalue.h"
 #include "ui/help.h"
 #include "ui/keyboard.h"
@@ -120,6 +122,8 @@ TwoValueDialog::TwoValueDialog(orbetta::Calculator& calc, QWidget* parent)
     // given, so the style draws it the same way for every colour and need not keep a drawing for each.
     QPalette buttonColours = Command1->palette();
     buttonColours.setColor(QPalette::Window, kLayoutBackground);
+    buttonColours.setColor(QPalette::WindowText,
+                           Qt::black); // the prompts' colour changes with the background
     Command1->setPalette(buttonColours);
 
     setTabOrder(Text1, Text2);
@@ -139,6 +143,9 @@ void TwoValueDialog::openFor(const QString& caption, const QString& prompt1, con
     Text1->setAccessibleName(prompt1);
     Text2->setAccessibleName(prompt2);
     const bool wasVisible = isVisible();
+    if (!wasVisible && parentWidget())
+        orbetta::desktop::keepOnOwnersScreen(this,
+                                             parentWidget()); // its fixed place may be off a small screen
     show();
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     if (wasVisible)
@@ -149,6 +156,8 @@ void TwoValueDialog::openFor(const QString& caption, const QString& prompt1, con
 void TwoValueDialog::setBackground(const QColor& colour) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colour);
+    // The prompts are drawn on the dialog's colour: black where it reads, white on a dark colour.
+    palette.setColor(QPalette::WindowText, orbetta::look::readableTextOn(colour));
     setPalette(palette);
 }
 
