@@ -234,9 +234,18 @@ bool frmCalc::eventFilter(QObject* watched, QEvent* event) {
         hintGiven_ = false; // a new visit; the focus comes back after this
 
     const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    if (keyEvent && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+    const QWidget* window = watched->isWidgetType() ? static_cast<QWidget*>(watched)->window() : nullptr;
+    if (event->type() == QEvent::ShortcutOverride && (window == this || (window && window == tapeWindow_))) {
+        // A key's chord is pressed by the key press below, at once, rather than by the button's shortcut,
+        // which would press it visibly and click it only when the keys typed after it have been handled.
+        if (chordKey(*static_cast<QKeyEvent*>(event))) {
+            event->accept();
+            return true;
+        }
+    }
+    if (keyEvent && window == this) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (pressKey(watched, key))
+        if (pressChord(key) || pressKey(watched, key))
             return true;
         if (event->type() == QEvent::KeyPress) {
             if (const std::optional<int> code = orbetta::ui::typedCharacter(*key)) {
@@ -245,7 +254,43 @@ bool frmCalc::eventFilter(QObject* watched, QEvent* event) {
             }
         }
     }
+    if (keyEvent && window && window == tapeWindow_) {
+        // The calculator's chords and the characters that make a calculation work in the tape window too;
+        // Enter, Escape, Space and the Ctrl keys stay the tape's.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (pressChord(key))
+            return true;
+        if (event->type() == QEvent::KeyPress) {
+            const std::optional<int> code = orbetta::ui::typedCharacter(*key);
+            if (code && (*code > ' ' || *code == '\b')) {
+                typeCharacter(*code);
+                return true;
+            }
+        }
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+orbetta::ui::KeyButton* frmCalc::chordKey(const QKeyEvent& event) const {
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier || event.key() < Qt::Key_A ||
+        event.key() > Qt::Key_Z)
+        return nullptr;
+    const QKeySequence chord(Qt::ALT | Qt::Key(event.key()));
+    const QList<orbetta::ui::KeyButton*> keys = findChildren<orbetta::ui::KeyButton*>();
+    for (orbetta::ui::KeyButton* key : keys)
+        if (key->shortcut() == chord && key->isVisible())
+            return key;
+    return nullptr;
+}
+
+bool frmCalc::pressChord(QKeyEvent* event) {
+    orbetta::ui::KeyButton* key = chordKey(*event);
+    if (!key)
+        return false;
+    // Pressed once however long the chord is held, as Ctrl+Space does.
+    if (event->type() == QEvent::KeyPress && !event->isAutoRepeat() && key->isEnabled())
+        key->click();
+    return true;
 }
 
 bool frmCalc::pressKey(QObject* watched, QKeyEvent* event) {

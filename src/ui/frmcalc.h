@@ -98,6 +98,10 @@ private:
     // the help, Ctrl+C and Ctrl+Insert copy the display, Ctrl+V and Shift+Insert paste into the entry.
     // Returns true when the event was one of them.
     bool pressKey(QObject* watched, QKeyEvent* event);
+    // The key whose chord (Alt with a letter) the event is, or none.
+    orbetta::ui::KeyButton* chordKey(const QKeyEvent& event) const;
+    // Presses the key of a chord at once; returns true when the event was a chord.
+    bool pressChord(QKeyEvent* event);
     xyentry* loadTwoValueDialog();
     // Gives the first key focused in a visit to the window the hint that Ctrl+Space presses it.
     void giveHint(QWidget* old, QWidget* now);
