@@ -17,6 +17,7 @@
 #include "ui/keybutton.h"
 #include "ui/tape_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -235,17 +236,18 @@ bool frmCalc::eventFilter(QObject* watched, QEvent* event) {
 
     const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     const QWidget* window = watched->isWidgetType() ? static_cast<QWidget*>(watched)->window() : nullptr;
-    if (event->type() == QEvent::ShortcutOverride && (window == this || (window && window == tapeWindow_))) {
-        // A key's chord is pressed by the key press below, at once, rather than by the button's shortcut,
-        // which would press it visibly and click it only when the keys typed after it have been handled.
-        if (chordKey(*static_cast<QKeyEvent*>(event))) {
-            event->accept();
-            return true;
-        }
+    if (event->type() == QEvent::ShortcutOverride &&
+        shortcutButton(window, *static_cast<QKeyEvent*>(event))) {
+        // The button is pressed by the key press below, at once, rather than by its shortcut, which would
+        // press it visibly and click it only after the keys typed meanwhile have been handled.
+        event->accept();
+        return true;
     }
+    if (keyEvent && pressShortcut(window, static_cast<QKeyEvent*>(event)))
+        return true;
     if (keyEvent && window == this) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (pressChord(key) || pressKey(watched, key))
+        if (pressKey(watched, key))
             return true;
         if (event->type() == QEvent::KeyPress) {
             if (const std::optional<int> code = orbetta::ui::typedCharacter(*key)) {
@@ -254,42 +256,39 @@ bool frmCalc::eventFilter(QObject* watched, QEvent* event) {
             }
         }
     }
-    if (keyEvent && window && window == tapeWindow_) {
-        // The calculator's chords and the characters that make a calculation work in the tape window too;
-        // Enter, Escape, Space and the Ctrl keys stay the tape's.
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (pressChord(key))
+    if (event->type() == QEvent::KeyPress && window && window == tapeWindow_) {
+        // The characters that make a calculation work in the tape window too; Enter, Escape, Space and the
+        // Ctrl keys stay the tape's.
+        const std::optional<int> code = orbetta::ui::typedCharacter(*static_cast<QKeyEvent*>(event));
+        if (code && (*code > ' ' || *code == '\b')) {
+            typeCharacter(*code);
             return true;
-        if (event->type() == QEvent::KeyPress) {
-            const std::optional<int> code = orbetta::ui::typedCharacter(*key);
-            if (code && (*code > ' ' || *code == '\b')) {
-                typeCharacter(*code);
-                return true;
-            }
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-orbetta::ui::KeyButton* frmCalc::chordKey(const QKeyEvent& event) const {
-    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier || event.key() < Qt::Key_A ||
-        event.key() > Qt::Key_Z)
+QAbstractButton* frmCalc::shortcutButton(const QWidget* window, const QKeyEvent& event) const {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (!window || (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier)
         return nullptr;
-    const QKeySequence chord(Qt::ALT | Qt::Key(event.key()));
-    const QList<orbetta::ui::KeyButton*> keys = findChildren<orbetta::ui::KeyButton*>();
-    for (orbetta::ui::KeyButton* key : keys)
-        if (key->shortcut() == chord && key->isVisible())
-            return key;
+    const QKeySequence pressed(QKeyCombination(modifiers, Qt::Key(event.key())));
+    // The calculator's chords reach its keys from the tape window as well.
+    const QWidget* owner = window == tapeWindow_ && modifiers == Qt::AltModifier ? this : window;
+    const QList<QAbstractButton*> buttons = owner->findChildren<QAbstractButton*>();
+    for (QAbstractButton* button : buttons)
+        if (button->window() == owner && button->isVisible() && button->shortcut() == pressed)
+            return button;
     return nullptr;
 }
 
-bool frmCalc::pressChord(QKeyEvent* event) {
-    orbetta::ui::KeyButton* key = chordKey(*event);
-    if (!key)
+bool frmCalc::pressShortcut(const QWidget* window, QKeyEvent* event) {
+    QAbstractButton* button = shortcutButton(window, *event);
+    if (!button)
         return false;
-    // Pressed once however long the chord is held, as Ctrl+Space does.
-    if (event->type() == QEvent::KeyPress && !event->isAutoRepeat() && key->isEnabled())
-        key->click();
+    // Pressed once however long the keys are held, as Ctrl+Space does.
+    if (event->type() == QEvent::KeyPress && !event->isAutoRepeat() && button->isEnabled())
+        button->click();
     return true;
 }
 

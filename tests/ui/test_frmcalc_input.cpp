@@ -416,17 +416,22 @@ void FrmCalcInputTest::altOPressesOff() {
 
 // Presses keys back to back, as a fast typist does, with no event handled between them but what each key
 // sends: a character, "Alt+Q" or "Ctrl+Space" to the focus, "@Funct(9)" puts the focus on a control, "Down"
-// and "Return" go to the open drop-down or the focus.
+// "Return" and "Tab" go to the open drop-down or the focus; "(opened)" waits until the two-value dialog
+// that the keys before opened takes the keyboard, as a typist waits for a dialog to appear.
 void FrmCalcInputTest::pressKeys(const QString& keys) {
     for (const QString& key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget()->focusWidget()
                                                             : calc_->receiver();
-        if (key.startsWith(QLatin1Char('@')))
+        if (key == QLatin1String("(opened)"))
+            QTRY_VERIFY(calc_->twoValueDialog()->isAncestorOf(QApplication::focusWidget()));
+        else if (key.startsWith(QLatin1Char('@')))
             calc_->control(key.mid(1).toLatin1().constData())->setFocus();
         else if (key.startsWith(QLatin1String("Alt+")))
             QTest::keyClick(target, Qt::Key(Qt::Key_A + (key.at(4).unicode() - 'A')), Qt::AltModifier);
         else if (key == QLatin1String("Ctrl+Space"))
             QTest::keyClick(target, Qt::Key_Space, Qt::ControlModifier);
+        else if (key == QLatin1String("Tab"))
+            QTest::keyClick(target, Qt::Key_Tab);
         else if (key == QLatin1String("Down"))
             QTest::keyClick(target, Qt::Key_Down);
         else if (key == QLatin1String("Return"))
@@ -465,6 +470,9 @@ void FrmCalcInputTest::keysActInOrder_data() {
         << "";
     QTest::newRow("power") << "2 Alt+P"
                            << "" << QStringList{} << "x to the power of y";
+    QTest::newRow("power, its OK, then plus")
+        << "Alt+P (opened) 2 Tab 3 Alt+O + 1 ="
+        << "9" << QStringList{"2 to the power 3 = 8", "8 +", "1 =", "= 9", ""} << "";
     QTest::newRow("y-th root") << "Alt+Y"
                                << "" << QStringList{} << "y root of x";
     QTest::newRow("random") << "Alt+D"
