@@ -398,7 +398,8 @@ void frmCalc::record(std::string_view line) {
 
 orbetta::tape::Tape& frmCalc::tape() {
     if (!tape_)
-        tape_ = std::make_unique<orbetta::tape::Tape>(orbetta::tape::tapePath(), Module2::ReadKeepTape());
+        tape_ = std::make_unique<orbetta::tape::Tape>(orbetta::tape::tapePath(), Module2::ReadKeepTape(),
+                                                      [] { return Module2::ReadKeepTape(); });
     return *tape_;
 }
 
