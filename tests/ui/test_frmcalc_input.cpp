@@ -832,9 +832,9 @@ void FrmCalcInputTest::tapeWindow() {
     QTest::mouseClick(tape->findChild<QPushButton*>("TapeClear"), Qt::LeftButton);
     QCOMPARE(view->toPlainText(), QString());
     QCOMPARE(fileText(), QByteArray());
-    // Typed into the main window while the tape keeps the focus.
+    // Typed into the tape window, the characters of a calculation reach the calculator.
     QWidget* mainKeys = calc_->control<QWidget>("Command13");
-    QTest::keyClicks(mainKeys, "c7*6=");
+    QTest::keyClicks(view, "c7*6=");
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(view->toPlainText(), QStringLiteral("2 +\n3 =\n= 5\n\n7 ×\n6 =\n= 42\n"));
     QCOMPARE(fileText(), view->toPlainText().toUtf8() + "\n");
@@ -844,13 +844,22 @@ void FrmCalcInputTest::tapeWindow() {
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), fileText());
 
-    // Not kept between runs: the file goes, the lines stay, new ones live in memory only.
-    tape->findChild<QCheckBox*>("TapeKeep")->click();
+    // Not kept between runs (Ctrl+K): the file goes, which is told, the lines stay, new ones live in memory
+    // only.
+    QTest::keyClick(view, Qt::Key_K, Qt::ControlModifier);
+    QVERIFY(!tape->findChild<QCheckBox*>("TapeKeep")->isChecked());
     QVERIFY(!file.exists());
+    QVERIFY(tape->findChild<QWidget*>("TapeAnnouncer")->accessibleName().contains("file is removed"));
     QCOMPARE(orbetta::Module2::ReadSetting("Settings", "KeepTape", "none", "orbetta.ini"), std::string("0"));
     QTest::keyClicks(mainKeys, "1+1=");
     QVERIFY(view->toPlainText().endsWith("= 42\n\n1 +\n1 =\n= 2\n"));
     QVERIFY(!file.exists());
+    // The calculator's chords too, while the tape keeps the keyboard; Alt+S is no button of the tape's.
+    QTest::keyClicks(view, "c9");
+    QTest::keyClick(view, Qt::Key_Q, Qt::AltModifier);
+    QTest::keyClick(view, Qt::Key_S, Qt::AltModifier);
+    QCOMPARE(calc_->display(), QStringLiteral("0.0523359562429438"));
+    QVERIFY(view->hasFocus());
 
     const auto tapeOpen = [this] { return calc_->tapeWindow() && calc_->tapeWindow()->isVisible(); };
     QTest::keyClick(view, Qt::Key_Escape);
