@@ -859,7 +859,6 @@ void FrmCalcInputTest::tapeWindow() {
     QTest::keyClick(view, Qt::Key_Q, Qt::AltModifier);
     QTest::keyClick(view, Qt::Key_S, Qt::AltModifier);
     QCOMPARE(calc_->display(), QStringLiteral("0.0523359562429438"));
-    QCOMPARE(tape->focusWidget(), view);
 
     const auto tapeOpen = [this] { return calc_->tapeWindow() && calc_->tapeWindow()->isVisible(); };
     QTest::keyClick(view, Qt::Key_Escape);
