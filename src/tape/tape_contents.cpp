@@ -158,11 +158,10 @@ Contents parse(std::string_view bytes, bool startsInsideLine) {
     std::vector<std::string_view> newest;
     // A piece of a line after the last break was cut short while it was written: it is no line.
     const std::size_t lastBreak = bytes.rfind('\n');
-    if (lastBreak == std::string_view::npos) {
-        contents.lossy = !bytes.empty() && !pieceStart(bytes, bytes.size());
+    // What follows the last break when it is too long to be a piece of a line is not the program's.
+    contents.lossy = !bytes.empty() && bytes.back() != '\n' && !pieceStart(bytes, bytes.size());
+    if (lastBreak == std::string_view::npos)
         return contents;
-    }
-    contents.lossy = !pieceStart(bytes, bytes.size());
     bytes = bytes.substr(0, lastBreak + 1);
     std::size_t end = bytes.size() - 1; // the last line's break ends it; no empty line follows
     while (newest.size() < kKeptLines) {

@@ -661,6 +661,8 @@ private slots:
             first.setKeep(false);
             QVERIFY(!QFile::exists(path));
             QVERIFY(first.problem().empty());
+            QCOMPARE(QDir(config->filePath("orbetta")).entryList(QDir::Files),
+                     QStringList{}); // none set aside
             second.add("3 =");
             QTRY_VERIFY(!second.keep());
             QVERIFY(!QFile::exists(path));
