@@ -329,25 +329,30 @@ bool TapeFile::mendTail(std::string& problem) {
     // What follows the last line is too long to be one: the file is kept aside as it is and begun again
     // with the lines that can be read.
     const Contents now = read(path_);
-    const bool begun = setAside(problem) && replaceFileAtomically(path_, joined(now.lines), 0600);
+    const bool begun =
+        setAside(problem, [&] { return replaceFileAtomically(path_, joined(now.lines), 0600); });
     if (!begun && problem.empty())
         problem = "The tape file " + path_.string() + " cannot be rewritten.";
     closeFile(); // and with it the lock
     return begun;
 }
 
-bool TapeFile::setAside(std::string& problem) {
+bool TapeFile::setAside(std::string& problem, const std::function<bool()>& replace) {
     const fs::path aside = asideName(path_);
     if (::link(path_.c_str(), aside.c_str()) != 0) {
         problem = "The tape file " + path_.string() +
-                  " holds what the tape cannot show, and it cannot be kept " + "aside: " + reason(errno) +
+                  " holds what the tape cannot show, and it cannot be kept aside: " + reason(errno) +
                   ". It is left as it is.";
         return false;
     }
+    if (!replace()) {
+        ::unlink(aside.c_str()); // the file stays as it was, under its own name
+        return false;
+    }
     const std::lock_guard lock(mutex_);
-    notice_ =
-        "The tape file held what the tape cannot show (bytes that are not text, or more than is read); " +
-        std::string("it is kept as ") + aside.string() + ", and the tape goes on in a new file.";
+    notice_ = "The tape file held what the tape cannot show (bytes that are not text, or more than is read); "
+              "it is kept as " +
+              aside.string() + ", and the tape goes on in a new file.";
     return true;
 }
 
@@ -379,19 +384,16 @@ bool TapeFile::rewriteFile(const std::vector<std::string>& first, bool keepFile,
     }
     std::vector<std::string> lines = first;
     Contents now = read(path_);
-    // Nothing the file holds is lost without a word: what its lines cannot give back is kept aside.
-    if (now.lossy && !setAside(problem)) {
-        closeFile();
-        return false;
-    }
     if (keepFile) {
         lines.insert(lines.end(), std::make_move_iterator(now.lines.begin()),
                      std::make_move_iterator(now.lines.end()));
     }
     if (lines.size() > kKeptLines)
         lines.erase(lines.begin(), lines.end() - static_cast<std::ptrdiff_t>(kKeptLines));
-    const bool replaced = replaceFileAtomically(path_, joined(lines), 0600);
-    if (!replaced)
+    const auto replace = [&] { return replaceFileAtomically(path_, joined(lines), 0600); };
+    // Nothing the file holds is lost without a word: what its lines cannot give back is kept aside.
+    const bool replaced = now.lossy ? setAside(problem, replace) : replace();
+    if (!replaced && problem.empty())
         problem = "The tape file " + path_.string() + " cannot be rewritten.";
     closeFile(); // and with it the lock; the next write opens the new file
     return replaced;
@@ -425,11 +427,17 @@ std::string TapeFile::remove() {
     if (::lstat(path_.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return {};
     std::string problem;
-    if (read(path_).lossy && !setAside(problem))
-        return problem;
-    if (::unlink(path_.c_str()) != 0)
-        return "The tape file " + path_.string() + " cannot be removed: " + reason(errno) + ".";
-    return {};
+    const auto unlink = [&] {
+        if (::unlink(path_.c_str()) == 0)
+            return true;
+        problem = "The tape file " + path_.string() + " cannot be removed: " + reason(errno) + ".";
+        return false;
+    };
+    if (read(path_).lossy)
+        setAside(problem, unlink);
+    else
+        unlink();
+    return problem;
 }
 
 } // namespace orbetta::tape

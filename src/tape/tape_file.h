@@ -71,9 +71,9 @@ private:
     // With the file open and no lock of this program's on it: a line cut short at the file's end is removed,
     // under the exclusive lock; a tail too long for a line sets the file aside and begins it again.
     bool mendTail(std::string& problem);
-    // Gives the file a second name beside it, which keeps its bytes when the tape's file is replaced, and
-    // says so in the notice.
-    bool setAside(std::string& problem);
+    // Gives the file a second name beside it, which keeps its bytes when replace() replaces or removes the
+    // tape's file, and says so in the notice; when replace() fails, the second name goes again.
+    bool setAside(std::string& problem, const std::function<bool()>& replace);
 
     std::filesystem::path path_;
     std::function<bool()> stillKept_;
