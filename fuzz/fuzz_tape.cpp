@@ -1,6 +1,7 @@
 // The tape file's reader: any bytes give lines of valid UTF-8 text without line breaks or control
 // characters, none longer than a tape line may be, at most the kept number of them, and the same from the
-// file as from the bytes; the value a line holds, if any, is a number.
+// file as from the bytes, with or without a line cut short at their end; the value a line holds, if any, is
+// a number.
 #include "core/conversions.h"
 #include "core/tape_line.h"
 #include "tape/tape_file.h"
@@ -67,5 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         out << bytes;
     }
     check(tape::read(scratchFile()).lines == tape::parse(bytes).lines);
+    // A line cut short after the last whole one is no line.
+    if (bytes.empty() || bytes.back() == '\n')
+        check(tape::parse(bytes + "= 12").lines == tape::parse(bytes).lines);
     return 0;
 }

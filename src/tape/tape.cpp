@@ -2,7 +2,8 @@
 
 namespace orbetta::tape {
 
-Tape::Tape(std::filesystem::path file, bool keep) : file_(std::move(file)), keep_(keep) {}
+Tape::Tape(std::filesystem::path file, bool keep, std::function<bool()> stillKept)
+    : file_(std::move(file), std::move(stillKept)), keep_(keep) {}
 
 void Tape::trimMemory() {
     while (lines_.size() > kKeptLines)
@@ -12,7 +13,7 @@ void Tape::trimMemory() {
 void Tape::add(std::string_view line) {
     lines_.emplace_back(line);
     trimMemory();
-    if (keep_)
+    if (keep())
         file_.append(line);
 }
 
@@ -20,7 +21,7 @@ void Tape::load() {
     if (loaded_)
         return;
     loaded_ = true;
-    if (!keep_)
+    if (!keep())
         return;
     file_.flush(); // the lines handed over are in the file, or known not to be
     Contents contents = read(file_.path());
@@ -36,21 +37,27 @@ void Tape::load() {
 }
 
 std::string Tape::problem() const {
-    if (!keep_)
-        return {};
+    if (!keep())
+        return removeProblem_;
+    std::string told = file_.notice();
     const std::string written = file_.problem();
-    return written.empty() ? readProblem_ : written;
+    const std::string& problem = written.empty() ? readProblem_ : written;
+    if (!told.empty() && !problem.empty())
+        told += ' ';
+    return told + problem;
 }
 
 void Tape::setKeep(bool keep) {
-    if (keep == keep_)
+    if (keep == this->keep())
         return;
     keep_ = keep;
     readProblem_.clear();
+    removeProblem_.clear();
     if (!keep) {
-        file_.remove();
+        removeProblem_ = file_.remove();
         return;
     }
+    file_.resume();
     file_.rewrite(std::vector<std::string>(lines_.begin(), lines_.end()), true);
 }
 
@@ -59,14 +66,14 @@ void Tape::clear() {
         return;
     cleared_.assign(std::make_move_iterator(lines_.begin()), std::make_move_iterator(lines_.end()));
     lines_.clear();
-    if (keep_)
+    if (keep())
         file_.rewrite({}, false);
 }
 
 void Tape::undoClear() {
     if (cleared_.empty())
         return;
-    if (keep_)
+    if (keep())
         file_.rewrite(cleared_, true);
     lines_.insert(lines_.begin(), std::make_move_iterator(cleared_.begin()),
                   std::make_move_iterator(cleared_.end()));

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,11 +16,14 @@ class Tape {
 public:
     // The file is neither read nor created here: the file is created by the first line, and read when the
     // lines are first asked for.
-    Tape(std::filesystem::path file, bool keep);
+    // stillKept tells whether the user still keeps the tape between runs (another program may have turned it
+    // off); it is asked before the file is made anew.
+    Tape(std::filesystem::path file, bool keep, std::function<bool()> stillKept = {});
 
     // Keeping between runs: turned off, the file is removed and the lines live on in memory; turned on, the
-    // lines in memory are written to the file, before whatever it holds.
-    bool keep() const { return keep_; }
+    // lines in memory are written to the file, before whatever it holds. Another program that turned it off
+    // turns it off here too.
+    bool keep() const { return keep_ && !file_.keptOff(); }
     void setKeep(bool keep);
 
     void add(std::string_view line);
@@ -46,6 +50,7 @@ private:
     std::deque<std::string> lines_;
     std::vector<std::string> cleared_;
     std::string readProblem_;
+    std::string removeProblem_; // the file that keeping off should have removed is still there
 };
 
 } // namespace orbetta::tape

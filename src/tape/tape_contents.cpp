@@ -123,6 +123,17 @@ int openRegular(const fs::path& path, int flags, std::string& problem, bool& mis
     return opened.fd;
 }
 
+std::optional<std::size_t> pieceStart(std::string_view tail, std::size_t size) {
+    if (tail.empty() || tail.back() == '\n')
+        return std::nullopt;
+    const std::size_t lastBreak = tail.rfind('\n');
+    const std::size_t piece = lastBreak == std::string_view::npos ? tail.size() : tail.size() - lastBreak - 1;
+    // The program writes no line longer than a tape line may be, nor its break.
+    if (piece > kMaxLineBytes || (lastBreak == std::string_view::npos && tail.size() < size))
+        return std::nullopt;
+    return size - piece;
+}
+
 fs::path tapePath() {
     const fs::path state = stateDirectory();
     return state.empty() ? fs::path() : state / "orbetta" / "tape.txt";
@@ -136,11 +147,14 @@ Contents parse(std::string_view bytes, bool startsInsideLine) {
     }
     // Only the newest lines are shown, so only they are looked at, from the end.
     std::vector<std::string_view> newest;
-    std::size_t end = bytes.size();
-    if (!bytes.empty() && bytes.back() == '\n')
-        --end; // the last line's break ends it; no empty line follows
-    else if (bytes.empty())
+    // A piece of a line after the last break was cut short while it was written: it is no line.
+    const std::size_t lastBreak = bytes.rfind('\n');
+    // What follows the last break when it is too long to be a piece of a line is not the program's.
+    contents.lossy = !bytes.empty() && bytes.back() != '\n' && !pieceStart(bytes, bytes.size());
+    if (lastBreak == std::string_view::npos)
         return contents;
+    bytes = bytes.substr(0, lastBreak + 1);
+    std::size_t end = bytes.size() - 1; // the last line's break ends it; no empty line follows
     while (newest.size() < kKeptLines) {
         const std::size_t start = end == 0 ? std::string_view::npos : bytes.rfind('\n', end - 1);
         const std::size_t from = start == std::string_view::npos ? 0 : start + 1;
@@ -162,6 +176,7 @@ Contents parse(std::string_view bytes, bool startsInsideLine) {
         cut = cut || line.cut;
         contents.lines.push_back(std::move(line.text));
     }
+    contents.lossy = contents.lossy || replaced || cut;
     if (replaced)
         contents.problem = "The tape file holds bytes that are not text; they are shown as \xEF\xBF\xBD.";
     else if (cut)
@@ -198,6 +213,7 @@ Contents read(const fs::path& path) {
     bytes.resize(got);
     Contents contents = parse(bytes, from > 0);
     contents.older = contents.older || from > 0;
+    contents.lossy = contents.lossy || from > 0;
     if (!problem.empty())
         contents.problem = problem;
     else if (from > 0)

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,12 +26,15 @@ struct Contents {
     std::vector<std::string> lines; // the newest kKeptLines, oldest first
     std::string problem;
     bool older = false; // the file holds older lines than these
+    // The file holds what these lines cannot give back: bytes that are not text, lines cut, or more than was
+    // read. A rewrite from these lines sets the file aside first.
+    bool lossy = false;
 };
 
-// The lines of a file's bytes: lines end at LF (a CR before it is dropped), a last line without one is read
-// as far as it goes, bytes that are not UTF-8 text (NUL, other control characters, invalid sequences)
-// become U+FFFD, over-long lines are cut. When the bytes start inside a line (the end of a larger file),
-// that partial line is dropped.
+// The lines of a file's bytes: lines end at LF (a CR before it is dropped); bytes after the last LF are a
+// line cut short (by a full disk or a kill in the middle of a write) and no line; bytes that are not UTF-8
+// text (NUL, other control characters, invalid sequences) become U+FFFD, over-long lines are cut. When the
+// bytes start inside a line (the end of a larger file), that partial line is dropped.
 Contents parse(std::string_view bytes, bool startsInsideLine = false);
 
 // Reads a tape file without ever blocking: a missing file is an empty tape; a folder, a pipe, a device, a
@@ -42,5 +46,10 @@ Contents read(const std::filesystem::path& path);
 int openRegular(const std::filesystem::path& path, int flags, std::string& problem, bool& missing);
 // The system's description of an error number.
 std::string reason(int error);
+
+// Where a file of size bytes whose last bytes are tail (all of them when the file is shorter) is cut to
+// remove a line cut short: after its last LF, or at 0 when it has none. Nothing when the file ends on a whole
+// line or what follows its last LF is longer than any line the program writes, which is no piece of a line.
+std::optional<std::size_t> pieceStart(std::string_view tail, std::size_t size);
 
 } // namespace orbetta::tape

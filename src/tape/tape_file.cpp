@@ -5,6 +5,8 @@
 
 #include <cerrno>
 #include <chrono>
+#include <ctime>
+#include <optional>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -24,11 +26,58 @@ constexpr std::size_t kTrimEvery = 1000; // appends between two looks at the fil
 // of lines costs one write.
 constexpr std::chrono::milliseconds kSyncInterval{20};
 
-// Whether the open file still has its name: a rewrite replaces it by rename, and a program that stops keeping
-// the tape removes it, both under the lock that the caller holds or does not need.
-bool stillNamed(int fd) {
+// Whether the open file is still the one of that name: a rewrite replaces it by rename, and a program that
+// stops keeping the tape removes it or sets it aside, all under the lock that the caller holds or does not
+// need.
+bool stillNamed(int fd, const fs::path& path) {
     struct stat open {};
-    return ::fstat(fd, &open) == 0 && open.st_nlink > 0;
+    struct stat named {};
+    return ::fstat(fd, &open) == 0 && open.st_nlink > 0 && ::lstat(path.c_str(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
+// The lock, waiting a little for other programs' appends, which hold their shared lock only while they write.
+bool lockWithin(int fd, int operation) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (::flock(fd, operation | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return false;
+}
+
+// The last bytes of the file, at most count of them.
+std::string tailOf(int fd, off_t size, std::size_t count) {
+    const off_t from = size > static_cast<off_t>(count) ? size - static_cast<off_t>(count) : 0;
+    std::string tail(static_cast<std::size_t>(size - from), '\0');
+    std::size_t got = 0;
+    while (got < tail.size()) {
+        const ssize_t n = ::pread(fd, tail.data() + got, tail.size() - got, from + static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    tail.resize(got);
+    return tail;
+}
+
+// A name beside the file for a copy of it, with the day and time, that no file has yet.
+fs::path asideName(const fs::path& path) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", &local);
+    const std::string base = path.stem().string() + "-set-aside-" + stamp;
+    fs::path name = path.parent_path() / (base + path.extension().string());
+    struct stat info {};
+    for (int n = 2; ::lstat(name.c_str(), &info) == 0; ++n)
+        name = path.parent_path() / (base + "-" + std::to_string(n) + path.extension().string());
+    return name;
 }
 
 std::string joined(const std::vector<std::string>& lines) {
@@ -42,7 +91,8 @@ std::string joined(const std::vector<std::string>& lines) {
 
 } // namespace
 
-TapeFile::TapeFile(fs::path path) : path_(std::move(path)) {}
+TapeFile::TapeFile(fs::path path, std::function<bool()> stillKept)
+    : path_(std::move(path)), stillKept_(std::move(stillKept)) {}
 
 TapeFile::~TapeFile() {
     {
@@ -99,6 +149,11 @@ std::string TapeFile::problem() const {
     return problem_;
 }
 
+std::string TapeFile::notice() const {
+    const std::lock_guard lock(mutex_);
+    return notice_;
+}
+
 void TapeFile::writerLoop() {
     std::unique_lock lock(mutex_);
     while (true) {
@@ -131,6 +186,12 @@ void TapeFile::writerLoop() {
             }
         }
         lock.lock();
+        if (keptOff_) {
+            // Another program stopped keeping the tape: what is left here is not written.
+            queue_.clear();
+            batch.clear();
+            written = 0;
+        }
         // What was not written goes back before the lines that came meanwhile.
         queue_.insert(queue_.begin(),
                       std::make_move_iterator(batch.begin() + static_cast<std::ptrdiff_t>(written)),
@@ -161,16 +222,17 @@ bool TapeFile::openFile(std::string& problem) {
         return false;
     }
     bool missing = false;
-    const int fd = openRegular(path_, O_RDWR | O_APPEND | O_CREAT, problem, missing);
+    int fd = openRegular(path_, O_RDWR | O_APPEND, problem, missing);
+    if (fd < 0 && missing) {
+        // Made anew only while the tape is still kept: another program may have stopped keeping it.
+        if (stillKept_ && !stillKept_()) {
+            keptOff_ = true;
+            return false;
+        }
+        fd = openRegular(path_, O_RDWR | O_APPEND | O_CREAT, problem, missing);
+    }
     if (fd < 0)
         return false;
-    // A file whose last line was cut short (a power cut, a full disk) gets the next line on a line of its
-    // own.
-    struct stat info {};
-    char last = '\n';
-    if (::fstat(fd, &info) == 0 && info.st_size > 0 && ::pread(fd, &last, 1, info.st_size - 1) != 1)
-        last = '\n';
-    needsBreak_ = last != '\n';
     fd_ = fd;
     return true;
 }
@@ -182,22 +244,33 @@ void TapeFile::closeFile() {
 }
 
 std::size_t TapeFile::writeLines(const std::deque<std::string>& lines, std::string& problem) {
-    // Twice at most: a file that was replaced (trimmed by another program, removed) is opened again.
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    // A few times at most: a file that was replaced (trimmed by another program, removed, set aside) is
+    // opened again, and one that ends inside a line is mended first.
+    for (int attempt = 0; attempt < 4; ++attempt) {
         if (!openFile(problem))
             return 0;
-        if (::flock(fd_, LOCK_SH | LOCK_NB) != 0) {
+        if (!lockWithin(fd_, LOCK_SH)) {
             problem = "The tape file is being trimmed; the line is written with the next one.";
             return 0;
         }
-        if (!stillNamed(fd_)) {
+        if (!stillNamed(fd_, path_)) {
             closeFile();
             continue;
         }
-        std::string text = needsBreak_ ? "\n" : "";
-        for (const std::string& line : lines) {
-            text += line;
-            text += '\n';
+        struct stat info {};
+        char last = '\n';
+        if (::fstat(fd_, &info) == 0 && info.st_size > 0 && ::pread(fd_, &last, 1, info.st_size - 1) != 1)
+            last = '\n';
+        if (last != '\n') {
+            ::flock(fd_, LOCK_UN);
+            if (!mendTail(problem))
+                return 0;
+            continue;
         }
         std::size_t done = 0;
         int error = 0;
@@ -212,23 +285,76 @@ std::size_t TapeFile::writeLines(const std::deque<std::string>& lines, std::stri
             done += static_cast<std::size_t>(n);
         }
         ::flock(fd_, LOCK_UN);
-        // The lines written whole are done; one cut short is written again, on a line of its own.
-        std::size_t at = needsBreak_ ? 1 : 0;
-        if (done >= at)
-            needsBreak_ = false;
+        // The lines written whole are done; the rest is written again once the piece of a line is removed.
+        std::size_t at = 0;
         std::size_t written = 0;
         while (written < lines.size() && at + lines[written].size() + 1 <= done)
             at += lines[written++].size() + 1;
-        if (done > at)
-            needsBreak_ = true;
         writtenSinceTrim_ += written;
         if (error != 0) {
             problem = "The tape file " + path_.string() + " cannot be written: " + reason(error) + ".";
+            if (done > at) {
+                std::string ignored; // tried again before the next write when it fails now
+                mendTail(ignored);
+            }
             closeFile();
         }
         return written;
     }
     return 0;
+}
+
+bool TapeFile::mendTail(std::string& problem) {
+    if (!lockWithin(fd_, LOCK_EX)) {
+        problem = "The tape file is in use; the line is written with the next one.";
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0 || !stillNamed(fd_, path_)) {
+        closeFile();
+        return true; // replaced meanwhile: the next attempt opens the new file
+    }
+    const std::string tail = tailOf(fd_, info.st_size, kMaxLineBytes + 1);
+    if (tail.empty() || tail.back() == '\n') {
+        ::flock(fd_, LOCK_UN);
+        return true;
+    }
+    if (const std::optional<std::size_t> cut = pieceStart(tail, static_cast<std::size_t>(info.st_size))) {
+        const bool removed = ::ftruncate(fd_, static_cast<off_t>(*cut)) == 0;
+        if (!removed)
+            problem = "The tape file " + path_.string() +
+                      " ends inside a line that cannot be removed: " + reason(errno) + ".";
+        ::flock(fd_, LOCK_UN);
+        return removed;
+    }
+    // What follows the last line is too long to be one: the file is kept aside as it is and begun again
+    // with the lines that can be read.
+    const Contents now = read(path_);
+    const bool begun =
+        setAside(problem, [&] { return replaceFileAtomically(path_, joined(now.lines), 0600); });
+    if (!begun && problem.empty())
+        problem = "The tape file " + path_.string() + " cannot be rewritten.";
+    closeFile(); // and with it the lock
+    return begun;
+}
+
+bool TapeFile::setAside(std::string& problem, const std::function<bool()>& replace) {
+    const fs::path aside = asideName(path_);
+    if (::link(path_.c_str(), aside.c_str()) != 0) {
+        problem = "The tape file " + path_.string() +
+                  " holds what the tape cannot show, and it cannot be kept aside: " + reason(errno) +
+                  ". It is left as it is.";
+        return false;
+    }
+    if (!replace()) {
+        ::unlink(aside.c_str()); // the file stays as it was, under its own name
+        return false;
+    }
+    const std::lock_guard lock(mutex_);
+    notice_ = "The tape file held what the tape cannot show (bytes that are not text, or more than is read); "
+              "it is kept as " +
+              aside.string() + ", and the tape goes on in a new file.";
+    return true;
 }
 
 bool TapeFile::rewrite(const std::vector<std::string>& first, bool keepFile) {
@@ -247,7 +373,7 @@ bool TapeFile::rewrite(const std::vector<std::string>& first, bool keepFile) {
 bool TapeFile::rewriteFile(const std::vector<std::string>& first, bool keepFile, std::string& problem) {
     if (!openFile(problem))
         return false;
-    if (!stillNamed(fd_)) {
+    if (!stillNamed(fd_, path_)) {
         closeFile();
         if (!openFile(problem))
             return false;
@@ -258,15 +384,17 @@ bool TapeFile::rewriteFile(const std::vector<std::string>& first, bool keepFile,
         return false;
     }
     std::vector<std::string> lines = first;
+    Contents now = read(path_);
     if (keepFile) {
-        Contents now = read(path_);
         lines.insert(lines.end(), std::make_move_iterator(now.lines.begin()),
                      std::make_move_iterator(now.lines.end()));
     }
     if (lines.size() > kKeptLines)
         lines.erase(lines.begin(), lines.end() - static_cast<std::ptrdiff_t>(kKeptLines));
-    const bool replaced = replaceFileAtomically(path_, joined(lines), 0600);
-    if (!replaced)
+    const auto replace = [&] { return replaceFileAtomically(path_, joined(lines), 0600); };
+    // Nothing the file holds is lost without a word: what its lines cannot give back is kept aside.
+    const bool replaced = now.lossy ? setAside(problem, replace) : replace();
+    if (!replaced && problem.empty())
         problem = "The tape file " + path_.string() + " cannot be rewritten.";
     closeFile(); // and with it the lock; the next write opens the new file
     return replaced;
@@ -287,7 +415,7 @@ void TapeFile::trimFile() {
     rewriteFile({}, true, ignored);
 }
 
-void TapeFile::remove() {
+std::string TapeFile::remove() {
     const std::lock_guard file(fileMutex_);
     {
         const std::lock_guard lock(mutex_);
@@ -295,11 +423,22 @@ void TapeFile::remove() {
         problem_.clear();
     }
     closeFile();
-    needsBreak_ = false;
     struct stat info {};
     // Only the tape's own regular file; whatever else stands there is not ours to delete.
-    if (::lstat(path_.c_str(), &info) == 0 && S_ISREG(info.st_mode))
-        ::unlink(path_.c_str());
+    if (::lstat(path_.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
+    std::string problem;
+    const auto unlink = [&] {
+        if (::unlink(path_.c_str()) == 0)
+            return true;
+        problem = "The tape file " + path_.string() + " cannot be removed: " + reason(errno) + ".";
+        return false;
+    };
+    if (read(path_).lossy)
+        setAside(problem, unlink);
+    else
+        unlink();
+    return problem;
 }
 
 } // namespace orbetta::tape

@@ -19,6 +19,7 @@
 #include "ui/qt_text.h"
 #include "ui/tape_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -236,7 +237,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         hintGiven_ = false; // a new visit; the focus comes back after this
 
     const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    if (keyEvent && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+    const QWidget* window = watched->isWidgetType() ? static_cast<QWidget*>(watched)->window() : nullptr;
+    if (event->type() == QEvent::ShortcutOverride &&
+        shortcutButton(window, *static_cast<QKeyEvent*>(event))) {
+        // The button is pressed by the key press below, at once, rather than by its shortcut, which would
+        // press it visibly and click it only after the keys typed meanwhile have been handled.
+        event->accept();
+        return true;
+    }
+    if (keyEvent && pressShortcut(window, static_cast<QKeyEvent*>(event)))
+        return true;
+    if (keyEvent && window == this) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (pressKey(watched, key))
             return true;
@@ -247,7 +258,40 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             }
         }
     }
+    if (event->type() == QEvent::KeyPress && window && window == tapeWindow_) {
+        // The characters that make a calculation work in the tape window too; Enter, Escape, Space and the
+        // Ctrl keys stay the tape's.
+        const std::optional<int> code = orbetta::ui::typedCharacter(*static_cast<QKeyEvent*>(event));
+        if (code && (*code > ' ' || *code == '\b')) {
+            typeCharacter(*code);
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+QAbstractButton* MainWindow::shortcutButton(const QWidget* window, const QKeyEvent& event) const {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (!window || (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier)
+        return nullptr;
+    const QKeySequence pressed(QKeyCombination(modifiers, Qt::Key(event.key())));
+    // The calculator's chords reach its keys from the tape window as well.
+    const QWidget* owner = window == tapeWindow_ && modifiers == Qt::AltModifier ? this : window;
+    const QList<QAbstractButton*> buttons = owner->findChildren<QAbstractButton*>();
+    for (QAbstractButton* button : buttons)
+        if (button->window() == owner && button->isVisible() && button->shortcut() == pressed)
+            return button;
+    return nullptr;
+}
+
+bool MainWindow::pressShortcut(const QWidget* window, QKeyEvent* event) {
+    QAbstractButton* button = shortcutButton(window, *event);
+    if (!button)
+        return false;
+    // Pressed once however long the keys are held, as Ctrl+Space does.
+    if (event->type() == QEvent::KeyPress && !event->isAutoRepeat() && button->isEnabled())
+        button->click();
+    return true;
 }
 
 bool MainWindow::pressKey(QObject* watched, QKeyEvent* event) {
@@ -359,7 +403,8 @@ void MainWindow::record(std::string_view line) {
 
 orbetta::tape::Tape& MainWindow::tape() {
     if (!tape_)
-        tape_ = std::make_unique<orbetta::tape::Tape>(orbetta::tape::tapePath(), preferences::readKeepTape());
+        tape_ = std::make_unique<orbetta::tape::Tape>(orbetta::tape::tapePath(), preferences::readKeepTape(),
+                                                      [] { return preferences::readKeepTape(); });
     return *tape_;
 }
 

@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 
+class QAbstractButton;
 class QFrame;
 
 namespace orbetta::access {
@@ -100,6 +101,11 @@ private:
     // the help, Ctrl+C and Ctrl+Insert copy the display, Ctrl+V and Shift+Insert paste into the entry.
     // Returns true when the event was one of them.
     bool pressKey(QObject* watched, QKeyEvent* event);
+    // The button of the window a key event goes to whose shortcut the event is (for the tape window and Alt
+    // with a letter, the calculator's key of that chord), or none.
+    QAbstractButton* shortcutButton(const QWidget* window, const QKeyEvent& event) const;
+    // Presses the button of a shortcut at once; returns true when the event was one.
+    bool pressShortcut(const QWidget* window, QKeyEvent* event);
     TwoValueDialog* loadTwoValueDialog();
     // Gives the first key focused in a visit to the window the hint that Ctrl+Space presses it.
     void giveHint(QWidget* old, QWidget* now);

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
@@ -61,24 +62,31 @@ TapeWindow::TapeWindow(orbetta::tape::Tape& tape, QWidget* owner) : QWidget(owne
     problem_->setWordWrap(true);
     problem_->hide();
 
-    auto* save = new QPushButton(QStringLiteral("&Save as…"), this);
+    // The calculator's chords (Alt with a letter) work here too, so the tape's own buttons take Ctrl keys,
+    // which a screen reader reports as their shortcuts.
+    const auto withKey = [](QAbstractButton* button, const QKeySequence& key) {
+        button->setShortcut(key);
+        button->setToolTip(button->text() + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) +
+                           QLatin1Char(')'));
+    };
+    auto* save = new QPushButton(QStringLiteral("Save as…"), this);
     save->setObjectName("TapeSave");
+    withKey(save, QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(save, &QPushButton::clicked, this, &TapeWindow::saveAs);
-    auto* clear = new QPushButton(QStringLiteral("C&lear"), this);
+    auto* clear = new QPushButton(QStringLiteral("Clear"), this);
     clear->setObjectName("TapeClear");
+    withKey(clear, QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(clear, &QPushButton::clicked, this, &TapeWindow::clearTape);
-    undo_ = new QPushButton(QStringLiteral("&Undo clear"), this);
+    undo_ = new QPushButton(QStringLiteral("Undo clear"), this);
     undo_->setObjectName("TapeUndo");
+    withKey(undo_, QKeySequence(Qt::CTRL | Qt::Key_Z));
     undo_->setEnabled(false);
     connect(undo_, &QPushButton::clicked, this, &TapeWindow::undoClear);
-    keep_ = new QCheckBox(QStringLiteral("&Keep between runs"), this);
+    keep_ = new QCheckBox(QStringLiteral("Keep between runs"), this);
     keep_->setObjectName("TapeKeep");
+    withKey(keep_, QKeySequence(Qt::CTRL | Qt::Key_K));
     keep_->setChecked(tape_.keep());
-    connect(keep_, &QCheckBox::toggled, this, [this](bool keep) {
-        tape_.setKeep(keep);
-        showProblem();
-        emit keepChanged(keep);
-    });
+    connect(keep_, &QCheckBox::toggled, this, &TapeWindow::changeKeep);
 
     announcer_ = new orbetta::access::Announcer(this);
     announcer_->setObjectName("TapeAnnouncer");
@@ -121,7 +129,28 @@ void TapeWindow::reload() {
     showProblem();
 }
 
+void TapeWindow::changeKeep(bool keep) {
+    // The setting first: another program that finds the file gone asks it before making the file anew.
+    emit keepChanged(keep);
+    tape_.setKeep(keep);
+    showProblem();
+    if (!keep) {
+        const QString problem = qText(tape_.problem());
+        announcer_->announce(problem.isEmpty()
+                                 ? QStringLiteral("The tape is no longer kept between runs and its "
+                                                  "file is removed; keeping it again writes it back")
+                                 : problem);
+    } else {
+        announcer_->announce(QStringLiteral("The tape is kept between runs"));
+    }
+}
+
 void TapeWindow::showProblem() {
+    if (keep_->isChecked() != tape_.keep()) {
+        // Another program stopped keeping the tape.
+        const QSignalBlocker quiet(keep_);
+        keep_->setChecked(tape_.keep());
+    }
     const QString problem = qText(tape_.problem());
     if (problem == problem_->text())
         return;
@@ -209,11 +238,13 @@ void TapeWindow::saveAs() {
                                             QDir::home().filePath(QStringLiteral("tape.txt")),
                                             QStringLiteral("Text files (*.txt);;All files (*)"));
     }
-    if (path.isEmpty())
-        return;
-    if (!saveTo(path))
+    if (!path.isEmpty() && !saveTo(path))
         orbetta::desktop::showMessageBox(this, QStringLiteral("The tape could not be saved to %1.").arg(path),
                                          orbetta::desktop::MessageIcon::Exclamation);
+    // Whatever the dialogs were answered, the keyboard comes back to the tape.
+    raise();
+    activateWindow();
+    view_->setFocus(Qt::OtherFocusReason);
 }
 
 void TapeWindow::clearTape() {

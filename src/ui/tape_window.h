@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+class QAbstractButton;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -35,8 +36,9 @@ protected:
 
 // The tape window: modeless and resizable beside the main window, the newest line in view. Enter or a double
 // click puts a line's value into the entry; Ctrl+C copies the selected lines (all when none is selected);
-// "Save as…" writes the tape to a file; "Clear" empties it and "Undo clear" (Ctrl+Z) brings it back; "Keep
-// between runs" keeps it in its file; Escape and Ctrl+T close the window.
+// "Save as…" (Ctrl+S) writes the tape to a file; "Clear" (Ctrl+L) empties it and "Undo clear" (Ctrl+Z)
+// brings it back; "Keep between runs" (Ctrl+K) keeps it in its file; Escape and Ctrl+T close the window.
+// The calculator's chords and the characters of a calculation typed here go to the calculator.
 class TapeWindow : public QWidget {
     Q_OBJECT
 public:
@@ -68,6 +70,7 @@ protected:
 
 private:
     void reload();
+    void changeKeep(bool keep);
     void showProblem();
     void recall(int line);
     void saveAs();

@@ -1,3 +1,4 @@
+#include "tape/tape.h"
 #include "tape/tape_contents.h"
 #include "tape/tape_file.h"
 
@@ -67,6 +68,9 @@ private slots:
         QTest::newRow("unreadable") << "unreadable" << none << "Permission denied" << false;
         QTest::newRow("read-only folder") << "read-only folder" << none << "" << false;
         QTest::newRow("full disk") << "full disk" << QStringList{"= 5"} << "" << false;
+        QTest::newRow("NUL tail") << "NUL tail" << none << "1 GB long" << true;
+        QTest::newRow("keep off in a read-only folder")
+            << "keep off in a read-only folder" << QStringList{"= 5"} << "" << false;
     }
 
     void badFile() {
@@ -113,6 +117,17 @@ private slots:
                 QSKIP("directory permissions do not bind this user");
         } else if (kind == "full disk") {
             put("= 5\n");
+        } else if (kind == "NUL tail") {
+            QByteArray lines;
+            for (int i = 0; i < 200; ++i)
+                lines += QByteArray::number(i) + " =\n";
+            put(lines);
+            QVERIFY(QFile::resize(path, qint64(1) << 30)); // NULs to the end, sparse
+        } else if (kind == "keep off in a read-only folder") {
+            put("= 5\n");
+            QVERIFY(QFile::setPermissions(config->filePath("orbetta"), QFile::ReadOwner | QFile::ExeOwner));
+            if (!permissionsApply())
+                QSKIP("directory permissions do not bind this user");
         }
         const tape::Contents contents = tape::read(path.toStdString());
         QStringList lines;
@@ -137,10 +152,20 @@ private slots:
             std::signal(SIGXFSZ, previousHandler);
             QVERIFY(!appended);
             QVERIFY(QString::fromStdString(file.problem()).contains("cannot be written"));
-            // The next line takes the one that failed along, on a line of its own after the part written.
+            QCOMPARE(fileOf(path), QByteArray("= 5\n")); // the part written is removed at once
+            // The next line takes the one that failed along.
             file.append("next");
             QVERIFY(file.flush());
-            QCOMPARE(fileOf(path), QByteArray("= 5\nth\nthis line does not fit\nnext\n"));
+            QCOMPARE(fileOf(path), QByteArray("= 5\nthis line does not fit\nnext\n"));
+            return;
+        }
+        if (kind == "keep off in a read-only folder") {
+            tape::Tape kept(tape::tapePath(), true);
+            kept.load();
+            kept.setKeep(false);
+            QVERIFY(QFile::exists(path));
+            QVERIFY2(QString::fromStdString(kept.problem()).contains("cannot be removed: Permission denied"),
+                     kept.problem().c_str());
             return;
         }
         file.append("7 =");
@@ -149,7 +174,18 @@ private slots:
         if (kind == "link")
             QVERIFY(!QFile::exists(config->filePath("kept.txt")));
         if (appends)
-            QVERIFY(fileOf(path).endsWith("\n7 =\n"));
+            QVERIFY(fileOf(path).endsWith("\n7 =\n") || fileOf(path) == "7 =\n");
+        if (kind == "NUL tail") {
+            // The old lines are kept beside it under a name the user is told, and the tape goes on.
+            QCOMPARE(fileOf(path), QByteArray("7 =\n"));
+            const QStringList aside = QDir(config->filePath("orbetta")).entryList({"tape-set-aside-*.txt"});
+            QCOMPARE(aside.size(), 1);
+            QVERIFY(QString::fromStdString(file.notice()).contains(config->filePath("orbetta/" + aside[0])));
+            QFile kept(config->filePath("orbetta/" + aside[0]));
+            QCOMPARE(kept.size(), qint64(1) << 30);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QVERIFY(kept.read(10).startsWith("0 =\n1 =\n"));
+        }
         QFile::setPermissions(config->filePath("orbetta"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -158,12 +194,15 @@ private slots:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
     }
 
-    // The tape's file: a torn last line is read as far as it goes and the next line starts a line of its own;
-    // two programs appending lose none of each other's lines, trimmed or not; a program killed at any point
-    // of appending leaves every earlier line whole.
+    // The tape's file: a line cut short is no line, to a reader or to the next writer, which removes it
+    // first; two programs appending lose none of each other's lines, trimmed or not; a program killed at any
+    // point of appending leaves every earlier line whole; a program that stops keeping the tape stops the
+    // others from writing it again.
     void tapeWriters_data() {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("torn last line") << "torn";
+        QTest::newRow("cut piece then restart") << "torn";
+        QTest::newRow("kill during a write") << "killed mid-write";
+        QTest::newRow("keep off, a second program") << "keep off";
         QTest::newRow("two writers") << "two writers";
         QTest::newRow("200 kills while appending") << "kills";
     }
@@ -177,13 +216,62 @@ private slots:
             torn.write("2 +\n3 =\n= 5\n\n4 \xc3\x97\n6 =\n= 2");
             torn.close();
             const tape::Contents contents = tape::read(path.toStdString());
-            QCOMPARE(contents.lines,
-                     (std::vector<std::string>{"2 +", "3 =", "= 5", "", "4 ×", "6 =", "= 2"}));
+            QCOMPARE(contents.lines, (std::vector<std::string>{"2 +", "3 =", "= 5", "", "4 ×", "6 ="}));
             QVERIFY(contents.problem.empty());
             tape::TapeFile file(tape::tapePath());
             file.append("= 24");
             QVERIFY(file.flush());
-            QVERIFY(fileOf(path).endsWith("= 2\n= 24\n"));
+            QCOMPARE(fileOf(path), QByteArray("2 +\n3 =\n= 5\n\n4 \xc3\x97\n6 =\n= 24\n"));
+            return;
+        }
+        if (kind == "killed mid-write") {
+            // A file size limit cuts the write short and the signal it raises then ends the program there.
+            QVERIFY(QDir(config->path()).mkdir("orbetta"));
+            {
+                QFile before(path);
+                QVERIFY(before.open(QIODevice::WriteOnly));
+                before.write("2 +\n3 =\n");
+            }
+            const pid_t child = ::fork();
+            if (child == 0) {
+                rlimit small{15, 15};
+                ::setrlimit(RLIMIT_FSIZE, &small);
+                tape::TapeFile file(tape::tapePath());
+                file.append("= 5");
+                file.append("= 1234567");
+                file.flush();
+                ::_exit(0);
+            }
+            int status = 0;
+            QCOMPARE(::waitpid(child, &status, 0), child);
+            QVERIFY(WIFSIGNALED(status));
+            QCOMPARE(fileOf(path), QByteArray("2 +\n3 =\n= 5\n= 1"));
+            QCOMPARE(tape::read(path.toStdString()).lines, (std::vector<std::string>{"2 +", "3 =", "= 5"}));
+            tape::TapeFile file(tape::tapePath());
+            file.append("7 =");
+            QVERIFY(file.flush());
+            QCOMPARE(fileOf(path), QByteArray("2 +\n3 =\n= 5\n7 =\n"));
+            return;
+        }
+        if (kind == "keep off") {
+            bool kept = true; // the setting both programs read
+            tape::Tape first(tape::tapePath(), true, [&] { return kept; });
+            tape::Tape second(tape::tapePath(), true, [&] { return kept; });
+            first.add("1 +");
+            second.add("2 +");
+            first.load();
+            second.load();
+            QVERIFY(QFile::exists(path));
+            kept = false;
+            first.setKeep(false);
+            QVERIFY(!QFile::exists(path));
+            QVERIFY(first.problem().empty());
+            QCOMPARE(QDir(config->filePath("orbetta")).entryList(QDir::Files),
+                     QStringList{}); // none set aside
+            second.add("3 =");
+            QTRY_VERIFY(!second.keep());
+            QVERIFY(!QFile::exists(path));
+            QCOMPARE(second.lines().back(), std::string("3 ="));
             return;
         }
         if (kind == "two writers") {

@@ -5,6 +5,7 @@
 #include "look/classic_look.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
+#include "tape/tape.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -46,6 +47,8 @@ private slots:
     void typedCharactersReachNoControl_data();
     void typedCharactersReachNoControl();
     void altOPressesOff();
+    void keysActInOrder_data();
+    void keysActInOrder();
     void clipboardKeys_data();
     void clipboardKeys();
     void alwaysOnTopIsKeptAtOnce();
@@ -73,6 +76,7 @@ private slots:
 private:
     QComboBox* list() const { return calc_->control<QComboBox>("Combo1"); }
     void chooseFromDropDown(const QString& entry);
+    void pressKeys(const QString& keys);
     bool settingsFileExists() const;
 };
 
@@ -394,9 +398,94 @@ void FrmCalcInputTest::alwaysOnTopIsKeptAtOnce() {
 
 void FrmCalcInputTest::altOPressesOff() {
     QTest::keyClick(calc_->receiver(), Qt::Key_O, Qt::AltModifier);
-    QTRY_COMPARE(calc_->programEnds, 1); // the underlined letter presses the key visibly, then clicks it
+    QCOMPARE(calc_->programEnds, 1);
     QVERIFY(!calc_->isVisible());
     QCOMPARE(calc_->beeps, 0);
+}
+
+// Presses keys back to back, as a fast typist does, with no event handled between them but what each key
+// sends: a character, "Alt+Q" or "Ctrl+Space" to the focus, "@Funct(9)" puts the focus on a control, "Down"
+// "Return" and "Tab" go to the open drop-down or the focus; "(opened)" waits until the two-value dialog
+// that the keys before opened takes the keyboard, as a typist waits for a dialog to appear.
+void FrmCalcInputTest::pressKeys(const QString& keys) {
+    for (const QString& key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        QWidget* target = QApplication::activePopupWidget() ? QApplication::activePopupWidget()->focusWidget()
+                                                            : calc_->receiver();
+        if (key == QLatin1String("(opened)"))
+            QTRY_VERIFY(calc_->twoValueDialog()->isAncestorOf(QApplication::focusWidget()));
+        else if (key.startsWith(QLatin1Char('@')))
+            calc_->control(key.mid(1).toLatin1().constData())->setFocus();
+        else if (key.startsWith(QLatin1String("Alt+")))
+            QTest::keyClick(target, Qt::Key(Qt::Key_A + (key.at(4).unicode() - 'A')), Qt::AltModifier);
+        else if (key == QLatin1String("Ctrl+Space"))
+            QTest::keyClick(target, Qt::Key_Space, Qt::ControlModifier);
+        else if (key == QLatin1String("Tab"))
+            QTest::keyClick(target, Qt::Key_Tab);
+        else if (key == QLatin1String("Down"))
+            QTest::keyClick(target, Qt::Key_Down);
+        else if (key == QLatin1String("Return"))
+            QTest::keyClick(target, Qt::Key_Return);
+        else
+            QTest::keyClick(target, key.at(0).toLatin1());
+    }
+}
+
+void FrmCalcInputTest::keysActInOrder_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QStringList>("tape");
+    QTest::addColumn<QString>("opened"); // the two-value dialog's title, when a key opened it
+
+    QTest::newRow("square root, then plus") << "1 6 Alt+Q + 1 ="
+                                            << "5" << QStringList{"√(16) = 4", "4 +", "1 =", "= 5", ""} << "";
+    QTest::newRow("square root twice") << "1 6 Alt+Q Alt+Q"
+                                       << "2" << QStringList{"√(16) = 4", "√(4) = 2"} << "";
+    QTest::newRow("square twice") << "2 Alt+U Alt+U"
+                                  << "16" << QStringList{"(2)² = 4", "(4)² = 16"} << "";
+    QTest::newRow("sine, then plus") << "3 0 Alt+S + 1 ="
+                                     << "1.5" << QStringList{"sin(30°) = 0.5", "0.5 +", "1 =", "= 1.5", ""}
+                                     << "";
+    QTest::newRow("sign change, then plus") << "9 Alt+Z + 1 0 ="
+                                            << "1" << QStringList{"-9 +", "10 =", "= 1", ""} << "";
+    QTest::newRow("inverse, then times")
+        << "4 Alt+V * 8 ="
+        << "2" << QStringList{"1/(4) = 0.25", "0.25 ×", "8 =", "= 2", ""} << "";
+    QTest::newRow("ctrl+space, then plus") << "1 6 @Funct(9) Ctrl+Space + 1 ="
+                                           << "5" << QStringList{"√(16) = 4", "4 +", "1 =", "= 5", ""} << "";
+    QTest::newRow("the list, then plus")
+        << "2 Alt+F @Combo1 Down Return + 1 ="
+        << "2.00060954429882"
+        << QStringList{"Secant(2°) = 1.00060954429882", "1.00060954429882 +", "1 =", "= 2.00060954429882", ""}
+        << "";
+    QTest::newRow("power") << "2 Alt+P"
+                           << "" << QStringList{} << "x to the power of y";
+    QTest::newRow("power, its OK, then plus")
+        << "Alt+P (opened) 2 Tab 3 Alt+O + 1 ="
+        << "9" << QStringList{"2 to the power 3 = 8", "8 +", "1 =", "= 9", ""} << "";
+    QTest::newRow("y-th root") << "Alt+Y"
+                               << "" << QStringList{} << "y root of x";
+    QTest::newRow("random") << "Alt+D"
+                            << "" << QStringList{} << "random number";
+}
+
+// A chord acts when it is pressed, in order with the keys before and after it, as a click or Ctrl+Space does.
+void FrmCalcInputTest::keysActInOrder() {
+    QFETCH(QString, keys);
+    QFETCH(QString, display);
+    QFETCH(QStringList, tape);
+    QFETCH(QString, opened);
+    pressKeys(keys);
+    QCOMPARE(calc_->display(), display);
+    QStringList lines;
+    for (const std::string& line : calc_->tape().lines())
+        lines << QString::fromStdString(line);
+    QCOMPARE(lines, tape);
+    const TwoValueDialog* dialog = calc_->twoValueDialog();
+    QCOMPARE(dialog && dialog->isVisible() ? dialog->windowTitle() : QString(), opened);
+    QCOMPARE(calc_->beeps, 0);
+    // Nothing is left to happen later.
+    for (const auto* key : calc_->findChildren<QPushButton*>())
+        QVERIFY2(!key->isDown(), qPrintable(key->objectName()));
 }
 
 void FrmCalcInputTest::functionButtonShowsSecant() {
@@ -733,9 +822,9 @@ void FrmCalcInputTest::tapeWindow() {
     QTest::mouseClick(tape->findChild<QPushButton*>("TapeClear"), Qt::LeftButton);
     QCOMPARE(view->toPlainText(), QString());
     QCOMPARE(fileText(), QByteArray());
-    // Typed into the main window while the tape keeps the focus.
+    // Typed into the tape window, the characters of a calculation reach the calculator.
     QWidget* mainKeys = calc_->control<QWidget>("Command13");
-    QTest::keyClicks(mainKeys, "c7*6=");
+    QTest::keyClicks(view, "c7*6=");
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(view->toPlainText(), QStringLiteral("2 +\n3 =\n= 5\n\n7 ×\n6 =\n= 42\n"));
     QCOMPARE(fileText(), view->toPlainText().toUtf8() + "\n");
@@ -745,14 +834,22 @@ void FrmCalcInputTest::tapeWindow() {
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), fileText());
 
-    // Not kept between runs: the file goes, the lines stay, new ones live in memory only.
-    tape->findChild<QCheckBox*>("TapeKeep")->click();
+    // Not kept between runs (Ctrl+K): the file goes, which is told, the lines stay, new ones live in memory
+    // only.
+    QTest::keyClick(view, Qt::Key_K, Qt::ControlModifier);
+    QVERIFY(!tape->findChild<QCheckBox*>("TapeKeep")->isChecked());
     QVERIFY(!file.exists());
+    QVERIFY(tape->findChild<QWidget*>("TapeAnnouncer")->accessibleName().contains("file is removed"));
     QCOMPARE(orbetta::preferences::readSetting("Settings", "KeepTape", "none", "orbetta.ini"),
              std::string("0"));
     QTest::keyClicks(mainKeys, "1+1=");
     QVERIFY(view->toPlainText().endsWith("= 42\n\n1 +\n1 =\n= 2\n"));
     QVERIFY(!file.exists());
+    // The calculator's chords too, while the tape keeps the keyboard; Alt+S is no button of the tape's.
+    QTest::keyClicks(view, "c9");
+    QTest::keyClick(view, Qt::Key_Q, Qt::AltModifier);
+    QTest::keyClick(view, Qt::Key_S, Qt::AltModifier);
+    QCOMPARE(calc_->display(), QStringLiteral("0.0523359562429438"));
 
     const auto tapeOpen = [this] { return calc_->tapeWindow() && calc_->tapeWindow()->isVisible(); };
     QTest::keyClick(view, Qt::Key_Escape);
