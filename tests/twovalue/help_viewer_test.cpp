@@ -87,6 +87,7 @@ private slots:
     void cleanup();
 
     void helpTextIsADocument();
+    void helpTableIsReadByRow();
     void helpMovesByHeadingAndLink_data();
     void helpMovesByHeadingAndLink();
     void helpFindFieldTakesTheFocusFirst();
@@ -157,6 +158,33 @@ void HelpViewerTest::helpTextIsADocument() {
     text->setCursorPosition(paragraph.position() + 5);
     QCOMPARE(text->selectionCount(), 0);
     QCOMPARE(text->cursorPosition(), browser->textCursor().position());
+}
+
+// A table's row is one line, its cells heard apart, and Down goes from row to row.
+void HelpViewerTest::helpTableIsReadByRow() {
+    QTemporaryDir root;
+    QWidget owner;
+    QTextBrowser* browser = showHelpText(
+        root,
+        "<html><body><h1>Keys</h1><table><tr><td>Alt+S, Alt+C</td><td>sine, cosine</td><td>every x</td></tr>"
+        "<tr><td>Alt+L</td><td>common logarithm</td><td>x &gt; 0</td></tr></table><p>after</p></body></html>",
+        &owner);
+    QVERIFY(browser);
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(browser)->textInterface();
+    const int meaning = browser->toPlainText().indexOf(QLatin1String("sine,"));
+    int start = -1;
+    int end = -1;
+    QCOMPARE(text->textAtOffset(meaning, QAccessible::LineBoundary, &start, &end),
+             QStringLiteral("Alt+S, Alt+C;sine, cosine;every x\n"));
+    QCOMPARE(text->textAfterOffset(meaning, QAccessible::LineBoundary, &start, &end),
+             QStringLiteral("Alt+L;common logarithm;x > 0\n"));
+    QCOMPARE(end - start, QStringLiteral("Alt+L;common logarithm;x > 0\n").size());
+    QTextCursor caret = browser->textCursor();
+    caret.setPosition(meaning);
+    browser->setTextCursor(caret);
+    QTest::keyClick(browser, Qt::Key_Down);
+    QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end),
+             QStringLiteral("Alt+L;common logarithm;x > 0\n"));
 }
 
 void HelpViewerTest::helpMovesByHeadingAndLink_data() {
