@@ -99,7 +99,7 @@ private:
     // Returns true when the event was one of them.
     bool pressKey(QObject* watched, QKeyEvent* event);
     xyentry* loadTwoValueDialog();
-    // Gives the first key focused in a visit to the window the hint that Ctrl+Space presses it.
+    // Gives the first key focused in a run the hint that Ctrl+Space presses it.
     void giveHint(QWidget* old, QWidget* now);
 
     orbetta::Calculator calc_;

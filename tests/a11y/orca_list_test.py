@@ -179,12 +179,14 @@ class ResultTest:
             self.desktop.type_text(y)
             boxes = [n for n in self.t.descendants(dialog) if n.getRoleName() in ("text", "entry")]
             wait_until("both values typed", lambda: [b.queryText().getText(0, -1) for b in boxes] == [x, y])
+            return y[-1]
         return opened
 
     def message_box(self):
         self.start_afresh()
         self.desktop.type_text("1/0=")
         wait_until("the message box", lambda: self.active_window("Orbetta", "alert"))
+        return "can't divide by 0!"
 
     def tape_line(self):
         self.start_afresh()
@@ -199,6 +201,7 @@ class ResultTest:
         text = text.queryText()
         wait_until("the caret on '= 42'", lambda: text.getTextAtOffset(
             text.caretOffset, self.t.pyatspi.TEXT_BOUNDARY_LINE_START)[0].strip() == "= 42")
+        return "= 42"
 
     def describe(self, u):
         """An utterance with its fate and when it played, in seconds after Enter."""
@@ -207,9 +210,11 @@ class ResultTest:
         ended = f"{u.ended - self.enter_time:.1f}" if u.ended is not None else ""
         return f"{u.text.strip()} ({u.fate} {u.began - self.enter_time:.1f}-{ended} s)"
 
-    def quiet(self):
-        """Everything said so far has been played or cut, and nothing new came for half a second: the user has
-        heard what they typed before pressing Enter."""
+    def quiet(self, last, since):
+        """The screen reader has spoken the last thing done (last, in an utterance after since), everything said
+        has been played or cut, and nothing new came for half a second: the user has heard what they did
+        before pressing Enter."""
+        wait_until(f"'{last}' spoken", lambda: any(last in u.text for u in self.speech.fates()[since:]))
         state = {"count": -1, "since": time.monotonic()}
 
         def settled():
@@ -222,8 +227,9 @@ class ResultTest:
         wait_until("the speech quiet", settled)
 
     def check(self, name, prepare, result):
-        prepare()
-        self.quiet()
+        since = len(self.speech.fates())
+        last = prepare()
+        self.quiet(last, since)
         before = len(self.speech.fates())
         self.desktop.key("Return")
         self.enter_time = seconds_today()
@@ -232,7 +238,7 @@ class ResultTest:
         # screen reader's own delay in taking keys is no part of what the program makes the user wait for.
         try:
             echo = wait_until("the echo of Enter", lambda: [
-                u for u in self.speech.fates()[before:] if u.text.strip() == "return" and u.began is not None], 5)
+                u for u in self.speech.fates()[before:] if u.text.strip() == "return" and u.began is not None])
             self.enter_time = echo[0].began
         except CheckFailed:
             pass  # no key echo: the pause runs from the key press
