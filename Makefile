@@ -11,7 +11,7 @@ MAKEFLAGS += --no-print-directory
 # How long `make fuzz-run` runs each fuzz target, in seconds.
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps test-deps configure build asan test run install package fuzz fuzz-run soak bench orca-transcript clean
+.PHONY: all deps test-deps configure build asan test run install package fuzz fuzz-run soak soak-build soak-short bench orca-transcript clean
 
 all: build
 
@@ -34,7 +34,7 @@ asan: deps
 	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DORBETTA_GUI=OFF -DORBETTA_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN) -j $(JOBS)
 
-test: test-deps build asan
+test: test-deps build asan soak-short
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
@@ -66,15 +66,24 @@ fuzz-run: fuzz
 			$(FUZZ)/corpus/$$t fuzz/corpus/$$t || exit 1; \
 	done
 
-# 100 000 random actions on the real windows, offscreen, under AddressSanitizer and LeakSanitizer; then the
-# same actions without sanitizers, where the resident size is the program's own and not the sanitizer's.
-soak: deps
+# The soak program under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
+soak-build: deps
 	@cmake -S . -B $(SOAK) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBETTA_SANITIZE=ON -DORBETTA_SOAK=ON >/dev/null
 	@cmake --build $(SOAK) -j $(JOBS) --target orbetta_soak
+
+# Part of every test run: 10 000 random actions on the real windows under the sanitizers, the program ending
+# and starting again with help, About, the two-value dialog and the tape open at random.
+soak-short: soak-build
+	QT_QPA_PLATFORM=offscreen CANBERRA_DRIVER=null ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		$(SOAK)/orbetta_soak --actions 10000
+
+# 100 000 random actions on the real windows, offscreen, under AddressSanitizer and LeakSanitizer; then the
+# same actions without sanitizers, where the resident size is the program's own and not the sanitizer's.
+soak: soak-build
 	@cmake -S . -B $(SOAK_PLAIN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBETTA_SOAK=ON -DORBETTA_TESTS=OFF >/dev/null
 	@cmake --build $(SOAK_PLAIN) -j $(JOBS) --target orbetta_soak
-	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 $(SOAK)/orbetta_soak
-	QT_QPA_PLATFORM=offscreen $(SOAK_PLAIN)/orbetta_soak
+	QT_QPA_PLATFORM=offscreen CANBERRA_DRIVER=null ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 $(SOAK)/orbetta_soak
+	QT_QPA_PLATFORM=offscreen CANBERRA_DRIVER=null $(SOAK_PLAIN)/orbetta_soak
 
 # Start-up time and memory next to a bare Qt window and two other calculators, under Xvfb.
 bench: build

@@ -79,7 +79,11 @@ void whenScreenReaderListens(QObject* owner, std::function<void()> apply) {
         apply();
         return;
     }
-    listening().waiting.emplace_back(owner, std::move(apply));
+    // What waited for a window that has gone since is dropped, so that a long run of windows opened and
+    // closed without a screen reader leaves nothing behind.
+    auto& waiting = listening().waiting;
+    std::erase_if(waiting, [](const auto& entry) { return !entry.first; });
+    waiting.emplace_back(owner, std::move(apply));
 }
 
 void installAccessibleRoles() {

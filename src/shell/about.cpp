@@ -1,5 +1,6 @@
 #include "shell/about.h"
 
+#include "desktop/window_lifetime.h"
 #include "shell/help.h"
 
 #include <QApplication>
@@ -29,6 +30,10 @@ const char* const kNotice = "Orbetta is a scientific calculator for one user at 
                             "This program is provided as it is, without warranty of any kind.";
 
 } // namespace
+
+frmAbout::~frmAbout() {
+    orbetta::desktop::stopListening(this);
+}
 
 frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {

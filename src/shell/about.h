@@ -11,6 +11,7 @@ class frmAbout : public QDialog {
     Q_OBJECT
 public:
     explicit frmAbout(QWidget* owner = nullptr);
+    ~frmAbout() override;
 
     void Form_Load();
     void cmdOK_Click();

@@ -3,6 +3,7 @@
 #include "access/accessibility.h"
 #include "access/announcer.h"
 #include "desktop/bell.h"
+#include "desktop/window_lifetime.h"
 
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -79,6 +80,10 @@ std::vector<Span> linksOf(const QTextDocument& document) {
 }
 
 } // namespace
+
+HelpViewer::~HelpViewer() {
+    orbetta::desktop::stopListening(this);
+}
 
 HelpViewer::HelpViewer(QWidget* owner, const QUrl& source) : QWidget(owner, Qt::Window) {
     setObjectName("HelpViewer");

@@ -22,6 +22,7 @@ class HelpViewer : public QWidget {
     Q_OBJECT
 public:
     HelpViewer(QWidget* owner, const QUrl& source);
+    ~HelpViewer() override;
 
     // Selects the next (or previous) match of the find field's text, from the other end when none is left;
     // beeps when the document holds none. Returns whether one was found.

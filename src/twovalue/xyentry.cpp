@@ -4,6 +4,7 @@
 #include "core/calculator.h"
 #include "desktop/bell.h"
 #include "desktop/message_box.h"
+#include "desktop/window_lifetime.h"
 #include "shell/help.h"
 #include "twovalue/twovalue.h"
 
@@ -101,6 +102,10 @@ QLabel* makePrompt(QWidget* parent, const char* name, const QRect& place) {
 
 void xyentry::setFeedback(Feedback replacement) {
     feedback() = std::move(replacement);
+}
+
+xyentry::~xyentry() {
+    orbetta::desktop::stopListening(this);
 }
 
 xyentry::xyentry(orbetta::Calculator& calc, QWidget* parent)

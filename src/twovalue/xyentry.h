@@ -32,6 +32,7 @@ public:
     static void setFeedback(Feedback feedback);
 
     explicit xyentry(orbetta::Calculator& calc, QWidget* parent = nullptr);
+    ~xyentry() override;
 
     // Sets the caption and the two prompts, then shows the dialog without blocking, in its normal state.
     void openFor(const QString& caption, const QString& prompt1, const QString& prompt2);

@@ -6,6 +6,7 @@
 #include "desktop/keep_on_top.h"
 #include "desktop/message_box.h"
 #include "desktop/modal_loop.h"
+#include "desktop/window_lifetime.h"
 #include "desktop/window_placement.h"
 #include "shell/colour.h"
 #include "shell/help.h"
@@ -75,7 +76,7 @@ frmCalc::frmCalc(QWidget* parent) : QWidget(parent), calc_(*this) {
 }
 
 frmCalc::~frmCalc() {
-    qApp->removeEventFilter(this);
+    orbetta::desktop::stopListening(this);
     delete tapeWindow_.data(); // before the tape it shows, which is a member
 }
 

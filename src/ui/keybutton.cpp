@@ -1,5 +1,6 @@
 #include "ui/keybutton.h"
 
+#include "desktop/window_lifetime.h"
 #include "look/classic_look.h"
 
 #include <QApplication>
@@ -43,6 +44,10 @@ KeyButton::KeyButton(QWidget* parent) : QPushButton(parent), face_(look::classic
         if (isDefault())
             update();
     });
+}
+
+KeyButton::~KeyButton() {
+    desktop::stopListening(this);
 }
 
 void KeyButton::setFaceColour(const QColor& colour) {

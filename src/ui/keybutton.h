@@ -15,6 +15,7 @@ class KeyButton : public QPushButton {
     Q_OBJECT
 public:
     explicit KeyButton(QWidget* parent = nullptr);
+    ~KeyButton() override;
 
     QColor faceColour() const { return face_; }
     void setFaceColour(const QColor& colour);

@@ -6,6 +6,7 @@
 #include "desktop/bell.h"
 #include "desktop/message_box.h"
 #include "desktop/modal_loop.h"
+#include "desktop/window_lifetime.h"
 #include "shell/settings_file.h"
 #include "tape/tape.h"
 
@@ -38,6 +39,10 @@ QString qText(std::string_view text) {
 void TapeView::mouseDoubleClickEvent(QMouseEvent* event) {
     emit lineChosen(cursorForPosition(event->position().toPoint()).blockNumber());
     event->accept();
+}
+
+TapeWindow::~TapeWindow() {
+    desktop::stopListening(this);
 }
 
 TapeWindow::TapeWindow(orbetta::tape::Tape& tape, QWidget* owner) : QWidget(owner, Qt::Window), tape_(tape) {

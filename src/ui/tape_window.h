@@ -41,6 +41,7 @@ class TapeWindow : public QWidget {
     Q_OBJECT
 public:
     TapeWindow(orbetta::tape::Tape& tape, QWidget* owner);
+    ~TapeWindow() override;
 
     // Shows the window beside the owner and tells a screen reader how many lines it holds and the last.
     void open();

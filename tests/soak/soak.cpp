@@ -1,8 +1,8 @@
 // A long run of seeded random actions on the real windows, offscreen: every key of the main window, typed
 // characters, the list of further functions, the two-value dialog, About, help, the colour chooser, the off
-// key and closing the main window, after which the program starts again as it does at start-up. Message
-// boxes, beeps and the colour chooser answer through the windows' hooks, so nothing waits for a person. The
-// same seed gives the same actions.
+// key, closing the main window and destroying it with its other windows open, after which the program starts
+// again as it does at start-up. Message boxes, beeps and the colour chooser answer through the windows' hooks,
+// so nothing waits for a person. The same seed gives the same actions.
 //
 // Memory is measured after the first 1 000 actions and at the end, each time with the program just ended (no
 // window exists) and the allocator's free memory given back. The run fails (exit 1) when the second figure

@@ -211,6 +211,8 @@ void SoakRun::defineActions() {
              finishAnimatedClicks();
          }},
         {"main window closed", 2, always, [this] { calc_->close(); }},
+        // Destroyed without closing, with whatever windows are open going with it.
+        {"main window destroyed", 20, always, [this] { delete calc_.data(); }},
     };
 }
 

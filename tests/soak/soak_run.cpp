@@ -98,6 +98,17 @@ void destroyWindows() {
 class SoakCalc : public frmCalc {
 public:
     explicit SoakCalc(SoakRun& run) : run_(run) {}
+    // The windows still open when the main window goes, which it destroys with it.
+    ~SoakCalc() override {
+        const std::pair<const char*, QWidget*> windows[] = {
+            {"destroyed with the two-value dialog open", twoValueDialog()},
+            {"destroyed with About open", aboutWindow()},
+            {"destroyed with the tape open", tapeWindow()},
+            {"destroyed with help open", findChild<QWidget*>("HelpViewer", Qt::FindDirectChildrenOnly)}};
+        for (const auto& [what, window] : windows)
+            if (window && window->isVisible())
+                run_.note(what);
+    }
 
     void beep() override { run_.note("beep"); }
     void message(std::string_view text, orbetta::Icon icon) override {
