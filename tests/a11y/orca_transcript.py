@@ -307,11 +307,14 @@ class Transcript:
         self.row("focus the display, Shift+F10 (menu opens)", ["Copy"],
                  lambda: (self.accessible_display().queryComponent().grabFocus(), d.key("shift+F10")))
         self.row("Enter (Copy)", ["-5"], lambda: d.key("Return"))
-        self.row("type c, Shift+F10, Down, Enter (Paste)", ["=-5"],
+        # With the display empty, Copy is not available and the menu opens on Paste.
+        self.row("type c, Shift+F10, Enter (Paste)", ["=-5"],
                  lambda: (d.key("c"), self.accessible_display().queryComponent().grabFocus(), d.key("shift+F10"),
-                          d.key("Down", "Return")))
+                          d.key("Return")))
         self.row("type c 2, Alt+S (sine chord)", ["=0.034899496702501"],
                  lambda: (d.key("c", "2"), d.key("alt+s")))
+        self.row("Alt+J (the display again)", ["=0.034899496702501"], lambda: d.key("alt+j"))
+        self.row("Backspace (a result is no entry)", ["nothing to erase"], lambda: d.key("BackSpace"))
 
     def accessible_display(self):
         for app in self.pyatspi.Registry.getDesktop(0):
