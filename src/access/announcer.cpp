@@ -29,12 +29,22 @@ Announcer::Announcer(QWidget* parent) : QWidget(invisibleChild(parent, "Announce
     // Appearing with the window, it would be spoken as an empty notification.
     setVisible(false);
     window()->installEventFilter(this);
+    waitingCheck_ = new QTimer(this);
+    waitingCheck_->setInterval(100);
+    connect(waitingCheck_, &QTimer::timeout, this, [this] {
+        if (waiting_.isEmpty() || --checksLeft_ <= 0)
+            waitingCheck_->stop();
+        else if (window()->isActiveWindow())
+            speak(std::exchange(waiting_, QString()));
+    });
 }
 
 void Announcer::announce(const QString& text) {
     if (!window()->isActiveWindow()) {
         waiting_ = text;
         watchNativeWindow();
+        checksLeft_ = 30;
+        waitingCheck_->start();
         return;
     }
     waiting_.clear();

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QTimer;
+
 #include <functional>
 
 namespace orbetta::access {
@@ -36,6 +38,10 @@ private:
     void watchNativeWindow();
 
     QString waiting_;
+    // Where the window takes the focus back without the native window hearing of it (the desktop's focus
+    // moves in steps), the waiting text is told as soon as the window is found active.
+    QTimer* waitingCheck_;
+    int checksLeft_ = 0;
     std::function<QString()> returnText_;
     bool returning_ = false; // the focus went to another window of the program
 };
