@@ -308,6 +308,26 @@ def main():
             raise SetupError("Orca did not start speaking within 90 s\n" + desktop.child_log("orca"))
         test = ListTest(desktop, pyatspi)
         test.start()
+        results = ResultTest(test, speech)
+        for name, prepare, result in RESULTS:
+            # A row is tried twice: on a loaded machine the screen reader itself now and then falls seconds
+            # behind. Each failed try is printed, so that one that passes only on its second try is seen.
+            for attempt in (1, 2):
+                try:
+                    heard = results.check(name, prepare(results), result)
+                    print(f"PASS  {name}: {result} played to its end; heard {heard}", flush=True)
+                    break
+                except CheckFailed as failure:
+                    desktop.key("Escape", "Escape")
+                    if attempt == 1 and name not in KNOWN:
+                        print(f"RETRY {failure}", flush=True)
+                    elif name in KNOWN:
+                        print(f"KNOWN {failure}", flush=True)
+                        break
+                    else:
+                        failures.append(name)
+                        print(f"FAIL  {failure}", flush=True)
+        results.start_afresh()
         for entry, downs, name, value in CHOICES:
             try:
                 test.choose(entry, downs, name, value)
@@ -316,18 +336,6 @@ def main():
                 failures.append(name)
                 print(f"FAIL  {failure}", flush=True)
                 desktop.key("Escape", "c")  # a drop-down left open closes; the next entry starts afresh
-        results = ResultTest(test, speech)
-        for name, prepare, result in RESULTS:
-            try:
-                heard = results.check(name, prepare(results), result)
-                print(f"PASS  {name}: {result} played to its end; heard {heard}", flush=True)
-            except CheckFailed as failure:
-                if name in KNOWN:
-                    print(f"KNOWN {failure}", flush=True)
-                else:
-                    failures.append(name)
-                    print(f"FAIL  {failure}", flush=True)
-                desktop.key("Escape", "Escape")
         if failures:
             print("program output (end):\n" + "\n".join(desktop.child_log("orbetta").splitlines()[-20:]))
     checks = len(CHOICES) + len(RESULTS)
