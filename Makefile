@@ -49,8 +49,12 @@ run: configure
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# A Debian package, orbetta_<version>_<arch>.deb, in the build directory.
-package: test-deps build
+# A Debian package, orbetta_<version>_<arch>.deb, in the build directory. Packaging needs dpkg-dev
+# (dpkg-shlibdeps finds the libraries the package depends on) and none of the tests' tools.
+package:
+	@scripts/install-deps --package
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && cpack -G DEB
 
 # libFuzzer targets (clang); `make fuzz-run` runs each one for FUZZ_SECONDS on a copy of the seed corpus.

@@ -1,6 +1,9 @@
 // Measures how fast X programs start: N rounds on an otherwise empty X server, each launching every program
 // once, each launch timed from the launch to the first painted frame of its window, with the program's peak
-// resident memory. Prints the medians, and each program's ratio to a baseline program when one is named.
+// resident memory. Prints the medians and, when a baseline program is named, each program's ratios to it: the
+// median of the ratios within each round (a busy moment of a shared machine slows both programs of a round
+// alike, so these ratios hold where medians taken apart move), and the median of the differences in each
+// round.
 //
 // A window counts as painted when the screen inside it shows a pixel of another colour than the root
 // background: an unmapped or not yet painted window (one without a background of its own, as Qt and GTK make
@@ -28,8 +31,10 @@
 #include <fcntl.h>
 #include <fstream>
 #include <map>
+#include <numeric>
 #include <optional>
 #include <poll.h>
+#include <random>
 #include <set>
 #include <signal.h>
 #include <spawn.h>
@@ -73,9 +78,10 @@ struct Program {
     std::vector<std::string> argv;
 };
 
-// The counted runs of one program, and why its last run failed.
+// The counted runs of one program, one entry per counted round (nullopt where that round's run failed), and
+// why its last run failed.
 struct Series {
-    std::vector<double> mapped, painted, complete, peak;
+    std::vector<std::optional<double>> mapped, painted, complete, peak;
     std::string lastFailure;
     bool dead = false; // failed its warm-up: not launched again
 };
@@ -347,6 +353,37 @@ double median(std::vector<double> values) {
     return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+std::vector<double> counted(const std::vector<std::optional<double>>& values) {
+    std::vector<double> kept;
+    for (const auto& value : values) {
+        if (value) {
+            kept.push_back(*value);
+        }
+    }
+    return kept;
+}
+
+// The median over the rounds in which both programs ran of how the two compare in that round.
+template <typename Compare>
+double medianPerRound(const std::vector<std::optional<double>>& program,
+                      const std::vector<std::optional<double>>& base, Compare compare) {
+    std::vector<double> values;
+    for (std::size_t round = 0; round < program.size() && round < base.size(); ++round) {
+        if (program[round] && base[round] && *base[round] > 0) {
+            values.push_back(compare(*program[round], *base[round]));
+        }
+    }
+    return median(values);
+}
+
+double ratio(double value, double base) {
+    return value / base;
+}
+
+double difference(double value, double base) {
+    return value - base;
+}
+
 [[noreturn]] void usage() {
     std::fprintf(stderr, "usage: firstframe [--runs N] [--warmup N] [--quiet-ms N] [--timeout-s N] "
                          "[--child-log FILE] [--snapshots DIR] [--baseline LABEL] LABEL=COMMAND...\n");
@@ -403,15 +440,19 @@ int main(int argc, char** argv) {
     }
 
     Probe probe(options);
-    // Round-robin: every round launches each program once, so a busy moment of the shared machine falls on
-    // all of them alike. Each round starts one program later than the one before, so no program always
-    // follows the same other one.
+    // Every round launches each program once, so a busy moment of the shared machine falls on all of them
+    // alike. Each round takes them in an order of its own, drawn from a fixed seed: in a fixed cycle a
+    // program would mostly follow the same other one and start while that one's exit is still being cleaned
+    // up.
     const std::size_t count = programs.size();
     std::vector<Series> series(count);
+    std::vector<std::size_t> order(count);
+    std::iota(order.begin(), order.end(), 0);
+    std::mt19937 shuffler(1);
     for (int round = 0; round < options.warmup + options.runs; ++round) {
-        const bool counted = round >= options.warmup;
-        for (std::size_t k = 0; k < count; ++k) {
-            const std::size_t which = (static_cast<std::size_t>(round) + k) % count;
+        const bool isCounted = round >= options.warmup;
+        std::shuffle(order.begin(), order.end(), shuffler);
+        for (const std::size_t which : order) {
             const Program& program = programs[which];
             Series& results = series[which];
             if (results.dead) {
@@ -423,14 +464,20 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "%s round %d: %s\n", program.label.c_str(), round + 1,
                              run.failure.c_str());
                 // A program that fails cold will fail warm; no need to wait for each timeout.
-                results.dead = !counted;
+                results.dead = !isCounted;
+                if (isCounted) {
+                    results.mapped.emplace_back();
+                    results.painted.emplace_back();
+                    results.complete.emplace_back();
+                    results.peak.emplace_back();
+                }
                 continue;
             }
             std::fprintf(stderr,
                          "%s round %d%s: mapped %.1f ms, painted %.1f ms, complete %.1f ms, peak %ld KiB\n",
-                         program.label.c_str(), round + 1, counted ? "" : " (warm-up)", run.mappedMs,
+                         program.label.c_str(), round + 1, isCounted ? "" : " (warm-up)", run.mappedMs,
                          run.paintedMs, run.completeMs, run.peakKiB);
-            if (counted) {
+            if (isCounted) {
                 results.mapped.push_back(run.mappedMs);
                 results.painted.push_back(run.paintedMs);
                 results.complete.push_back(run.completeMs);
@@ -441,33 +488,35 @@ int main(int argc, char** argv) {
 
     const Series* base = nullptr;
     for (std::size_t i = 0; i < count; ++i) {
-        if (programs[i].label == options.baseline && !series[i].painted.empty()) {
+        if (programs[i].label == options.baseline && !counted(series[i].painted).empty()) {
             base = &series[i];
         }
     }
     std::printf("%-12s %7s %10s %14s %13s %14s", "program", "runs", "mapped ms", "first paint ms",
                 "complete ms", "peak RSS MiB");
     if (base != nullptr) {
-        std::printf("   %s = 1: %11s %9s %5s", options.baseline.c_str(), "first paint", "complete", "RSS");
+        std::printf("   %s = 1, per round: %11s %9s %5s %16s", options.baseline.c_str(), "first paint",
+                    "complete", "RSS", "first paint +ms");
     }
     std::printf("\n");
     for (std::size_t i = 0; i < count; ++i) {
         const Series& results = series[i];
-        const std::string runs = std::to_string(results.painted.size()) + "/" + std::to_string(options.runs);
-        if (results.painted.empty()) {
+        const std::vector<double> painted = counted(results.painted);
+        const std::string runs = std::to_string(painted.size()) + "/" + std::to_string(options.runs);
+        if (painted.empty()) {
             std::printf("%-12s %7s   failed: %s\n", programs[i].label.c_str(), runs.c_str(),
                         results.lastFailure.c_str());
             continue;
         }
-        const double painted = median(results.painted);
-        const double complete = median(results.complete);
-        const double peak = median(results.peak);
         std::printf("%-12s %7s %10.1f %14.1f %13.1f %14.1f", programs[i].label.c_str(), runs.c_str(),
-                    median(results.mapped), painted, complete, peak);
+                    median(counted(results.mapped)), median(painted), median(counted(results.complete)),
+                    median(counted(results.peak)));
         if (base != nullptr) {
-            std::printf("   %*s %11.2f %9.2f %5.2f", static_cast<int>(options.baseline.size() + 3), "",
-                        painted / median(base->painted), complete / median(base->complete),
-                        peak / median(base->peak));
+            std::printf("   %*s %11.3f %9.3f %5.3f %+16.2f", static_cast<int>(options.baseline.size() + 14),
+                        "", medianPerRound(results.painted, base->painted, ratio),
+                        medianPerRound(results.complete, base->complete, ratio),
+                        medianPerRound(results.peak, base->peak, ratio),
+                        medianPerRound(results.painted, base->painted, difference));
         }
         std::printf("\n");
     }

@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # Start-up benchmark: time from launch to the first painted frame, and peak resident memory, of Orbetta next to
 # the floor (a bare Qt window of the same shape, orbetta_floor, built beside it), xcalc and galculator, launched
-# round-robin on a private Xvfb server: one warm-up round, then N rounds of one launch each. Prints the medians
-# side by side and each program's ratio to the floor.
+# in rounds on a private Xvfb server: one warm-up round, then N rounds of one launch each. Prints the medians
+# side by side and, for each program, the median of its ratios to the floor within each round (and of its
+# differences to it), which hold on a busy machine where medians taken apart do not.
 #
-#   bench/startup.sh [--runs N] [--snapshots DIR] [ORBETTA_BINARY]
+#   bench/startup.sh [--runs N] [--floor-only] [--snapshots DIR] [ORBETTA_BINARY] [LABEL=PROGRAM...]
 #
-# ORBETTA_BINARY defaults to build/orbetta in this checkout; N defaults to 15 and may not be less; --snapshots
-# keeps a picture of every first frame. bench/install-deps installs what is needed. BENCH_VERBOSE=1 also prints
-# every run.
+# ORBETTA_BINARY defaults to build/orbetta in this checkout; N defaults to 21 and may not be less than 15;
+# --floor-only leaves out xcalc and galculator; LABEL=PROGRAM adds a program to each round (another build,
+# compared within the same rounds); --snapshots keeps a picture of every first frame. bench/install-deps
+# installs what is needed. BENCH_VERBOSE=1 also prints every run.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-runs=15
+runs=21
 snapshots=()
+others=(xcalc galculator)
+extra=()
 orbetta="$here/../build/orbetta"
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -21,14 +25,22 @@ while [ $# -gt 0 ]; do
         runs="$2"
         shift 2
         ;;
+    --floor-only)
+        others=()
+        shift
+        ;;
     --snapshots)
         mkdir -p "$2"
         snapshots=(--snapshots "$(cd "$2" && pwd)")
         shift 2
         ;;
     -h | --help)
-        sed -n '2,11p' "${BASH_SOURCE[0]}"
+        sed -n '2,14p' "${BASH_SOURCE[0]}"
         exit 0
+        ;;
+    *=*)
+        extra+=("$1")
+        shift
         ;;
     *)
         orbetta="$1"
@@ -41,7 +53,7 @@ if ! [[ "$runs" =~ ^[0-9]+$ ]] || [ "$runs" -lt 15 ]; then
     exit 2
 fi
 
-for tool in Xvfb g++ xcalc galculator; do
+for tool in Xvfb g++ "${others[@]}"; do
     if ! command -v "$tool" >/dev/null; then
         echo "startup.sh: $tool is missing; run bench/install-deps" >&2
         exit 2
@@ -95,14 +107,26 @@ export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus"
 unset SESSION_MANAGER XDG_RUNTIME_DIR QT_QPA_PLATFORM
 export LC_ALL=C.UTF-8
 
-echo "Start-up on Xvfb $DISPLAY, $runs interleaved rounds after one warm-up round (medians; $(nproc) cores)"
+echo "Start-up on Xvfb $DISPLAY, $runs interleaved rounds after one warm-up round" \
+    "($(nproc) cores, load $(cut -d' ' -f1 /proc/loadavg))"
 echo "  orbetta:    $orbetta"
 echo "  floor:      $floor"
-echo "  xcalc:      $(dpkg-query -W -f='${Version}' x11-apps 2>/dev/null || echo '?') (x11-apps)"
-echo "  galculator: $(dpkg-query -W -f='${Version}' galculator 2>/dev/null || echo '?')"
+for other in "${others[@]}"; do
+    package="$other"
+    [ "$other" = xcalc ] && package=x11-apps
+    version="$(dpkg-query -W -f='${Version}' "$package" 2>/dev/null || echo '?')"
+    printf '  %-11s %s (%s)\n' "$other:" "$version" "$package"
+done
+for program in "${extra[@]}"; do
+    printf '  %-11s %s\n' "${program%%=*}:" "${program#*=}"
+done
 echo
+programs=("orbetta=$orbetta" "floor=$floor" "${extra[@]}")
+for other in "${others[@]}"; do
+    programs+=("$other=$other")
+done
 "$work/firstframe" --runs "$runs" --child-log "$work/programs.log" "${snapshots[@]}" --baseline floor \
-    "orbetta=$orbetta" "floor=$floor" "xcalc=xcalc" "galculator=galculator" 2>"$work/runs.log" || {
+    "${programs[@]}" 2>"$work/runs.log" || {
     cat "$work/runs.log" >&2
     exit 1
 }

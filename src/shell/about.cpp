@@ -24,10 +24,11 @@ QFont windowFont() {
     return font;
 }
 
+// Four lines at most: the box shows four whole lines and has no room for a fifth.
 const char* const kNotice = "Orbetta is a scientific calculator for one user at a desktop.\n"
-                            "It keeps its settings in orbetta.ini of your configuration folder and the tape "
-                            "of your calculations in orbetta/tape.txt of your state folder.\n"
-                            "This program is provided as it is, without warranty of any kind.";
+                            "Settings: orbetta.ini in your configuration folder.\n"
+                            "Tape: orbetta/tape.txt in your state folder.\n"
+                            "Provided as it is, without warranty of any kind.";
 
 } // namespace
 

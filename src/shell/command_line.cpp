@@ -1,6 +1,7 @@
 #include "shell/command_line.h"
 
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 namespace orbetta {
@@ -34,6 +35,15 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
         }
     }
     return std::nullopt;
+}
+
+int refuseArguments(int argc, char* argv[]) {
+    if (argc < 2)
+        return 0;
+    const std::string line = std::string("orbetta: unknown option ") + argv[1] + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    std::fwrite(kUsage.data(), 1, kUsage.size(), stderr);
+    return 2;
 }
 
 } // namespace orbetta

@@ -1,5 +1,6 @@
 #include "shell/help.h"
 
+#include "desktop/window_placement.h"
 #include "shell/help_viewer.h"
 
 #include <QCoreApplication>
@@ -51,6 +52,7 @@ bool showHelpFile(QWidget* owner, const QString& path) {
 
     auto* viewer = new HelpViewer(owner, QUrl::fromLocalFile(info.absoluteFilePath()));
     openViewer() = viewer;
+    orbetta::desktop::fitOnOwnersScreen(viewer, owner); // the window manager places it; it must fit
     bringForward(viewer);
     return true;
 }

@@ -1,6 +1,8 @@
 #include "desktop/fixed_size_guard.h"
+#include "desktop/keep_on_top.h"
 #include "desktop/window_system_choice.h"
 #include "look/classic_look.h"
+#include "look/font_configuration.h"
 #include "look/pictures.h"
 #include "shell/command_line.h"
 #include "shell/module2.h"
@@ -18,6 +20,9 @@ void Main() {
     auto* window = new frmCalc;
     window->setAttribute(Qt::WA_DeleteOnClose); // unloading the main window destroys it
     window->setAlwaysOnTop(orbetta::Module2::ReadAlwaysOnTop());
+    // A change the window manager makes is the user's choice too, and kept as one.
+    orbetta::desktop::followWindowManagersAbove(window,
+                                                [](bool on) { orbetta::Module2::WriteAlwaysOnTop(on); });
     window->show();
 }
 
@@ -28,13 +33,20 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = orbetta::answerCommandLine(argc, argv))
         return *status;
     const bool xwaylandChosen = orbetta::desktop::chooseWindowSystem(argc, argv);
+    // Read while the application object connects to the window system and the controls are made.
+    orbetta::look::startReadingFontConfiguration();
     // Without a display the program says so in one line instead of Qt's abort; with one nothing changes.
     orbetta::WindowSystemCheck windowSystem;
     QApplication app(argc, argv);
     windowSystem.release();
+    // Qt has taken the options it knows (-platform, -style, ...) out of the arguments.
+    if (const int status = orbetta::refuseArguments(argc, argv))
+        return status;
     // The choice was for this program alone; anything it starts chooses for itself.
-    if (xwaylandChosen)
+    if (xwaylandChosen) {
+        orbetta::look::finishReadingFontConfiguration(); // it is found through the environment
         qunsetenv("QT_QPA_PLATFORM");
+    }
     QApplication::setApplicationName(QStringLiteral("Orbetta"));
     QApplication::setApplicationVersion(QStringLiteral(ORBETTA_VERSION));
     // Ties the windows to the installed desktop entry (the application id on Wayland).

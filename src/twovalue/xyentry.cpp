@@ -5,6 +5,8 @@
 #include "desktop/bell.h"
 #include "desktop/message_box.h"
 #include "desktop/window_lifetime.h"
+#include "desktop/window_placement.h"
+#include "look/contrast.h"
 #include "shell/help.h"
 #include "twovalue/twovalue.h"
 
@@ -142,6 +144,8 @@ xyentry::xyentry(orbetta::Calculator& calc, QWidget* parent)
     // given, so the style draws it the same way for every colour and need not keep a drawing for each.
     QPalette buttonColours = Command1->palette();
     buttonColours.setColor(QPalette::Window, kLayoutBackground);
+    buttonColours.setColor(QPalette::WindowText,
+                           Qt::black); // the prompts' colour changes with the background
     Command1->setPalette(buttonColours);
 
     // Tells a screen reader why a key was refused, beside the beep.
@@ -165,6 +169,9 @@ void xyentry::openFor(const QString& caption, const QString& prompt1, const QStr
     Text1->setAccessibleName(prompt1);
     Text2->setAccessibleName(prompt2);
     const bool wasVisible = isVisible();
+    if (!wasVisible && parentWidget())
+        orbetta::desktop::keepOnOwnersScreen(this,
+                                             parentWidget()); // its fixed place may be off a small screen
     show();
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     if (wasVisible)
@@ -175,6 +182,8 @@ void xyentry::openFor(const QString& caption, const QString& prompt1, const QStr
 void xyentry::setBackground(const QColor& colour) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colour);
+    // The prompts are drawn on the dialog's colour: black where it reads, white on a dark colour.
+    palette.setColor(QPalette::WindowText, orbetta::look::readableTextOn(colour));
     setPalette(palette);
 }
 

@@ -3,6 +3,7 @@
 #include "access/accessibility.h"
 #include "access/announcer.h"
 #include "look/classic_look.h"
+#include "look/font_configuration.h"
 #include "ui/display.h"
 #include "ui/frmcalc.h"
 #include "ui/function_list.h"
@@ -331,6 +332,8 @@ void frmCalc::buildControls() {
     Funct[16]->hide();
     Funct[16]->setEnabled(false);
 
+    // The display is the first control that measures its text.
+    orbetta::look::finishReadingFontConfiguration();
     Text1 = new orbetta::ui::DisplayBox(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twipsRect(120, 120, 2535, 375));

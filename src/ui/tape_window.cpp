@@ -7,6 +7,7 @@
 #include "desktop/message_box.h"
 #include "desktop/modal_loop.h"
 #include "desktop/window_lifetime.h"
+#include "desktop/window_placement.h"
 #include "shell/settings_file.h"
 #include "tape/tape.h"
 
@@ -21,7 +22,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QVBoxLayout>
@@ -110,16 +110,8 @@ TapeWindow::TapeWindow(orbetta::tape::Tape& tape, QWidget* owner) : QWidget(owne
 }
 
 void TapeWindow::placeBeside(const QWidget* owner) {
-    if (!owner)
-        return;
-    const QRect frame = owner->frameGeometry();
-    const QScreen* screen = owner->screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect();
-    QPoint place(frame.right() + 1, frame.top());
-    // Where the right side has no room, the left side takes the window.
-    if (room.isValid() && place.x() + width() > room.right() && frame.left() - width() >= room.left())
-        place.setX(frame.left() - width() - 1);
-    move(place);
+    // Beside the calculator where there is room, never cut by the screen's edge.
+    orbetta::desktop::placeBeside(this, owner);
 }
 
 void TapeWindow::reload() {

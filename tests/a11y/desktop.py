@@ -11,6 +11,7 @@ Used as a context manager:
 
 import ctypes
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -207,7 +208,12 @@ class Desktop:
         self.a11y_address = self.poll("the accessibility bus", 30, self._a11y_bus_address)
         self.poll("the accessibility registry", 30, self._registry_ready)
 
-        if self.window_manager:
+        if self.window_manager == "weston":
+            self._start_weston()
+        elif self.window_manager == "xfwm4":
+            self._spawn("xfwm4", ["xfwm4", "--compositor=off", "--sm-client-disable"])
+            self.poll("the window manager", 30, self._window_manager_ready)
+        elif self.window_manager:
             self._spawn("openbox", ["openbox", "--sm-disable"])
             self.poll("the window manager", 30, self._window_manager_ready)
 
@@ -215,6 +221,24 @@ class Desktop:
         for key in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR", "HOME", "XDG_CONFIG_HOME"):
             os.environ[key] = self.env[key]
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)
+
+    def _start_weston(self):
+        """weston on the X server, with its XWayland server and window manager: from here on DISPLAY is
+        XWayland's, where the program and the tools meet weston's window manager."""
+        self._spawn("weston", ["weston", "--no-config", "--backend=x11-backend.so", "--socket=wayland-orbetta",
+                               "--width=%d" % self.size[0], "--height=%d" % self.size[1], "--idle-time=0",
+                               "--xwayland"])
+        log = os.path.join(self.root, "weston.log")
+
+        def xwayland_display():
+            with open(log, errors="replace") as f:
+                found = re.search(r"xserver listening on display (:\d+)", f.read())
+            return found.group(1) if found else None
+
+        self.env["DISPLAY"] = self.poll("weston's XWayland server", 30, xwayland_display)
+        self.env["WAYLAND_DISPLAY"] = "wayland-orbetta"
+        # XWayland starts at the first X client, and weston's window manager with it.
+        self.poll("weston's window manager", 30, self._window_manager_ready)
 
     def poll(self, what, timeout, probe):
         """Asks probe() until it returns a true value; a bounded wait for a service to come up."""

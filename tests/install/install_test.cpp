@@ -400,22 +400,37 @@ void InstallTest::withoutDisplayOneLine() {
 }
 
 void InstallTest::answersWithoutWindow_data() {
-    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
     QTest::addColumn<QString>("answer"); // the start of standard output
-    QTest::newRow("version") << "--version" << QStringLiteral("Orbetta %1\n").arg(ORBETTA_VERSION);
-    QTest::newRow("help") << "--help"
-                          << "Usage: orbetta [option]\n";
+    QTest::addColumn<QString>("errors"); // on standard error, after any warning of Qt's
+    const QString usage = "Usage: orbetta [option]\n";
+    QTest::newRow("version") << QStringList{"--version"} << 0
+                             << QStringLiteral("Orbetta %1\n").arg(ORBETTA_VERSION) << QString();
+    QTest::newRow("help") << QStringList{"--help"} << 0 << usage << QString();
+    // The rest are told once Qt has taken its own options, on a virtual screen.
+    QTest::newRow("unknown option") << QStringList{"-platform", "offscreen", "--bogus"} << 2 << QString()
+                                    << "orbetta: unknown option --bogus\n" + usage;
+    QTest::newRow("a word") << QStringList{"-platform", "offscreen", "-style", "Fusion", "extra"} << 2
+                            << QString() << "orbetta: unknown option extra\n" + usage;
 }
 
-// Both are answered without a display, where opening a window would fail.
+// Both are answered without a display, where opening a window would fail; an argument the program does not
+// take is named, with the usage, and nothing opens.
 void InstallTest::answersWithoutWindow() {
-    QFETCH(QString, argument);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
     QFETCH(QString, answer);
-    const Run start = run(installed("bin/orbetta"), {argument}, withoutDisplay(scratch_.filePath("config")),
+    QFETCH(QString, errors);
+    const Run start = run(installed("bin/orbetta"), arguments, withoutDisplay(scratch_.filePath("config")),
                           Channels::Apart);
-    const QString account = describe("orbetta " + argument, start) + start.errors;
-    QVERIFY2(start.finished && start.exitCode == 0, qPrintable(account));
-    QVERIFY2(start.output.startsWith(answer) && start.errors.isEmpty(), qPrintable(account));
+    const QString account = describe("orbetta " + arguments.join(' '), start) + start.errors;
+    QVERIFY2(start.finished && start.exitCode == status, qPrintable(account));
+    QVERIFY2(start.output.startsWith(answer) && start.errors.contains(errors), qPrintable(account));
+    if (errors.isEmpty())
+        QVERIFY2(start.errors.isEmpty(), qPrintable(account));
+    else
+        QVERIFY2(start.errors.endsWith("man orbetta\n"), qPrintable(account)); // the whole usage
 }
 
 // Where Qt reaches a window system after trying one that is missing, the program runs as before and Qt's

@@ -1,10 +1,12 @@
 #include "core/calculator.h"
+#include "look/contrast.h"
 #include "support/recording_host.h"
 #include "twovalue/xyentry.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +50,7 @@ private slots:
     void boundsMessageKeepsDialogOpen();
     void pastedNegativeNumbers_data();
     void pastedNegativeNumbers();
+    void backgroundFollowsColourChoice_data();
     void backgroundFollowsColourChoice();
     void promptsNameTheBoxes_data();
     void promptsNameTheBoxes();
@@ -425,12 +428,43 @@ void XyEntryTest::pastedNegativeNumbers() {
     QVERIFY(!dialog_->isVisible());
 }
 
+void XyEntryTest::backgroundFollowsColourChoice_data() {
+    QTest::addColumn<QColor>("colour");
+    // Every basic colour the chooser offers, then custom ones: the extremes and the greys where black and
+    // white text read about equally well.
+    for (int i = 0; i < 48; ++i) {
+        const QColor basic = QColorDialog::standardColor(i);
+        QTest::addRow("basic %d %s", i, qPrintable(basic.name())) << basic;
+    }
+    for (const QColor custom :
+         {QColor(0, 0, 0), QColor(0, 0, 128), QColor(255, 255, 255), QColor(255, 0, 0), QColor(118, 118, 118),
+          QColor(119, 119, 119), QColor(128, 128, 128), QColor(0, 0, 255), QColor(1, 2, 3)})
+        QTest::addRow("custom %s", qPrintable(custom.name())) << custom;
+}
+
+// Each prompt, as drawn on the chosen colour, reads at 4.5:1 or better: the pixel of its text that stands out
+// most from the background is measured against it.
 void XyEntryTest::backgroundFollowsColourChoice() {
-    open(kPower);
-    dialog_->setBackground(QColor(255, 0, 0));
-    QCOMPARE(dialog_->palette().color(QPalette::Window), QColor(255, 0, 0));
-    // The boxes keep their own colour.
+    QFETCH(QColor, colour);
+    open(kPower, "value(x):", "power(y):");
+    dialog_->setBackground(colour);
+    QCOMPARE(dialog_->palette().color(QPalette::Window), colour);
+    const QImage drawn = dialog_->grab().toImage();
+    const QRect boxes =
+        control<QLineEdit>("Text1")->geometry().united(control<QLineEdit>("Text2")->geometry());
+    for (const char* name : {"Label1", "Label2"}) {
+        const QRect place = control<QLabel>(name)->geometry();
+        QCOMPARE(QColor(drawn.pixel(place.topLeft())), colour); // the dialog's colour shows through
+        double best = 1;
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            for (int x = place.left(); x <= place.right(); ++x)
+                if (!boxes.contains(x, y)) // a prompt's last column is under its box's edge
+                    best = std::max(best, orbetta::look::contrastRatio(QColor(drawn.pixel(x, y)), colour));
+        QVERIFY2(best >= 4.5, qPrintable(QString("%1: %2:1").arg(name).arg(best, 0, 'f', 2)));
+    }
+    // The boxes keep their own colours.
     QCOMPARE(control<QLineEdit>("Text1")->palette().color(QPalette::Base), QColor(255, 255, 225));
+    QCOMPARE(control<QLineEdit>("Text1")->palette().color(QPalette::Text), QColor(Qt::black));
 }
 
 void XyEntryTest::promptsNameTheBoxes_data() {
