@@ -34,13 +34,16 @@ Announcer::Announcer(QWidget* parent) : QWidget(invisibleChild(parent, "Announce
     connect(waitingCheck_, &QTimer::timeout, this, [this] {
         if (waiting_.isEmpty() || --checksLeft_ <= 0)
             waitingCheck_->stop();
-        else if (window()->isActiveWindow())
+        else if (window()->isActiveWindow() && QGuiApplication::focusWindow() == window()->windowHandle())
             speak(std::exchange(waiting_, QString()));
     });
 }
 
 void Announcer::announce(const QString& text) {
-    if (!window()->isActiveWindow()) {
+    // A box just closed may leave the window active to the toolkit before its native window has the focus
+    // back: told then, the text would come before the box's own deactivation, which stops all speech.
+    const QWindow* native = window()->windowHandle();
+    if (!window()->isActiveWindow() || (native && QGuiApplication::focusWindow() != native)) {
         waiting_ = text;
         watchNativeWindow();
         checksLeft_ = 30;
