@@ -34,16 +34,13 @@ Announcer::Announcer(QWidget* parent) : QWidget(invisibleChild(parent, "Announce
     connect(waitingCheck_, &QTimer::timeout, this, [this] {
         if (waiting_.isEmpty() || --checksLeft_ <= 0)
             waitingCheck_->stop();
-        else if (window()->isActiveWindow() && QGuiApplication::focusWindow() == window()->windowHandle())
+        else if (window()->isActiveWindow())
             speak(std::exchange(waiting_, QString()));
     });
 }
 
 void Announcer::announce(const QString& text) {
-    // A box just closed may leave the window active to the toolkit before its native window has the focus
-    // back: told then, the text would come before the box's own deactivation, which stops all speech.
-    const QWindow* native = window()->windowHandle();
-    if (!window()->isActiveWindow() || (native && QGuiApplication::focusWindow() != native)) {
+    if (!window()->isActiveWindow()) {
         waiting_ = text;
         watchNativeWindow();
         checksLeft_ = 30;
