@@ -14,6 +14,26 @@ namespace orbetta {
 namespace {
 constexpr std::size_t kDisplayLength = 24;
 constexpr std::size_t kLongDisplay = 20;
+
+// The words that tell a typed character the keyboard map refuses.
+std::string refusedCharacterWords(int code) {
+    if (code == 27)
+        return "Escape is not taken here; c clears";
+    if (code >= 1 && code <= 26)
+        return "Ctrl+" + std::string(1, static_cast<char>('A' + code - 1)) + " is not taken here";
+    if (code == ' ')
+        return "space is not taken here";
+    if (code == ',')
+        return "comma is not taken here; the point is a full stop";
+    if ((code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z'))
+        return std::string(1, static_cast<char>(code)) + " is not taken here";
+    return "that character is not taken here";
+}
+
+// Text with nothing but blanks pastes nothing.
+bool blank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
 } // namespace
 
 Calculator::Calculator(Host& host) : host_(host) {}
@@ -36,11 +56,19 @@ void Calculator::announcePending() {
     if (!announceText_.empty()) {
         host_.announce(announceText_);
     } else if (announceDisplay_) {
-        const std::string display = host_.displayText();
-        host_.announce(display.empty() ? "empty" : display);
+        host_.announce(displayWords());
     }
     announceDisplay_ = false;
     announceText_.clear();
+}
+
+std::string Calculator::displayWords() const {
+    const std::string display = host_.displayText();
+    return display.empty() ? "empty" : display;
+}
+
+void Calculator::keyRefused(std::string_view keyName) {
+    host_.announce(std::string(keyName) + " is not taken here");
 }
 
 void Calculator::Form_Load() {
@@ -143,6 +171,7 @@ void Calculator::Command11_Click() {
     const std::string source = pointAndSignSource();
     if (source.find('.') != std::string::npos) {
         host_.beep();
+        announceText("the entry has a point already");
         return;
     }
     if (source.size() > kDisplayLength) {
@@ -158,13 +187,17 @@ void Calculator::Command11_Click() {
 void Calculator::Command12_Click() {
     const UserAction action(*this);
     const std::string source = pointAndSignSource();
-    if (source.empty() && !EntryFlag)
+    if (source.empty() && !EntryFlag) {
+        announceText("the display is empty");
         return;
+    }
     std::string negated;
     try {
         negated = formatNumber(-parseNumber(source));
     } catch (const Failure&) {
-        return; // an empty display or a lone "-" has nothing to negate
+        // an empty display or a lone "-" has nothing to negate
+        announceText(source.empty() ? "the display is empty" : "nothing to change the sign of");
+        return;
     }
     show(negated);
     ValueText = host_.displayText();
@@ -175,8 +208,11 @@ void Calculator::Command12_Click() {
 void Calculator::Command16_Click() {
     const UserAction action(*this);
     guarded([this] {
-        if (!EntryFlag)
+        if (!EntryFlag) {
+            announceText("nothing to erase"); // a result is not an entry
             return;
+        }
+        announceDisplay(); // what is left
         if (!ValueText.empty()) {
             ValueText.pop_back();
             show(ValueText);
@@ -199,6 +235,7 @@ void Calculator::pasteEntry(std::string_view text) {
     }
     if (!value) {
         host_.beep();
+        announceText(blank(text) ? "nothing to paste" : "the clipboard holds no number");
         return;
     }
     ValueText = *entry;
@@ -334,6 +371,7 @@ void Calculator::Oper_Click(int Index) {
 
 void Calculator::Command17_Click() {
     const UserAction action(*this);
+    announceText("cleared");
     show("");
     ValueText.clear();
     result = std::int16_t{0};
@@ -384,9 +422,12 @@ int Calculator::Form_KeyPress(int KeyAscii) {
     case 8:
         Command16_Click();
         return KeyAscii;
-    default:
+    default: {
+        const UserAction action(*this);
         host_.beep();
+        announceText(refusedCharacterWords(KeyAscii));
         return 0;
+    }
     }
 }
 

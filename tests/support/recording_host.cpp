@@ -101,6 +101,7 @@ void press(Calculator& calc, RecordingHost& host, std::string_view keys) {
             int code = k == "enter"   ? 13
                        : k == "bs"    ? 8
                        : k == "space" ? 32
+                       : k == "esc"   ? 27
                                       : static_cast<unsigned char>(k[0]);
             calc.Form_KeyPress(code);
         } else {
