@@ -1,7 +1,9 @@
 #include "access/announcer.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QTimer>
+#include <QWindow>
 
 #include <utility>
 
@@ -27,15 +29,39 @@ Announcer::Announcer(QWidget* parent) : QWidget(invisibleChild(parent, "Announce
     // Appearing with the window, it would be spoken as an empty notification.
     setVisible(false);
     window()->installEventFilter(this);
+    waitingCheck_ = new QTimer(this);
+    waitingCheck_->setInterval(100);
+    connect(waitingCheck_, &QTimer::timeout, this, [this] {
+        if (waiting_.isEmpty() || --checksLeft_ <= 0)
+            waitingCheck_->stop();
+        else if (window()->isActiveWindow())
+            speak(std::exchange(waiting_, QString()));
+    });
 }
 
 void Announcer::announce(const QString& text) {
     if (!window()->isActiveWindow()) {
         waiting_ = text;
+        watchNativeWindow();
+        checksLeft_ = 30;
+        waitingCheck_->start();
         return;
     }
     waiting_.clear();
     speak(text);
+}
+
+void Announcer::setReturnText(std::function<QString()> text) {
+    returnText_ = std::move(text);
+    watchNativeWindow();
+}
+
+void Announcer::watchNativeWindow() {
+    // The native window exists once the window has been shown; installing the filter again only moves it.
+    if (QWindow* native = window()->windowHandle())
+        native->installEventFilter(this);
+    else
+        window()->installEventFilter(this); // its Show event comes once the native window exists
 }
 
 void Announcer::speak(const QString& text) {
@@ -46,6 +72,24 @@ void Announcer::speak(const QString& text) {
 }
 
 bool Announcer::eventFilter(QObject* watched, QEvent* event) {
+    QWindow* native = window()->windowHandle();
+    if (watched == window() && event->type() == QEvent::Show && native)
+        native->installEventFilter(this);
+    if (native && watched == native && event->type() == QEvent::FocusOut) {
+        const QWindow* next = QGuiApplication::focusWindow();
+        returning_ = next && next != native && next->type() != Qt::Popup;
+    }
+    // The native window takes the focus before the widgets hear of the activation, and a screen reader
+    // hears of it then: the text told here is the first it speaks.
+    if (native && watched == native && event->type() == QEvent::FocusIn) {
+        QString text = std::exchange(waiting_, QString());
+        if (text.isEmpty() && std::exchange(returning_, false) && returnText_)
+            text = returnText_();
+        returning_ = false;
+        if (!text.isEmpty())
+            speak(text);
+        return false;
+    }
     if (event->type() == QEvent::WindowActivate && !waiting_.isEmpty()) {
         // After the window's own activation and focus events, which a screen reader presents first.
         QTimer::singleShot(0, this, [this] {

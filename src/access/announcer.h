@@ -2,6 +2,10 @@
 
 #include <QWidget>
 
+class QTimer;
+
+#include <functional>
+
 namespace orbetta::access {
 
 // Tells a screen reader a text whatever has the focus: an object of the notification role that takes the text
@@ -16,17 +20,30 @@ public:
     explicit Announcer(QWidget* parent);
 
     // The same text twice is spoken twice: each call hides and shows the object again. While the window is
-    // not the active one (a dialog or box of its own is just closing), the text waits until the window is
-    // active again: a screen reader that takes the activation after it would cut it off.
+    // not the active one (a dialog or box of its own is just closing), the text waits until the window takes
+    // the focus again, and is told just before the screen reader hears of the activation: told after it, it
+    // would wait behind the window's title and focused control and be cut off by the next key.
     void announce(const QString& text);
+
+    // What is told when the window takes the focus back from another window of the program (a dialog, a
+    // box, the help) and no text is waiting: the display, say. Nothing is told for a pop-up or when the
+    // focus comes from another program.
+    void setReturnText(std::function<QString()> text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void speak(const QString& text);
+    void watchNativeWindow();
 
     QString waiting_;
+    // Where the window takes the focus back without the native window hearing of it (the desktop's focus
+    // moves in steps), the waiting text is told as soon as the window is found active.
+    QTimer* waitingCheck_;
+    int checksLeft_ = 0;
+    std::function<QString()> returnText_;
+    bool returning_ = false; // the focus went to another window of the program
 };
 
 } // namespace orbetta::access

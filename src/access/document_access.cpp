@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QTextTable>
 
 #include <algorithm>
 
@@ -98,6 +99,17 @@ std::pair<int, int> DocumentAccess::lineAround(int offset) const {
     const QTextBlock block = view()->document()->findBlock(offset);
     if (!block.isValid())
         return {count, count};
+    // A table's row is one line, each key with its meaning, as a sighted reader takes it in.
+    QTextCursor at(view()->document());
+    at.setPosition(offset);
+    if (const QTextTable* table = at.currentTable()) {
+        const QTextTableCell cell = table->cellAt(offset);
+        if (cell.isValid()) {
+            const int first = table->cellAt(cell.row(), 0).firstPosition();
+            const int last = table->cellAt(cell.row(), table->columns() - 1).lastPosition();
+            return {first, std::min(last + 1, count)};
+        }
+    }
     const int blockEnd = std::min(block.position() + block.length(), count);
     const QTextLayout* layout = block.layout();
     const QTextLine line = layout ? layout->lineForTextPosition(offset - block.position()) : QTextLine();
@@ -113,7 +125,13 @@ std::pair<int, int> DocumentAccess::lineAround(int offset) const {
 QString DocumentAccess::lineText(std::pair<int, int> line, int* startOffset, int* endOffset) const {
     *startOffset = line.first;
     *endOffset = line.second;
-    return text(line.first, line.second);
+    QString found = text(line.first, line.second);
+    // Within a line only a table row breaks between its cells: a semicolon stands there, one character for
+    // one, so that the cells are heard apart and the offsets stay as they are.
+    for (qsizetype i = 0; i + 1 < found.size(); ++i)
+        if (found.at(i) == QLatin1Char('\n'))
+            found[i] = QLatin1Char(';');
+    return found;
 }
 
 QString DocumentAccess::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,

@@ -14,6 +14,26 @@ namespace orbetta {
 namespace {
 constexpr std::size_t kDisplayLength = 24;
 constexpr std::size_t kLongDisplay = 20;
+
+// The words that tell a typed character the keyboard map refuses.
+std::string refusedCharacterWords(int code) {
+    if (code == kEscapeCode)
+        return "Escape is not taken here; c clears";
+    if (code >= 1 && code <= 26)
+        return "Ctrl+" + std::string(1, static_cast<char>('A' + code - 1)) + " is not taken here";
+    if (code == ' ')
+        return "space is not taken here";
+    if (code == ',')
+        return "comma is not taken here; the point is a full stop";
+    if ((code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z'))
+        return std::string(1, static_cast<char>(code)) + " is not taken here";
+    return "that character is not taken here";
+}
+
+// Text with nothing but blanks pastes nothing.
+bool blank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
 } // namespace
 
 Calculator::Calculator(Host& host) : host_(host) {}
@@ -36,10 +56,18 @@ void Calculator::announcePending() {
     if (!announceText_.empty()) {
         host_.announce(announceText_);
     } else if (announceDisplay_) {
-        host_.announce(display_.empty() ? "empty" : display_);
+        host_.announce(displayWords());
     }
     announceDisplay_ = false;
     announceText_.clear();
+}
+
+std::string Calculator::displayWords() const {
+    return display_.empty() ? "empty" : display_;
+}
+
+void Calculator::keyRefused(std::string_view keyName) {
+    host_.announce(std::string(keyName) + " is not taken here");
 }
 
 void Calculator::Form_Load() {
@@ -142,6 +170,7 @@ void Calculator::pressDecimalPoint() {
     const std::string source = pointAndSignSource();
     if (source.find('.') != std::string::npos) {
         host_.beep();
+        announceText("the entry has a point already");
         return;
     }
     if (source.size() > kDisplayLength) {
@@ -157,13 +186,17 @@ void Calculator::pressDecimalPoint() {
 void Calculator::pressSignChange() {
     const UserAction action(*this);
     const std::string source = pointAndSignSource();
-    if (source.empty() && !EntryFlag)
+    if (source.empty() && !EntryFlag) {
+        announceText("the display is empty");
         return;
+    }
     std::string negated;
     try {
         negated = formatNumber(-parseNumber(source));
     } catch (const Failure&) {
-        return; // an empty display or a lone "-" has nothing to negate
+        // an empty display or a lone "-" has nothing to negate
+        announceText(source.empty() ? "the display is empty" : "nothing to change the sign of");
+        return;
     }
     show(negated);
     ValueText = display_;
@@ -174,8 +207,11 @@ void Calculator::pressSignChange() {
 void Calculator::pressBackspace() {
     const UserAction action(*this);
     guarded([this] {
-        if (!EntryFlag)
+        if (!EntryFlag) {
+            announceText("nothing to erase"); // a result is not an entry
             return;
+        }
+        announceDisplay(); // what is left
         if (!ValueText.empty()) {
             ValueText.pop_back();
             show(ValueText);
@@ -198,6 +234,7 @@ void Calculator::pasteEntry(std::string_view text) {
     }
     if (!value) {
         host_.beep();
+        announceText(blank(text) ? "nothing to paste" : "the clipboard holds no number");
         return;
     }
     ValueText = *entry;
@@ -333,6 +370,7 @@ void Calculator::pressOperation(int Index) {
 
 void Calculator::pressClearAll() {
     const UserAction action(*this);
+    announceText("cleared");
     show("");
     ValueText.clear();
     result = std::int16_t{0};
@@ -377,9 +415,12 @@ int Calculator::handleCharacter(int KeyAscii) {
     case kBackspaceCode:
         pressBackspace();
         return KeyAscii;
-    default:
+    default: {
+        const UserAction action(*this);
         host_.beep();
+        announceText(refusedCharacterWords(KeyAscii));
         return 0;
+    }
     }
 }
 

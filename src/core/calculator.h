@@ -25,9 +25,13 @@ public:
     void pressDecimalPoint(); // decimal point
     void pressSignChange();   // sign change
     void pressBackspace();    // backspace
-    // A number pasted from the clipboard becomes the entry as if typed; any other text beeps and changes
-    // nothing.
+    // A number pasted from the clipboard becomes the entry as if typed; any other text beeps, says why and
+    // changes nothing.
     void pasteEntry(std::string_view text);
+    // A key of the window that does nothing here (Delete, say) is told so, by its name.
+    void keyRefused(std::string_view keyName);
+    // The display as a screen reader is told it: its text, or "empty".
+    std::string displayWords() const;
 
     // Arithmetic.
     void pressOperation(int Index);

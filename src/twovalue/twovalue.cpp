@@ -120,17 +120,42 @@ bool acceptsKey(int KeyAscii, std::string_view boxText) {
     return (KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == kBackspaceCode;
 }
 
+std::string refusalWords(int KeyAscii, std::string_view boxText) {
+    switch (KeyAscii) {
+    case '-':
+        return "minus is not taken here; values are without sign";
+    case '.':
+        return "the value has a point already";
+    case 13:
+        return boxText.empty() ? "the field is empty" : "the second field is empty";
+    case ' ':
+        return "space is not taken here; digits and one point only";
+    case ',':
+        return "comma is not taken here; the point is a full stop";
+    default:
+        break;
+    }
+    if ((KeyAscii >= 'a' && KeyAscii <= 'z') || (KeyAscii >= 'A' && KeyAscii <= 'Z'))
+        return std::string(1, static_cast<char>(KeyAscii)) + " is not taken here; digits and one point only";
+    return "that character is not taken here; digits and one point only";
+}
+
 Outcome confirm(std::string_view caption, std::string_view first, std::string_view second,
                 RandomSource& random) {
     double x = 0.0;
     double y = 0.0;
+    const char* field = "first";
     try {
         x = parseNumber(first);
+        field = "second";
         y = parseNumber(second);
     } catch (const Failure&) {
         Outcome outcome;
         outcome.beep = true;
         outcome.after = Outcome::After::StayOpen;
+        const std::string_view text = field == std::string_view("first") ? first : second;
+        outcome.told =
+            "the " + std::string(field) + (text.empty() ? " field is empty" : " field holds no number");
         return outcome;
     }
 

@@ -53,6 +53,10 @@ std::optional<double> randomBetween(double lower, double upper, RandomSource& ra
 // has none yet. Every other character is refused.
 bool acceptsKey(int KeyAscii, std::string_view boxText);
 
+// The words that tell a screen reader why acceptsKey refused a character; Enter (13) is refused while OK is
+// not ready, which is while the second box has not been typed into.
+std::string refusalWords(int KeyAscii, std::string_view boxText);
+
 // What OK does, carried out in the order of the members: beep, message box, writing the text into the main
 // window's display and entry, then closing or staying open.
 struct Outcome {
@@ -67,6 +71,7 @@ struct Outcome {
     std::optional<std::string> write;
     std::string step; // the tape's line for a written result: the function, both operands and the value
     After after = After::Close;
+    std::string told; // words for a screen reader that say what a beep alone would not
 
     bool operator==(const Outcome&) const = default;
 };

@@ -80,6 +80,8 @@ AboutWindow::AboutWindow(QWidget* owner)
     Text2->setObjectName("Text2");
     Text2->setGeometry(8, 88, 345, 65);
     Text2->setReadOnly(true);
+    // A caret the arrow keys move lets a screen reader read the notice line by line.
+    Text2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text2->setPlainText(QString::fromUtf8(kNotice));
     QPalette notice = Text2->palette();
     notice.setColor(QPalette::Base, kNoticeBackground);

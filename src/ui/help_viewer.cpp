@@ -186,10 +186,13 @@ void HelpViewer::moveToHeading(bool backward, int level) {
             break;
         }
     }
-    if (found.isValid())
+    if (found.isValid()) {
         goToLine(found);
-    else
+    } else {
         orbetta::desktop::ringBell(browser_);
+        announcer_->announce(backward ? QStringLiteral("no heading before this")
+                                      : QStringLiteral("no more headings"));
+    }
 }
 
 void HelpViewer::moveToLink(bool backward) {
@@ -205,6 +208,8 @@ void HelpViewer::moveToLink(bool backward) {
     }
     if (!found) {
         orbetta::desktop::ringBell(browser_);
+        announcer_->announce(backward ? QStringLiteral("no link before this")
+                                      : QStringLiteral("no more links"));
         return;
     }
     QTextCursor link(browser_->document());
@@ -248,6 +253,17 @@ bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
             QTimer::singleShot(0, this, &HelpViewer::tellSelectedLink);
+        // Ctrl+Home and Ctrl+End move the caret to the first and last line, which is told.
+        else if (key->matches(QKeySequence::MoveToStartOfDocument) ||
+                 key->matches(QKeySequence::MoveToEndOfDocument)) {
+            const bool start = key->matches(QKeySequence::MoveToStartOfDocument);
+            QTextBlock block = start ? browser_->document()->firstBlock() : browser_->document()->lastBlock();
+            while (block.isValid() && block.text().trimmed().isEmpty())
+                block = start ? block.next() : block.previous();
+            if (block.isValid())
+                goToLine(block);
+            return true;
+        }
         // Letters type nothing in the read-only text, so they move as in a screen reader's documents.
         else if (moveByKey(*key))
             return true;

@@ -119,6 +119,8 @@ void MainWindow::connectKeys() {
         setAlwaysOnTop(on);
         preferences::writeAlwaysOnTop(on);
     });
+    // Back from a dialog, a box or another window of the program, the display is told before anything else.
+    Announcer->setReturnText([this] { return qText(calc_.displayWords()); });
 }
 
 // ---- Load, unload and the off key ----
@@ -221,7 +223,7 @@ TwoValueDialog* MainWindow::loadTwoValueDialog() {
 // ---- Keyboard ----
 
 void MainWindow::giveHint(QWidget* old, QWidget* now) {
-    // Heard once per visit to the window: on the first key that takes the focus, and only while it has it.
+    // Heard once in a run: on the first key that takes the focus, and only while it has it.
     if (old && old == hinted_)
         hinted_->setAccessibleDescription(QString());
     auto* key = qobject_cast<orbetta::ui::KeyButton*>(now);
@@ -233,9 +235,6 @@ void MainWindow::giveHint(QWidget* old, QWidget* now) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == this && event->type() == QEvent::WindowActivate)
-        hintGiven_ = false; // a new visit; the focus comes back after this
-
     const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     const QWidget* window = watched->isWidgetType() ? static_cast<QWidget*>(watched)->window() : nullptr;
     if (event->type() == QEvent::ShortcutOverride &&
@@ -316,6 +315,15 @@ bool MainWindow::pressKey(QObject* watched, QKeyEvent* event) {
             toggleTape();
         return true;
     }
+    // Alt+J tells the display again at any time; Delete, which erases nothing here, says so.
+    if ((event->key() == Qt::Key_J && modifiers == Qt::AltModifier) ||
+        (event->key() == Qt::Key_Delete && modifiers == Qt::NoModifier)) {
+        if (event->type() == QEvent::KeyPress && event->key() == Qt::Key_J)
+            announce(calc_.displayWords());
+        else if (event->type() == QEvent::KeyPress)
+            calc_.keyRefused("Delete");
+        return true;
+    }
     // The desktop's clipboard keys do what the display's Copy and Paste do, ahead of the control characters
     // Ctrl+C and Ctrl+V would type.
     const bool copy =
@@ -370,6 +378,11 @@ void MainWindow::message(std::string_view text, orbetta::Icon icon) {
 
 void MainWindow::setListVisible(bool visible) {
     Combo1->setVisible(visible);
+    if (visible) {
+        // Shown by the "function" key: the list takes the focus, and a screen reader is told how to use it.
+        Combo1->setFocus(Qt::OtherFocusReason);
+        Announcer->announce(Command[1]->toolTip() + QStringLiteral(" list, Down opens it"));
+    }
 }
 
 void MainWindow::setListText(std::string_view text) {
@@ -411,6 +424,7 @@ orbetta::tape::Tape& MainWindow::tape() {
 void MainWindow::toggleTape() {
     if (tapeWindow_ && tapeWindow_->isVisible()) {
         tapeWindow_->close();
+        Announcer->announce(QStringLiteral("Tape closed"));
         return;
     }
     if (!tapeWindow_) {

@@ -107,7 +107,7 @@ private:
     // Presses the button of a shortcut at once; returns true when the event was one.
     bool pressShortcut(const QWidget* window, QKeyEvent* event);
     TwoValueDialog* loadTwoValueDialog();
-    // Gives the first key focused in a visit to the window the hint that Ctrl+Space presses it.
+    // Gives the first key focused in a run the hint that Ctrl+Space presses it.
     void giveHint(QWidget* old, QWidget* now);
 
     orbetta::Calculator calc_;

@@ -1,5 +1,6 @@
 #include "ui/two_value_dialog.h"
 
+#include "access/announcer.h"
 #include "core/calculator.h"
 #include "desktop/bell.h"
 #include "desktop/message_box.h"
@@ -126,6 +127,10 @@ TwoValueDialog::TwoValueDialog(orbetta::Calculator& calc, QWidget* parent)
                            Qt::black); // the prompts' colour changes with the background
     Command1->setPalette(buttonColours);
 
+    // Tells a screen reader why a key was refused, beside the beep.
+    Announcer = new orbetta::access::Announcer(this);
+    Announcer->setObjectName("Announcer");
+
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Command1);
     Text1->setFocus();
@@ -179,6 +184,8 @@ int TwoValueDialog::filterKey(QLineEdit* box, int KeyAscii) {
     if (orbetta::twovalue::acceptsKey(KeyAscii, box->text().toStdString()))
         return KeyAscii;
     beep(box);
+    Announcer->announce(
+        QString::fromStdString(orbetta::twovalue::refusalWords(KeyAscii, box->text().toStdString())));
     return 0;
 }
 
@@ -194,6 +201,8 @@ void TwoValueDialog::Command1_Click() {
     QPointer<TwoValueDialog> self(this);
     if (outcome.beep)
         beep(this);
+    if (!outcome.told.empty())
+        Announcer->announce(QString::fromStdString(outcome.told));
     if (!outcome.message.empty())
         showMessage(this, QString::fromStdString(outcome.message), outcome.icon);
     if (!self)
@@ -208,6 +217,7 @@ void TwoValueDialog::Command1_Click() {
         Text1->clear();
         Text2->clear();
         Command1->setEnabled(false);
+        Text1->setFocus(Qt::OtherFocusReason); // both values are typed again, from the first
         break;
     case Outcome::After::StayOpen:
         break;

@@ -12,6 +12,9 @@ class QPushButton;
 namespace orbetta {
 class Calculator;
 }
+namespace orbetta::access {
+class Announcer;
+}
 
 // The two-value dialog: two operands for the y-th root, the power or a random whole number. Its caption
 // selects the computation; OK writes the result into the main window's display and entry and closes the
@@ -57,4 +60,5 @@ private:
     QLabel* Label2;
     QLineEdit* Text2;
     QPushButton* Command1;
+    orbetta::access::Announcer* Announcer;
 };

@@ -15,6 +15,9 @@ is synthesized by espeak-ng and played in real time into a PulseAudio null sink,
 lists every utterance with whether it was spoken to its end or stopped by the next one (Debian packages
 speech-dispatcher-espeak-ng and pulseaudio).
 
+Each utterance's end is read from the playback's marks, so a cut one is told as cut however fast the
+synthesizer made its sound.
+
 Usage: orca_transcript.py PROGRAM [--markdown] [--more] [--espeak]
 """
 
@@ -29,6 +32,8 @@ from desktop import Desktop, SetupError, end_on_termination, load_pyatspi  # noq
 QUIET = 1.5  # seconds without new speech that end an action
 LONGEST = 20  # seconds any one action may speak
 # "16:35:19.805560 - SPEECH OUTPUT: 'can't divide by 0!'{'established': False}": the text may hold quotes.
+# "[Tue Dec  8 13:27:21 2026 : 76682] speechd: ...": the microseconds are written without leading zeros.
+LOG_TIME = re.compile(r"^\[\w+ \w+ +\d+ (\d\d):(\d\d):(\d\d) \d+ : (\d+)\]")
 SPEECH_LINE = re.compile(
     r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '([^\n]*)'(?: voice=[\w-]+)? ?\{[^\n]*$", re.MULTILINE)
 
@@ -47,6 +52,21 @@ def orca_command(root):
     with open(copy, "w") as f:
         f.write(text.replace(check, "pgrep -u %s -x orcatranscript'"))
     return ["/usr/bin/python3", copy]
+
+
+class Utterance:
+    """One utterance of the synthesizer: its text, its fate ("end", "STOPPED" or "?") and, in seconds since
+    midnight, when its sound began and ended."""
+
+    def __init__(self, text):
+        self.text = text
+        self.fate = "?"
+        self.began = None
+        self.ended = None
+
+    def played(self):
+        """Seconds of sound, when known."""
+        return self.ended - self.began if self.began is not None and self.ended is not None else None
 
 
 class Speech:
@@ -99,8 +119,10 @@ class Speech:
                       ["speech-dispatcher", "-s", "-t", "0", "-C", config, "-c", "unix_socket", "-S", socket])
 
     def fates(self):
-        """Each utterance the synthesizer was given, in order, with "end" when it was spoken to its end or
-        "STOPPED" when the next one cut it off (speech-dispatcher's log)."""
+        """Each utterance the synthesizer was given, in order, as an Utterance: "end" when its sound was played
+        to its end, "STOPPED" when the next one cut it off, "?" while it plays or waits. The playback's own
+        index marks in speech-dispatcher's log tell it (__spd_end, __spd_stopped); the synthesizer's END comes
+        when the sound is made, before it is heard, and says nothing of a cut."""
         try:
             with open(self.speechd_log, "rb") as f:
                 text = f.read().decode(errors="replace")
@@ -110,11 +132,20 @@ class Speech:
         for line in text.split("\n"):
             sent = re.search(r"Command sent to output module: \|<speak>(.*)</speak>\|", line)
             if sent:
-                out.append([re.sub(r"<[^>]*>", "", sent.group(1)), "?"])
-            elif out and out[-1][1] == "?" and "702 END" in line:
-                out[-1][1] = "end"
-            elif out and out[-1][1] == "?" and "703 STOP" in line:
-                out[-1][1] = "STOPPED"
+                out.append(Utterance(re.sub(r"<[^>]*>", "", sent.group(1))))
+                continue
+            playing = out[-1] if out and out[-1].fate == "?" else None
+            if playing is None or "INDEX MARK: __spd_" not in line:
+                continue
+            when = LOG_TIME.search(line)
+            seconds = (int(when.group(1)) * 3600 + int(when.group(2)) * 60 + int(when.group(3))
+                       + int(when.group(4)) / 1e6) if when else None
+            if "INDEX MARK: __spd_begin" in line:
+                playing.began = seconds
+            elif "INDEX MARK: __spd_end" in line:
+                playing.fate, playing.ended = "end", seconds
+            elif "INDEX MARK: __spd_stopped" in line:
+                playing.fate, playing.ended = "STOPPED", seconds
         return out
 
     def start_orca(self):
@@ -124,7 +155,7 @@ class Speech:
 
     def lines(self):
         if self.espeak:
-            return [text for text, _ in self.fates()]
+            return [u.text for u in self.fates()]
         return self._captured_lines()
 
     def _captured_lines(self):
@@ -246,9 +277,8 @@ class Transcript:
     def list_choice(self, entry, downs, name, value):
         d = self.desktop
         self.row(f"type {entry}", [], lambda: d.type_text(entry))
-        self.row("focus 'function', Ctrl+Space", ["additional trigonometric functions"],
+        self.row("focus 'function', Ctrl+Space (the list takes the focus)", ["Secant", "list"],
                  lambda: (self.focus_key("additional trigonometric functions"), d.key("ctrl+space")))
-        self.row("Shift+Tab (to the list)", ["Secant"], lambda: d.key("shift+Tab"))
         self.row("Down (opens the list)", ["20"], lambda: d.key("Down"))
         self.row(f"Down x{downs}", [name], lambda: d.key(*["Down"] * downs))
         self.row("Enter", ["=" + value], lambda: d.key("Return"))
@@ -269,11 +299,14 @@ class Transcript:
         self.row("focus the display, Shift+F10 (menu opens)", ["Copy"],
                  lambda: (self.accessible_display().queryComponent().grabFocus(), d.key("shift+F10")))
         self.row("Enter (Copy)", ["-5"], lambda: d.key("Return"))
-        self.row("type c, Shift+F10, Down, Enter (Paste)", ["=-5"],
+        # With the display empty, Copy is not available and the menu opens on Paste.
+        self.row("type c, Shift+F10, Enter (Paste)", ["=-5"],
                  lambda: (d.key("c"), self.accessible_display().queryComponent().grabFocus(), d.key("shift+F10"),
-                          d.key("Down", "Return")))
+                          d.key("Return")))
         self.row("type c 2, Alt+S (sine chord)", ["=0.034899496702501"],
                  lambda: (d.key("c", "2"), d.key("alt+s")))
+        self.row("Alt+J (the display again)", ["=0.034899496702501"], lambda: d.key("alt+j"))
+        self.row("Backspace (a result is no entry)", ["nothing to erase"], lambda: d.key("BackSpace"))
 
     def accessible_display(self):
         app = self.desktop.application(self.pyatspi)
@@ -364,8 +397,9 @@ def main():
                   "SPEECH OUTPUT lines, which the table shows")
             if speech.espeak:
                 print("\nespeak-ng through speech-dispatcher, each utterance and its end:")
-                for text, fate in speech.fates():
-                    print(f"  {fate:8} {text}")
+                for u in speech.fates():
+                    played = f"{u.played():5.2f} s" if u.played() is not None else "       "
+                    print(f"  {u.fate:8} {played} {u.text}")
     return 0 if session.rows and all(names_all(r[3], r[2]) for r in session.rows) else 1
 
 

@@ -33,7 +33,14 @@ void AnnouncementTest::policy_data() {
     const QStringList none;
     const QString rad = QStringLiteral("say:radian (click to change to degree)");
     const QString deg = QStringLiteral("say:degree (click to change to radian)");
-    QTest::newRow("entry is not told") << "1 2 . 5 bs CE" << none;
+    QTest::newRow("digits are not told; backspace tells what is left, CE that it cleared")
+        << "1 2 . 5 bs CE" << QStringList{"say:12.", "say:cleared"};
+    QTest::newRow("backspace to an empty display") << "7 bs" << QStringList{"say:empty"};
+    QTest::newRow("backspace after a result erases nothing")
+        << "2 + 3 = bs" << QStringList{"say:5", "say:nothing to erase"};
+    QTest::newRow("a second point is refused in words")
+        << "1 . 5 ." << QStringList{"beep", "say:the entry has a point already"};
+    QTest::newRow("sign change of an empty display") << "+/-" << QStringList{"say:the display is empty"};
     QTest::newRow("sign change is told") << "1 2 . 5 +/-" << QStringList{"say:-12.5"};
     QTest::newRow("12 + 3 =") << "1 2 + 3 =" << QStringList{"say:15"};
     QTest::newRow("equal twice is told twice") << "2 + 3 = =" << QStringList{"say:5", "say:5"};
@@ -58,7 +65,7 @@ void AnnouncementTest::policy_data() {
     QTest::newRow("deferred function under an operation key") << "5 + F9 9 +" << none;
     QTest::newRow("pi") << "F13" << QStringList{"say:3.14159265358979"};
     QTest::newRow("memory store and recall are told")
-        << "2 F18 CE F17" << QStringList{"say:2 in memory", "say:2"};
+        << "2 F18 CE F17" << QStringList{"say:2 in memory", "say:cleared", "say:2"};
     QTest::newRow("memory store of an empty display")
         << "F18" << QStringList{"beep", kNotANumber, "say:empty"};
     QTest::newRow("angle key tells the new mode") << "F19 F19" << QStringList{rad, deg};
@@ -70,9 +77,16 @@ void AnnouncementTest::policy_data() {
         << "fn list:Hyperbolic_Cosine 1 =" << QStringList{"say:1.54308063481524"};
     QTest::newRow("list function failing")
         << "2 fn list:Inverse_Sine" << QStringList{"beep", kInvalidArgument, "say:2"};
-    QTest::newRow("unmapped character only beeps") << "7 key:a" << QStringList{"beep"};
+    QTest::newRow("unmapped character beeps and says so")
+        << "7 key:a" << QStringList{"beep", "say:a is not taken here"};
+    QTest::newRow("Escape") << "key:esc" << QStringList{"beep", "say:Escape is not taken here; c clears"};
+    QTest::newRow("a comma") << "key:,"
+                             << QStringList{"beep", "say:comma is not taken here; the point is a full stop"};
+    QTest::newRow("Ctrl+B") << "key:\x02" << QStringList{"beep", "say:Ctrl+B is not taken here"};
     QTest::newRow("paste tells the new display") << "paste:15" << QStringList{"say:15"};
-    QTest::newRow("refused paste only beeps") << "7 paste:two" << QStringList{"beep"};
+    QTest::newRow("refused paste says why")
+        << "7 paste:two" << QStringList{"beep", "say:the clipboard holds no number"};
+    QTest::newRow("paste of blanks") << "7 paste:__" << QStringList{"beep", "say:nothing to paste"};
 }
 
 void AnnouncementTest::policy() {

@@ -103,6 +103,7 @@ void press(Calculator& calc, RecordingHost& host, std::string_view keys) {
             int code = k == "enter"   ? kEnterCode
                        : k == "bs"    ? kBackspaceCode
                        : k == "space" ? 32
+                       : k == "esc"   ? 27
                                       : static_cast<unsigned char>(k[0]);
             calc.handleCharacter(code);
         } else {

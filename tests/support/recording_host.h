@@ -77,8 +77,8 @@ bool isOwnMessage(const RecordingHost::Message& message);
 //   0-9 digits, "." point, "123" or "2.5" one key per character, "0{300}" a digit pressed 300 times, "+/-"
 //   sign change, "bs" backspace, "+" "-" "*" "/" operations, "=" equal, "CE" clear all, "F<n>" function key
 //   n, "fn" the "function" button, "list:<name>" a list choice (underscores stand for blanks), "key:<c>" a
-//   typed character ("key:enter", "key:bs" for 13 and 8), "paste:<text>" a paste (underscores stand for
-//   blanks), "xy:<text>" the two-value dialog's result.
+//   typed character ("key:enter", "key:bs", "key:esc" for 13, 8 and 27), "paste:<text>" a paste (underscores
+//   stand for blanks), "xy:<text>" the two-value dialog's result.
 void press(Calculator& calc, RecordingHost& host, std::string_view keys);
 
 } // namespace orbetta::testing

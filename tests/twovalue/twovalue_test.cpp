@@ -366,28 +366,38 @@ void TwoValueTest::keyFilter_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("box");
     QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("told"); // why a refused key was refused, for a screen reader
 
-    QTest::newRow("digit 0") << int('0') << "" << true;
-    QTest::newRow("digit 9") << int('9') << "12" << true;
-    QTest::newRow("first point") << int('.') << "12" << true;
-    QTest::newRow("second point") << int('.') << "1.2" << false;
-    QTest::newRow("point in an empty box") << int('.') << "" << true;
-    QTest::newRow("backspace") << 8 << "1.2" << true;
-    QTest::newRow("minus") << int('-') << "" << false;
-    QTest::newRow("plus") << int('+') << "1" << false;
-    QTest::newRow("exponent letter") << int('E') << "1" << false;
-    QTest::newRow("comma") << int(',') << "1" << false;
-    QTest::newRow("space") << int(' ') << "1" << false;
-    QTest::newRow("enter") << 13 << "1" << false;
-    QTest::newRow("escape") << 27 << "1" << false;
-    QTest::newRow("non-ASCII digit") << 0x0663 << "" << false;
+    QTest::newRow("digit 0") << int('0') << "" << true << "";
+    QTest::newRow("digit 9") << int('9') << "12" << true << "";
+    QTest::newRow("first point") << int('.') << "12" << true << "";
+    QTest::newRow("second point") << int('.') << "1.2" << false << "the value has a point already";
+    QTest::newRow("point in an empty box") << int('.') << "" << true << "";
+    QTest::newRow("backspace") << 8 << "1.2" << true << "";
+    QTest::newRow("minus") << int('-') << "" << false << "minus is not taken here; values are without sign";
+    QTest::newRow("plus") << int('+') << "1" << false
+                          << "that character is not taken here; digits and one point only";
+    QTest::newRow("exponent letter") << int('E') << "1" << false
+                                     << "E is not taken here; digits and one point only";
+    QTest::newRow("comma") << int(',') << "1" << false << "comma is not taken here; the point is a full stop";
+    QTest::newRow("space") << int(' ') << "1" << false
+                           << "space is not taken here; digits and one point only";
+    QTest::newRow("enter") << 13 << "1" << false << "the second field is empty";
+    QTest::newRow("enter in an empty box") << 13 << "" << false << "the field is empty";
+    QTest::newRow("escape") << 27 << "1" << false
+                            << "that character is not taken here; digits and one point only";
+    QTest::newRow("non-ASCII digit") << 0x0663 << "" << false
+                                     << "that character is not taken here; digits and one point only";
 }
 
 void TwoValueTest::keyFilter() {
     QFETCH(int, key);
     QFETCH(QString, box);
     QFETCH(bool, accepted);
+    QFETCH(QString, told);
     QCOMPARE(orbetta::twovalue::acceptsKey(key, box.toStdString()), accepted);
+    if (!accepted)
+        QCOMPARE(QString::fromStdString(orbetta::twovalue::refusalWords(key, box.toStdString())), told);
 }
 
 QTEST_APPLESS_MAIN(TwoValueTest)

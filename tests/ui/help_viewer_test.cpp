@@ -38,6 +38,11 @@ void pressKeys(QWidget* target, const QString& keys) {
             modifiers = Qt::ShiftModifier;
             key = key.mid(6);
         }
+        if (key.startsWith(QLatin1String("Ctrl+"))) {
+            const QKeyCombination chord = QKeySequence(key)[0];
+            QTest::keyClick(target, chord.key(), chord.keyboardModifiers());
+            continue;
+        }
         QTest::keyClick(target,
                         key == QLatin1String("Return") ? Qt::Key_Return
                                                        : Qt::Key(key.front().toUpper().unicode()),
@@ -87,6 +92,7 @@ private slots:
     void cleanup();
 
     void helpTextIsADocument();
+    void helpTableIsReadByRow();
     void helpMovesByHeadingAndLink_data();
     void helpMovesByHeadingAndLink();
     void helpFindFieldTakesTheFocusFirst();
@@ -159,6 +165,33 @@ void HelpViewerTest::helpTextIsADocument() {
     QCOMPARE(text->cursorPosition(), browser->textCursor().position());
 }
 
+// A table's row is one line, its cells heard apart, and Down goes from row to row.
+void HelpViewerTest::helpTableIsReadByRow() {
+    QTemporaryDir root;
+    QWidget owner;
+    QTextBrowser* browser = showHelpText(
+        root,
+        "<html><body><h1>Keys</h1><table><tr><td>Alt+S, Alt+C</td><td>sine, cosine</td><td>every x</td></tr>"
+        "<tr><td>Alt+L</td><td>common logarithm</td><td>x &gt; 0</td></tr></table><p>after</p></body></html>",
+        &owner);
+    QVERIFY(browser);
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(browser)->textInterface();
+    const int meaning = browser->toPlainText().indexOf(QLatin1String("sine,"));
+    int start = -1;
+    int end = -1;
+    QCOMPARE(text->textAtOffset(meaning, QAccessible::LineBoundary, &start, &end),
+             QStringLiteral("Alt+S, Alt+C;sine, cosine;every x\n"));
+    QCOMPARE(text->textAfterOffset(meaning, QAccessible::LineBoundary, &start, &end),
+             QStringLiteral("Alt+L;common logarithm;x > 0\n"));
+    QCOMPARE(end - start, QStringLiteral("Alt+L;common logarithm;x > 0\n").size());
+    QTextCursor caret = browser->textCursor();
+    caret.setPosition(meaning);
+    browser->setTextCursor(caret);
+    QTest::keyClick(browser, Qt::Key_Down);
+    QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end),
+             QStringLiteral("Alt+L;common logarithm;x > 0\n"));
+}
+
 void HelpViewerTest::helpMovesByHeadingAndLink_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("line");     // where the caret ends
@@ -180,10 +213,10 @@ void HelpViewerTest::helpMovesByHeadingAndLink_data() {
                                     << "" << QStringList{keys2, details3, keys2};
     QTest::newRow("past the last heading") << "H H H H"
                                            << "More"
-                                           << "" << QStringList{keys2, details3, more2};
+                                           << "" << QStringList{keys2, details3, more2, "no more headings"};
     QTest::newRow("none before the first") << "Shift+H"
                                            << "Orbetta Help"
-                                           << "" << QStringList{};
+                                           << "" << QStringList{"no heading before this"};
     QTest::newRow("level 2") << "2 2"
                              << "More"
                              << "" << QStringList{keys2, more2};
@@ -195,7 +228,7 @@ void HelpViewerTest::helpMovesByHeadingAndLink_data() {
                                     << "" << QStringList{keys2, details3, more2, keys2};
     QTest::newRow("no second level 1") << "1"
                                        << "Orbetta Help"
-                                       << "" << QStringList{};
+                                       << "" << QStringList{"no more headings"};
     QTest::newRow("next link") << "K" << linksLine << "The keys" << QStringList{"link The keys"};
     QTest::newRow("a link of two styles")
         << "K K" << linksLine << "more keys" << QStringList{"link The keys", "link more keys"};
@@ -207,10 +240,14 @@ void HelpViewerTest::helpMovesByHeadingAndLink_data() {
     QTest::newRow("past the last link")
         << "K K K K"
         << "the keys, back"
-        << "back" << QStringList{"link The keys", "link more keys", "link back"};
+        << "back" << QStringList{"link The keys", "link more keys", "link back", "no more links"};
     QTest::newRow("no link before the first") << "Shift+K"
                                               << "Orbetta Help"
-                                              << "" << QStringList{};
+                                              << "" << QStringList{"no link before this"};
+    QTest::newRow("Ctrl+End and Ctrl+Home tell the line")
+        << "Ctrl+End Ctrl+Home"
+        << "Orbetta Help"
+        << "" << QStringList{"More, heading level 2", "Orbetta Help, heading level 1"};
     QTest::newRow("Enter follows") << "K K Return"
                                    << "More"
                                    << "" << QStringList{"link The keys", "link more keys", more2};

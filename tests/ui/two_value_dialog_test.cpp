@@ -387,6 +387,8 @@ void XyEntryTest::boundsMessageKeepsDialogOpen() {
     QVERIFY(control<QLineEdit>("Text2")->text().isEmpty());
     QVERIFY(!control<QPushButton>("Command1")->isEnabled());
     QCOMPARE(QString::fromStdString(calc_.ValueText), "42");
+    // Both values are typed again, from the first box.
+    QCOMPARE(dialog_->focusWidget(), control<QLineEdit>("Text1"));
 
     QTest::keyClicks(control<QLineEdit>("Text2"), "9");
     QVERIFY(control<QPushButton>("Command1")->isEnabled());
