@@ -43,6 +43,7 @@ Calculator::UserAction::UserAction(Calculator& calc)
     if (outermost_) {
         calc_.announceDisplay_ = false;
         calc_.announceText_.clear();
+        calc_.toldOnReturn_.clear();
     }
 }
 
@@ -55,15 +56,22 @@ Calculator::UserAction::~UserAction() {
 void Calculator::announcePending() {
     if (!announceText_.empty()) {
         host_.announce(announceText_);
-    } else if (announceDisplay_) {
+    } else if (announceDisplay_ && displayWords() != toldOnReturn_) {
         host_.announce(displayWords());
     }
     announceDisplay_ = false;
     announceText_.clear();
+    toldOnReturn_.clear();
 }
 
 std::string Calculator::displayWords() const {
     return display_.empty() ? "empty" : display_;
+}
+
+std::string Calculator::displayWordsOnReturn() {
+    if (actionDepth_ > 0)
+        toldOnReturn_ = displayWords();
+    return displayWords();
 }
 
 void Calculator::keyRefused(std::string_view keyName) {

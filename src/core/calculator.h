@@ -32,6 +32,10 @@ public:
     void keyRefused(std::string_view keyName);
     // The display as a screen reader is told it: its text, or "empty".
     std::string displayWords() const;
+    // The display as told when the window gets the focus back from a box or another window. Told while a user
+    // action is under way (a box it showed has closed), it stands for the action's own telling of the same
+    // display, which is then left out.
+    std::string displayWordsOnReturn();
 
     // Arithmetic.
     void pressOperation(int Index);
@@ -121,6 +125,7 @@ private:
     AngleMode angleMode_ = AngleMode::Degrees;
     std::optional<ListFunction> listFunction_;
     int actionDepth_ = 0;
+    std::string toldOnReturn_; // the display told on the focus's return during the action under way
     bool announceDisplay_ = false;
     std::string announceText_;
     bool tapeAtBoundary_ = true;

@@ -120,7 +120,7 @@ void MainWindow::connectKeys() {
         preferences::writeAlwaysOnTop(on);
     });
     // Back from a dialog, a box or another window of the program, the display is told before anything else.
-    Announcer->setReturnText([this] { return qText(calc_.displayWords()); });
+    Announcer->setReturnText([this] { return qText(calc_.displayWordsOnReturn()); });
 }
 
 // ---- Load, unload and the off key ----
