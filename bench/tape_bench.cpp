@@ -4,7 +4,7 @@
 // medians are printed.
 #include "tape/tape.h"
 #include "tape/tape_file.h"
-#include "ui/frmcalc.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,14 +19,14 @@
 namespace {
 
 // The main window with its boxes and beeps counted instead of shown, and, for the floor, nothing recorded.
-class QuietCalc : public frmCalc {
+class QuietCalc : public MainWindow {
 public:
     explicit QuietCalc(bool recording) : recording_(recording) {}
     void beep() override {}
     void message(std::string_view, orbetta::Icon) override {}
     void record(std::string_view line) override {
         if (recording_)
-            frmCalc::record(line);
+            MainWindow::record(line);
     }
 
 private:

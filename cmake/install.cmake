@@ -7,7 +7,7 @@ set(ORBETTA_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/orbetta)
 
 # The theme's PNG icons are drawn by the program's own icon code at build time.
 set(ORBETTA_ICON_SIZES 16 32)
-add_executable(orbetta_icon_export ${PROJECT_SOURCE_DIR}/src/look/icon_export.cpp)
+add_executable(orbetta_icon_export ${PROJECT_SOURCE_DIR}/tools/icon_export.cpp)
 target_link_libraries(orbetta_icon_export PRIVATE orbetta_gui)
 set(icon_pngs)
 foreach(size ${ORBETTA_ICON_SIZES})

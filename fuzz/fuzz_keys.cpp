@@ -27,28 +27,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < size; ++i) {
         const int b = data[i] % 64;
         if (b <= 9)
-            calc.Num_Click(b);
+            calc.pressDigit(b);
         else if (b == 10)
-            calc.Command11_Click();
+            calc.pressDecimalPoint();
         else if (b == 11)
-            calc.Command12_Click();
+            calc.pressSignChange();
         else if (b == 12)
-            calc.Command16_Click();
+            calc.pressBackspace();
         else if (b <= 16)
-            calc.Oper_Click(b - 11);
+            calc.pressOperation(b - 11);
         else if (b == 17)
-            calc.Command13_Click();
+            calc.pressEqual();
         else if (b == 18)
-            calc.Command17_Click();
+            calc.pressClearAll();
         else if (b == 19)
-            calc.Command1_Click();
+            calc.showFunctionList();
         else if (b <= 39)
-            calc.Funct_Click(b - 20);
+            calc.pressFunction(b - 20);
         else if (b <= 59) {
             host.setListText(kListFunctions[b - 40]);
-            calc.Combo1_Click();
+            calc.setListFunction(listFunctionNamed(kListFunctions[b - 40]));
+            calc.chooseListFunction();
         } else if (i + 1 < size) {
-            calc.Form_KeyPress(data[++i]);
+            calc.handleCharacter(data[++i]);
         }
         check(host.display.size() <= 24);
     }

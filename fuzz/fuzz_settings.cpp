@@ -1,6 +1,6 @@
 // The settings file: any bytes as a file are read without a failure; writing a value and reading it again
 // gives the value back, and every other line of the file stays as it was.
-#include "shell/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <cstddef>
 #include <cstdint>

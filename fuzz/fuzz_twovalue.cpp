@@ -5,7 +5,7 @@
 // between them. A preference text gives a colour of 24 bits that comes back from its own text.
 #include "core/conversions.h"
 #include "core/failure.h"
-#include "shell/module2.h"
+#include "settings/preferences.h"
 #include "twovalue/twovalue.h"
 
 #include <cmath>
@@ -90,12 +90,12 @@ void checkConfirm(std::string_view caption, std::string_view first, std::string_
 }
 
 void checkColour(std::string_view text) {
-    const std::uint32_t colour = Module2::colorFromSetting(text);
+    const std::uint32_t colour = preferences::colourFromSetting(text);
     check(colour <= 0xFFFFFF);
-    check(Module2::colorFromSetting(Module2::colorToSetting(colour)) == colour);
+    check(preferences::colourFromSetting(preferences::colourToSetting(colour)) == colour);
     char hex[16];
     std::snprintf(hex, sizeof hex, "&H%X", static_cast<unsigned>(colour));
-    check(Module2::colorFromSetting(hex) == colour);
+    check(preferences::colourFromSetting(hex) == colour);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ constexpr std::size_t kLongDisplay = 20;
 
 // The words that tell a typed character the keyboard map refuses.
 std::string refusedCharacterWords(int code) {
-    if (code == 27)
+    if (code == kEscapeCode)
         return "Escape is not taken here; c clears";
     if (code >= 1 && code <= 26)
         return "Ctrl+" + std::string(1, static_cast<char>('A' + code - 1)) + " is not taken here";
@@ -43,6 +43,7 @@ Calculator::UserAction::UserAction(Calculator& calc)
     if (outermost_) {
         calc_.announceDisplay_ = false;
         calc_.announceText_.clear();
+        calc_.toldOnReturn_.clear();
     }
 }
 
@@ -55,16 +56,22 @@ Calculator::UserAction::~UserAction() {
 void Calculator::announcePending() {
     if (!announceText_.empty()) {
         host_.announce(announceText_);
-    } else if (announceDisplay_) {
+    } else if (announceDisplay_ && displayWords() != toldOnReturn_) {
         host_.announce(displayWords());
     }
     announceDisplay_ = false;
     announceText_.clear();
+    toldOnReturn_.clear();
 }
 
 std::string Calculator::displayWords() const {
-    const std::string display = host_.displayText();
-    return display.empty() ? "empty" : display;
+    return display_.empty() ? "empty" : display_;
+}
+
+std::string Calculator::displayWordsOnReturn() {
+    if (actionDepth_ > 0)
+        toldOnReturn_ = displayWords();
+    return displayWords();
 }
 
 void Calculator::keyRefused(std::string_view keyName) {
@@ -83,7 +90,8 @@ void Calculator::Form_Load() {
 }
 
 void Calculator::show(std::string_view text) {
-    host_.show(text.substr(0, kDisplayLength));
+    display_ = std::string(text.substr(0, kDisplayLength));
+    host_.show(display_);
 }
 
 void Calculator::record(std::string_view line) {
@@ -137,7 +145,7 @@ void Calculator::refuse(std::string_view text) {
 
 // ---- Number entry ----
 
-void Calculator::Num_Click(int Index) {
+void Calculator::pressDigit(int Index) {
     const UserAction action(*this);
     NumKey = static_cast<std::int16_t>(Index);
     const char digit = static_cast<char>('0' + Index);
@@ -160,13 +168,12 @@ void Calculator::Num_Click(int Index) {
 // The text the decimal-point and sign-change keys work on: the display, or the whole entry when the display
 // shows only its first 24 characters (a long entry after backspace), so that no typed digit is dropped.
 std::string Calculator::pointAndSignSource() const {
-    std::string display = host_.displayText();
-    if (EntryFlag && ValueText.size() > kDisplayLength && ValueText.starts_with(display))
+    if (EntryFlag && ValueText.size() > kDisplayLength && ValueText.starts_with(display_))
         return ValueText;
-    return display;
+    return display_;
 }
 
-void Calculator::Command11_Click() {
+void Calculator::pressDecimalPoint() {
     const UserAction action(*this);
     const std::string source = pointAndSignSource();
     if (source.find('.') != std::string::npos) {
@@ -179,12 +186,12 @@ void Calculator::Command11_Click() {
         show(ValueText);
     } else {
         show(EntryFlag ? source + "." : std::string("0."));
-        ValueText = host_.displayText();
+        ValueText = display_;
     }
     EntryFlag = true;
 }
 
-void Calculator::Command12_Click() {
+void Calculator::pressSignChange() {
     const UserAction action(*this);
     const std::string source = pointAndSignSource();
     if (source.empty() && !EntryFlag) {
@@ -200,12 +207,12 @@ void Calculator::Command12_Click() {
         return;
     }
     show(negated);
-    ValueText = host_.displayText();
+    ValueText = display_;
     EntryFlag = true;
     announceDisplay(); // unlike a digit, the change has no key echo that tells it
 }
 
-void Calculator::Command16_Click() {
+void Calculator::pressBackspace() {
     const UserAction action(*this);
     guarded([this] {
         if (!EntryFlag) {
@@ -248,23 +255,23 @@ void Calculator::pasteEntry(std::string_view text) {
 
 // ---- Arithmetic ----
 
-void Calculator::Islem(Value& operation, Value& first, Value& second) {
-    const int code = operation.isZero() ? 0 : operation.asInteger();
+void Calculator::applyOperation(Value& operation, Value& first, Value& second) {
+    const auto code = static_cast<Operation>(operation.isZero() ? 0 : operation.asInteger());
     const double a = first.toDouble();
     const double b = second.toDouble();
     double value = 0.0;
     bool computed = true;
     switch (code) {
-    case 2:
+    case Operation::Add:
         value = a + b;
         break;
-    case 3:
+    case Operation::Subtract:
         value = a - b;
         break;
-    case 4:
+    case Operation::Multiply:
         value = a * b;
         break;
-    case 5:
+    case Operation::Divide:
         if (b == 0.0) {
             refuse("can't divide by 0!");
             computed = false;
@@ -286,7 +293,7 @@ void Calculator::Islem(Value& operation, Value& first, Value& second) {
     OperandKeySecond = std::int16_t{0};
 }
 
-void Calculator::Command13_Click() {
+void Calculator::pressEqual() {
     const UserAction action(*this);
     // Equal run by an operation key ends with the operation key's empty display, which is not told.
     if (action.outermost())
@@ -298,20 +305,20 @@ void Calculator::Command13_Click() {
     guarded([this, total, closing] {
         if (FunFlag) {
             result = entryValue();
-            Fonksiyon(result, FunctionKey);
+            evaluateFunction(result, FunctionKey);
             FunFlag = false;
             if (FirstHeld) {
                 ValueB = result;
-                record(tape_line::operand(result.toText(), closing));
+                record(tape_line::operand(result.toText(), static_cast<Operation>(closing)));
                 chainOperandRecorded_ = true;
-                Islem(OperandKey, ValueA, ValueB);
+                applyOperation(OperandKey, ValueA, ValueB);
             }
         } else if (FirstHeld) {
             ValueB = entryValue();
             if (operationPending()) {
-                record(tape_line::operand(ValueB.toText(), closing));
+                record(tape_line::operand(ValueB.toText(), static_cast<Operation>(closing)));
                 chainOperandRecorded_ = true;
-                Islem(OperandKey, ValueA, ValueB);
+                applyOperation(OperandKey, ValueA, ValueB);
             }
         } else {
             // Nothing to compute: the entry is still read, so text that is no number is reported.
@@ -320,7 +327,7 @@ void Calculator::Command13_Click() {
         }
         ValueText = result.toText();
         show(ValueText);
-        if (host_.displayText().size() > kLongDisplay)
+        if (display_.size() > kLongDisplay)
             show(formatScientific(parseNumber(ValueText), 3));
         ValueA = std::int16_t{0};
         ValueB = std::int16_t{0};
@@ -334,12 +341,12 @@ void Calculator::Command13_Click() {
     });
 }
 
-void Calculator::Oper_Click(int Index) {
+void Calculator::pressOperation(int Index) {
     const UserAction action(*this);
     chainOperandRecorded_ = false;
     if (OperFlag) {
         OperandKeySecond = static_cast<std::int16_t>(Index);
-        Command13_Click();
+        pressEqual();
     }
     const bool chained = chainOperandRecorded_;
     OperFlag = true;
@@ -347,7 +354,7 @@ void Calculator::Oper_Click(int Index) {
     guarded([this, Index, chained] {
         if (FunFlag) {
             result = entryValue();
-            Fonksiyon(result, FunctionKey);
+            evaluateFunction(result, FunctionKey);
             ValueText = result.toText();
             FunFlag = false;
         }
@@ -356,7 +363,7 @@ void Calculator::Oper_Click(int Index) {
             // After a chained equal the operand is the hidden intermediate result, already on the tape as
             // the second operand with this key.
             if (!chained)
-                record(tape_line::operand(ValueA.toText(), Index));
+                record(tape_line::operand(ValueA.toText(), static_cast<Operation>(Index)));
             FirstHeld = true;
             ValueText.clear();
             show("");
@@ -364,12 +371,12 @@ void Calculator::Oper_Click(int Index) {
         } else {
             // Only after the equal above failed before it released the first operand.
             ValueB = entryValue();
-            Command13_Click();
+            pressEqual();
         }
     });
 }
 
-void Calculator::Command17_Click() {
+void Calculator::pressClearAll() {
     const UserAction action(*this);
     announceText("cleared");
     show("");
@@ -389,38 +396,32 @@ void Calculator::Command17_Click() {
 
 // ---- Keyboard ----
 
-int Calculator::Form_KeyPress(int KeyAscii) {
+int Calculator::handleCharacter(int KeyAscii) {
     if (KeyAscii >= '0' && KeyAscii <= '9') {
-        Num_Click(KeyAscii - '0');
+        pressDigit(KeyAscii - '0');
         return KeyAscii;
     }
+    for (const OperationRow& row : kOperations) {
+        if (KeyAscii == row.typed) {
+            pressOperation(static_cast<int>(row.operation));
+            return KeyAscii;
+        }
+    }
     switch (KeyAscii) {
-    case '+':
-        Oper_Click(2);
-        return KeyAscii;
-    case '-':
-        Oper_Click(3);
-        return KeyAscii;
-    case '*':
-        Oper_Click(4);
-        return KeyAscii;
-    case '/':
-        Oper_Click(5);
-        return KeyAscii;
     case '.':
-        Command11_Click();
+        pressDecimalPoint();
         return KeyAscii;
-    case 13:
+    case kEnterCode:
     case '=':
     case 'l':
-        Command13_Click();
+        pressEqual();
         return KeyAscii;
     case 'C':
     case 'c':
-        Command17_Click();
+        pressClearAll();
         return KeyAscii;
-    case 8:
-        Command16_Click();
+    case kBackspaceCode:
+        pressBackspace();
         return KeyAscii;
     default: {
         const UserAction action(*this);

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/host.h"
+#include "core/keys.h"
 #include "core/value.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,10 +21,10 @@ public:
     void Form_Load();
 
     // Number entry.
-    void Num_Click(int Index);
-    void Command11_Click(); // decimal point
-    void Command12_Click(); // sign change
-    void Command16_Click(); // backspace
+    void pressDigit(int Index);
+    void pressDecimalPoint(); // decimal point
+    void pressSignChange();   // sign change
+    void pressBackspace();    // backspace
     // A number pasted from the clipboard becomes the entry as if typed; any other text beeps, says why and
     // changes nothing.
     void pasteEntry(std::string_view text);
@@ -30,21 +32,27 @@ public:
     void keyRefused(std::string_view keyName);
     // The display as a screen reader is told it: its text, or "empty".
     std::string displayWords() const;
+    // The display as told when the window gets the focus back from a box or another window. Told while a user
+    // action is under way (a box it showed has closed), it stands for the action's own telling of the same
+    // display, which is then left out.
+    std::string displayWordsOnReturn();
 
     // Arithmetic.
-    void Oper_Click(int Index);
-    void Command13_Click(); // equal
-    void Command17_Click(); // clear all
-    void Islem(Value& operation, Value& first, Value& second);
+    void pressOperation(int Index);
+    void pressEqual();    // equal
+    void pressClearAll(); // clear all
+    void applyOperation(Value& operation, Value& first, Value& second);
 
     // Keyboard: returns the code unchanged when it was used, 0 when it was refused (after a beep).
-    int Form_KeyPress(int KeyAscii);
+    int handleCharacter(int KeyAscii);
 
     // Function keys, the evaluator and the additional-function list.
-    void Funct_Click(int Index);
-    void Fonksiyon(Value& value, const Value& code);
-    void Command1_Click(); // "function": shows the list
-    void Combo1_Click();   // an entry chosen in the list
+    void pressFunction(int Index);
+    void evaluateFunction(Value& value, const Value& code);
+    void showFunctionList();   // the "function" key
+    void chooseListFunction(); // an entry chosen in the list
+    // What the list shows, whenever it changes: one of its entries, or nothing (its blank start).
+    void setListFunction(std::optional<ListFunction> shown);
 
     // The two-value dialog's result: the display and the entry take the text; the step (the function and
     // both operands) goes on the tape.
@@ -87,6 +95,7 @@ private:
 
     // Puts text in the display, cut to its 24 characters.
     void show(std::string_view text);
+    bool degrees() const { return angleMode_ == AngleMode::Degrees; }
     // Runs a step of a guarded handler; a failing step beeps, reports, empties display and entry.
     // Returns false when the step failed.
     bool guarded(const std::function<void()>& step);
@@ -101,7 +110,7 @@ private:
     void record(std::string_view line);
     void endCalculation();
     void recordProblem(std::string_view text);
-    void evaluateListFunction(Value& value, bool degrees);
+    void evaluateListFunction(Value& value);
 
     // What the user action under way will announce when it ends: the display as it then stands, or a text
     // of its own.
@@ -110,7 +119,13 @@ private:
     void announcePending();
 
     Host& host_;
+    // What the window shows, as the calculator last told it: the display, the angle key's mode and the list's
+    // entry.
+    std::string display_;
+    AngleMode angleMode_ = AngleMode::Degrees;
+    std::optional<ListFunction> listFunction_;
     int actionDepth_ = 0;
+    std::string toldOnReturn_; // the display told on the focus's return during the action under way
     bool announceDisplay_ = false;
     std::string announceText_;
     bool tapeAtBoundary_ = true;
@@ -118,8 +133,5 @@ private:
     int problems_ = 0;
     bool chainOperandRecorded_ = false; // an operation key's equal recorded the operand with that key
 };
-
-// The twenty entries of the additional-function list, in their order.
-extern const char* const kListFunctions[20];
 
 } // namespace orbetta

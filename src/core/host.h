@@ -7,15 +7,14 @@ namespace orbetta {
 
 enum class Icon { None, Exclamation };
 
-// Everything the calculator needs from its window. The Qt window implements it with real widgets and modal
-// boxes; tests implement it with a recorder.
+// Everything the calculator tells its window; the window is never asked. The Qt window implements it with
+// real widgets and modal boxes; tests implement it with a recorder.
 class Host {
 public:
     virtual ~Host() = default;
 
     // The display. The calculator cuts what it shows to 24 characters before calling show().
     virtual void show(std::string_view text) = 0;
-    virtual std::string displayText() const = 0;
 
     virtual void beep() = 0;
     // A modal box with an OK button and the application title as caption; returns when it is dismissed.
@@ -23,11 +22,9 @@ public:
 
     // The additional-function list.
     virtual void setListVisible(bool visible) = 0;
-    virtual std::string listText() const = 0;
     virtual void setListText(std::string_view text) = 0;
 
-    // The angle key: its caption is the angle mode ("deg" is degrees, anything else radians).
-    virtual std::string angleCaption() const = 0;
+    // The angle key's caption and tool tip, which tell the angle mode.
     virtual void setAngleKey(std::string_view caption, std::string_view toolTip) = 0;
 
     // Sets the two-value dialog's caption and prompts, then shows it without blocking the main window.

@@ -5,22 +5,22 @@
 namespace orbetta {
 
 double Value::toDouble() const {
-    if (isInteger())
-        return std::get<std::int16_t>(v_);
-    if (isDouble())
-        return std::get<double>(v_);
-    if (isText())
-        return parseNumber(std::get<std::string>(v_));
+    if (const auto* i = std::get_if<std::int16_t>(&v_))
+        return *i;
+    if (const auto* d = std::get_if<double>(&v_))
+        return *d;
+    if (const auto* s = std::get_if<std::string>(&v_))
+        return parseNumber(*s);
     return 0.0;
 }
 
 std::string Value::toText() const {
-    if (isInteger())
-        return std::to_string(std::get<std::int16_t>(v_));
-    if (isDouble())
-        return formatNumber(std::get<double>(v_));
-    if (isText())
-        return std::get<std::string>(v_);
+    if (const auto* i = std::get_if<std::int16_t>(&v_))
+        return std::to_string(*i);
+    if (const auto* d = std::get_if<double>(&v_))
+        return formatNumber(*d);
+    if (const auto* s = std::get_if<std::string>(&v_))
+        return *s;
     return {};
 }
 

@@ -17,8 +17,6 @@ public:
 
     bool isEmpty() const { return std::holds_alternative<std::monostate>(v_); }
     bool isInteger() const { return std::holds_alternative<std::int16_t>(v_); }
-    bool isDouble() const { return std::holds_alternative<double>(v_); }
-    bool isText() const { return std::holds_alternative<std::string>(v_); }
 
     // Numeric value; empty is 0. Text is converted by the calculator's text-to-number rule and may throw.
     double toDouble() const;

@@ -35,8 +35,8 @@ void giveTextTheRoomOfAnIcon(QMessageBox& box) {
 
 } // namespace
 
-std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text, orbetta::Icon icon) {
-    const bool exclamation = icon == orbetta::Icon::Exclamation;
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text, MessageIcon icon) {
+    const bool exclamation = icon == MessageIcon::Exclamation;
     auto box = std::make_unique<QMessageBox>(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                                              QStringLiteral("Orbetta"), text, QMessageBox::Ok, parent);
     // A title and a close control only: the window managers would otherwise offer to minimize and maximize
@@ -48,7 +48,7 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
     return box;
 }
 
-void showMessageBox(QWidget* parent, const QString& text, orbetta::Icon icon) {
+void showMessageBox(QWidget* parent, const QString& text, MessageIcon icon) {
     const std::unique_ptr<QMessageBox> box = makeMessageBox(parent, text, icon);
     const ModalLoop loop;
     box->exec();

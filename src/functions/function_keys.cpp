@@ -5,32 +5,10 @@
 #include "functions/checked_math.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace orbetta {
-
-const char* const kListFunctions[20] = {
-    "Secant",
-    "Cosecant",
-    "Cotangent",
-    "Inverse Sine",
-    "Inverse Cosine",
-    "Inverse Secant",
-    "Inverse Cosecant",
-    "Inverse Cotangent",
-    "Hyperbolic Sine",
-    "Hyperbolic Cosine",
-    "Hyperbolic Tangent",
-    "Hyperbolic Secant",
-    "Hyperbolic Cosecant",
-    "Hyperbolic Cotangent",
-    "Inverse Hyperbolic Sine",
-    "Inverse Hyperbolic Cosine",
-    "Inverse Hyperbolic Tangent",
-    "Inverse Hyperbolic Secant",
-    "Inverse Hyperbolic Cosecant",
-    "Inverse Hyperbolic Cotangent",
-};
 
 namespace {
 
@@ -63,69 +41,97 @@ struct Mode {
 
 } // namespace
 
-void Calculator::evaluateListFunction(Value& value, bool degrees) {
-    const Mode mode{degrees, Pi.toDouble()};
-    const std::string name = host_.listText();
+void Calculator::evaluateListFunction(Value& value) {
+    const Mode mode{degrees(), Pi.toDouble()};
     const double x = value.toDouble();
     auto trig = [&](double (*f)(double)) {
         mode.toRadians(value);
         value = checked::div(1.0, f(value.toDouble()));
     };
-    if (name == "Secant") {
-        trig(checked::cos);
-    } else if (name == "Cosecant") {
-        trig(checked::sin);
-    } else if (name == "Cotangent") {
-        trig(checked::tan);
-    } else if (name == "Inverse Sine") {
-        mode.fromRadians(value, checked::atan(checked::div(x, checked::sqrt(add(mul(-x, x), 1.0)))));
-    } else if (name == "Inverse Cosine") {
-        double r = checked::atan(checked::div(-x, checked::sqrt(add(mul(-x, x), 1.0))));
-        mode.fromRadians(value, add(r, rightAngle()));
-    } else if (name == "Inverse Secant") {
-        double r = checked::atan(checked::div(x, checked::sqrt(sub(mul(x, x), 1.0))));
-        mode.fromRadians(value, add(r, mul(mul(sgn(sub(x, 1.0)), 2.0), halfRightAngle())));
-    } else if (name == "Inverse Cosecant") {
-        double r = mul(mul(sgn(x) - 1, 2.0), halfRightAngle());
-        mode.fromRadians(value, add(r, checked::atan(checked::div(x, checked::sqrt(sub(mul(x, x), 1.0))))));
-    } else if (name == "Inverse Cotangent") {
-        mode.fromRadians(value, add(checked::atan(x), rightAngle()));
-    } else if (name == "Hyperbolic Sine") {
-        value = checked::div(sub(checked::exp(x), checked::exp(-x)), 2.0);
-    } else if (name == "Hyperbolic Cosine") {
-        value = checked::div(add(checked::exp(x), checked::exp(-x)), 2.0);
-    } else if (name == "Hyperbolic Tangent") {
-        double num = sub(checked::exp(x), checked::exp(-x));
-        value = checked::div(num, add(checked::exp(-x), checked::exp(x)));
-    } else if (name == "Hyperbolic Secant") {
-        value = checked::div(2.0, add(checked::exp(-x), checked::exp(x)));
-    } else if (name == "Hyperbolic Cosecant") {
-        value = checked::div(2.0, sub(checked::exp(x), checked::exp(-x)));
-    } else if (name == "Hyperbolic Cotangent") {
-        double num = add(checked::exp(x), checked::exp(-x));
-        value = checked::div(num, sub(checked::exp(x), checked::exp(-x)));
-    } else if (name == "Inverse Hyperbolic Sine") {
-        value = ln(add(x, checked::sqrt(add(mul(x, x), 1.0))));
-    } else if (name == "Inverse Hyperbolic Cosine") {
-        value = ln(add(x, checked::sqrt(sub(mul(x, x), 1.0))));
-    } else if (name == "Inverse Hyperbolic Tangent") {
-        value = checked::div(ln(checked::div(add(1.0, x), sub(1.0, x))), 2.0);
-    } else if (name == "Inverse Hyperbolic Secant") {
-        value = ln(checked::div(add(checked::sqrt(add(mul(-x, x), 1.0)), 1.0), x));
-    } else if (name == "Inverse Hyperbolic Cosecant") {
-        value = ln(checked::div(add(mul(sgn(x), checked::sqrt(add(mul(x, x), 1.0))), 1.0), x));
-    } else if (name == "Inverse Hyperbolic Cotangent") {
-        value = checked::div(ln(checked::div(add(x, 1.0), sub(x, 1.0))), 2.0);
+    if (listFunction_) {
+        switch (*listFunction_) {
+        case ListFunction::Secant:
+            trig(checked::cos);
+            break;
+        case ListFunction::Cosecant:
+            trig(checked::sin);
+            break;
+        case ListFunction::Cotangent:
+            trig(checked::tan);
+            break;
+        case ListFunction::InverseSine:
+            mode.fromRadians(value, checked::atan(checked::div(x, checked::sqrt(add(mul(-x, x), 1.0)))));
+            break;
+        case ListFunction::InverseCosine: {
+            double r = checked::atan(checked::div(-x, checked::sqrt(add(mul(-x, x), 1.0))));
+            mode.fromRadians(value, add(r, rightAngle()));
+            break;
+        }
+        case ListFunction::InverseSecant: {
+            double r = checked::atan(checked::div(x, checked::sqrt(sub(mul(x, x), 1.0))));
+            mode.fromRadians(value, add(r, mul(mul(sgn(sub(x, 1.0)), 2.0), halfRightAngle())));
+            break;
+        }
+        case ListFunction::InverseCosecant: {
+            double r = mul(mul(sgn(x) - 1, 2.0), halfRightAngle());
+            mode.fromRadians(value,
+                             add(r, checked::atan(checked::div(x, checked::sqrt(sub(mul(x, x), 1.0))))));
+            break;
+        }
+        case ListFunction::InverseCotangent:
+            mode.fromRadians(value, add(checked::atan(x), rightAngle()));
+            break;
+        case ListFunction::HyperbolicSine:
+            value = checked::div(sub(checked::exp(x), checked::exp(-x)), 2.0);
+            break;
+        case ListFunction::HyperbolicCosine:
+            value = checked::div(add(checked::exp(x), checked::exp(-x)), 2.0);
+            break;
+        case ListFunction::HyperbolicTangent: {
+            double num = sub(checked::exp(x), checked::exp(-x));
+            value = checked::div(num, add(checked::exp(-x), checked::exp(x)));
+            break;
+        }
+        case ListFunction::HyperbolicSecant:
+            value = checked::div(2.0, add(checked::exp(-x), checked::exp(x)));
+            break;
+        case ListFunction::HyperbolicCosecant:
+            value = checked::div(2.0, sub(checked::exp(x), checked::exp(-x)));
+            break;
+        case ListFunction::HyperbolicCotangent: {
+            double num = add(checked::exp(x), checked::exp(-x));
+            value = checked::div(num, sub(checked::exp(x), checked::exp(-x)));
+            break;
+        }
+        case ListFunction::InverseHyperbolicSine:
+            value = ln(add(x, checked::sqrt(add(mul(x, x), 1.0))));
+            break;
+        case ListFunction::InverseHyperbolicCosine:
+            value = ln(add(x, checked::sqrt(sub(mul(x, x), 1.0))));
+            break;
+        case ListFunction::InverseHyperbolicTangent:
+            value = checked::div(ln(checked::div(add(1.0, x), sub(1.0, x))), 2.0);
+            break;
+        case ListFunction::InverseHyperbolicSecant:
+            value = ln(checked::div(add(checked::sqrt(add(mul(-x, x), 1.0)), 1.0), x));
+            break;
+        case ListFunction::InverseHyperbolicCosecant:
+            value = ln(checked::div(add(mul(sgn(x), checked::sqrt(add(mul(x, x), 1.0))), 1.0), x));
+            break;
+        case ListFunction::InverseHyperbolicCotangent:
+            value = checked::div(ln(checked::div(add(x, 1.0), sub(x, 1.0))), 2.0);
+            break;
+        }
     }
     host_.setListVisible(false);
 }
 
-void Calculator::Fonksiyon(Value& value, const Value& code) {
+void Calculator::evaluateFunction(Value& value, const Value& code) {
     EntryFlag = false;
-    const int c = code.isInteger() ? code.asInteger() : -1;
-    const bool degrees = host_.angleCaption() == "deg";
-    const std::string listText = c == 16 ? host_.listText() : std::string();
-    const std::string call = tape_line::functionCall(c, listText, degrees, value.toText());
+    const auto function = static_cast<Function>(code.isInteger() ? code.asInteger() : -1);
+    const std::optional<ListFunction> listFunction =
+        function == Function::ListFunction ? listFunction_ : std::nullopt;
+    const std::string call = tape_line::functionCall(function, listFunction, angleMode_, value.toText());
     const int problemsBefore = problems_;
     problemContext_ = call;
     // A refusal returns at once; the context ends with this call all the same.
@@ -134,52 +140,52 @@ void Calculator::Fonksiyon(Value& value, const Value& code) {
         ~EndContext() { context.clear(); }
     } endContext{problemContext_};
     try {
-        const Mode mode{degrees, Pi.toDouble()};
+        const Mode mode{degrees(), Pi.toDouble()};
         const double x = value.toDouble();
         const double ln10 = ln(10.0);
-        switch (c) {
-        case 0:
+        switch (function) {
+        case Function::CommonLogarithm:
             if (x <= 0.0)
                 return refuse("can't take log of 0 or - numbers");
             value = checked::div(ln(x), ln10);
             break;
-        case 1:
+        case Function::NaturalLogarithm:
             if (x <= 0.0)
                 return refuse("can't take log of 0 or - numbers");
             // The natural logarithm is the common one scaled by this fixed constant.
             value = mul(checked::div(ln(x), ln10), 2.302585093);
             break;
-        case 2:
+        case Function::TenToThePowerX:
             if (x > 307.0 || x < -323.0)
                 return refuse("x must be >-323 and <307");
             value = checked::pow(10.0, x);
             break;
-        case 3:
+        case Function::EToTheX:
             if (x > 709.0 || x < -744.0)
                 return refuse("x must be >-744 and <709");
             value = checked::exp(x);
             break;
-        case 4:
+        case Function::Sine:
             mode.toRadians(value);
             value = checked::sin(value.toDouble());
             break;
-        case 5:
+        case Function::Cosine:
             mode.toRadians(value);
             value = checked::cos(value.toDouble());
             break;
-        case 6:
+        case Function::Tangent:
             mode.toRadians(value);
             value = checked::tan(value.toDouble());
             break;
-        case 7:
+        case Function::Arctangent:
             mode.fromRadians(value, checked::atan(x));
             break;
-        case 9:
+        case Function::SquareRoot:
             if (x < 0.0)
                 return refuse("can't take square root of a negative number");
             value = checked::sqrt(x);
             break;
-        case 11: {
+        case Function::Square: {
             value = checked::pow(x, 2.0);
             const double square = value.toDouble();
             if (square > std::pow(10.0, 103.0) || square < std::pow(10.0, -162.0)) {
@@ -188,16 +194,16 @@ void Calculator::Fonksiyon(Value& value, const Value& code) {
             }
             break;
         }
-        case 14:
+        case Function::Reciprocal:
             if (x == 0.0)
                 return refuse("can't divide by 0!");
             value = checked::div(1.0, x);
             break;
-        case 15:
+        case Function::Percent:
             value = checked::div(x, 100.0);
             break;
-        case 16:
-            evaluateListFunction(value, degrees);
+        case Function::ListFunction:
+            evaluateListFunction(value);
             break;
         default:
             break;
@@ -206,64 +212,57 @@ void Calculator::Fonksiyon(Value& value, const Value& code) {
         errorReport(describe(failure.kind()));
     }
     if (!call.empty() && problems_ == problemsBefore)
-        record(call + " = " + tape_line::functionValue(c, listText, degrees, value.toText()));
+        record(call + " = " + tape_line::functionValue(function, listFunction, angleMode_, value.toText()));
 }
 
-void Calculator::Funct_Click(int Index) {
+void Calculator::pressFunction(int Index) {
     const UserAction action(*this);
     guarded([this, Index] {
         FunctionKey = static_cast<std::int16_t>(Index);
         EntryFlag = false;
-        switch (Index) {
-        case 8:
-        case 10:
-        case 12: {
+        const std::optional<Function> function = functionOfIndex(Index);
+        if (!function)
+            return;
+        if (const TwoValueRow* twoValue = twoValueRowOf(*function)) {
             show("");
             ValueText.clear();
-            if (Index == 8)
-                host_.openTwoValue("y root of x", "value(x):", "root (y):");
-            else if (Index == 10)
-                host_.openTwoValue("x to the power of y", "value(x):", "power(y):");
-            else
-                host_.openTwoValue("random number", "lower value:", "upper value:");
-            ValueText = host_.displayText();
-            break;
+            host_.openTwoValue(twoValue->caption, twoValue->prompt1, twoValue->prompt2);
+            ValueText = display_;
+            host_.setListVisible(false);
+            return;
         }
-        case 13:
+        switch (*function) {
+        case Function::Pi:
             ValueText = Pi.toText();
             show(ValueText);
             announceDisplay();
-            record("π = " + ValueText);
+            record(tape_line::keyValue(Function::Pi, ValueText));
             break;
-        case 17:
+        case Function::MemoryRecall:
             ValueText = Value(MemBut).toText();
             show(ValueText);
             announceDisplay();
-            record("RM = " + ValueText);
+            record(tape_line::keyValue(Function::MemoryRecall, ValueText));
             break;
-        case 18:
-            MemBut = parseNumber(host_.displayText());
-            record("M = " + Value(MemBut).toText());
+        case Function::MemoryStore:
+            MemBut = parseNumber(display_);
+            record(tape_line::keyValue(Function::MemoryStore, Value(MemBut).toText()));
             announceText(Value(MemBut).toText() + " in memory");
             break;
-        case 19:
+        case Function::AngleMode: {
+            angleMode_ = degrees() ? AngleMode::Radians : AngleMode::Degrees;
+            const AngleModeRow& mode = rowOf(angleMode_);
+            host_.setAngleKey(mode.caption, mode.toolTip);
             // The renamed key is not told when it has the focus, so the new mode is announced.
-            if (host_.angleCaption() != "deg") {
-                host_.setAngleKey("deg", "degree (click to change to radian)");
-                announceText("degree (click to change to radian)");
-            } else {
-                host_.setAngleKey("rad", "radian (click to change to degree)");
-                announceText("radian (click to change to degree)");
-            }
+            announceText(mode.toolTip);
             show("");
             ValueText.clear();
             break;
+        }
         default:
-            if (Index < 0 || Index > 19)
-                return;
             if (!ValueText.empty()) {
                 result = parseNumber(ValueText);
-                Fonksiyon(result, FunctionKey);
+                evaluateFunction(result, FunctionKey);
                 ValueText = result.toText();
                 show(ValueText);
                 announceDisplay();
@@ -275,14 +274,19 @@ void Calculator::Funct_Click(int Index) {
     });
 }
 
-void Calculator::Command1_Click() {
+void Calculator::showFunctionList() {
     const UserAction action(*this);
     host_.setListVisible(true);
-    host_.setListText("Secant");
+    listFunction_ = ListFunction::Secant;
+    host_.setListText(rowOf(ListFunction::Secant).name);
 }
 
-void Calculator::Combo1_Click() {
-    Funct_Click(16);
+void Calculator::chooseListFunction() {
+    pressFunction(static_cast<int>(Function::ListFunction));
+}
+
+void Calculator::setListFunction(std::optional<ListFunction> shown) {
+    listFunction_ = shown;
 }
 
 } // namespace orbetta

@@ -1,6 +1,7 @@
 #include "tape/tape_contents.h"
 
-#include "shell/settings_file.h"
+#include "files/folders.h"
+#include "files/regular_file.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -99,29 +100,27 @@ std::string reason(int error) {
 
 int openRegular(const fs::path& path, int flags, std::string& problem, bool& missing) {
     missing = false;
-    const int fd = ::open(path.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0600);
-    if (fd < 0) {
-        const int error = errno;
-        if (error == ENOENT)
-            missing = true;
-        else if (error == ELOOP)
-            problem = "The tape file " + path.string() + " is a symbolic link, which is not followed.";
-        else if (error == EISDIR)
-            problem = "The tape file " + path.string() + " is a folder.";
-        else
-            problem = "The tape file " + path.string() + " cannot be opened: " + reason(error) + ".";
-        return -1;
+    const OpenedFile opened = openRegularFile(path, flags, false);
+    switch (opened.failure) {
+    case OpenFailure::None:
+        break;
+    case OpenFailure::Missing:
+        missing = true;
+        break;
+    case OpenFailure::Link:
+        problem = "The tape file " + path.string() + " is a symbolic link, which is not followed.";
+        break;
+    case OpenFailure::Folder:
+        problem = "The tape file " + path.string() + " is a folder.";
+        break;
+    case OpenFailure::NotRegular:
+        problem = "The tape file " + path.string() + " is not a regular file.";
+        break;
+    case OpenFailure::Other:
+        problem = "The tape file " + path.string() + " cannot be opened: " + reason(opened.error) + ".";
+        break;
     }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        problem = S_ISDIR(info.st_mode) ? "The tape file " + path.string() + " is a folder."
-                                        : "The tape file " + path.string() + " is not a regular file.";
-        ::close(fd);
-        return -1;
-    }
-    // Reads and writes of a regular file do not wait for anyone; the flag only served the opening.
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return fd;
+    return opened.fd;
 }
 
 std::optional<std::size_t> pieceStart(std::string_view tail, std::size_t size) {
@@ -136,16 +135,8 @@ std::optional<std::size_t> pieceStart(std::string_view tail, std::size_t size) {
 }
 
 fs::path tapePath() {
-    fs::path state;
-    if (const char* xdg = std::getenv("XDG_STATE_HOME"); xdg != nullptr && fs::path(xdg).is_absolute()) {
-        state = xdg;
-    } else {
-        const fs::path home = homeDirectory();
-        if (home.empty())
-            return {};
-        state = home / ".local" / "state";
-    }
-    return state / "orbetta" / "tape.txt";
+    const fs::path state = stateDirectory();
+    return state.empty() ? fs::path() : state / "orbetta" / "tape.txt";
 }
 
 Contents parse(std::string_view bytes, bool startsInsideLine) {

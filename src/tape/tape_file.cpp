@@ -1,6 +1,7 @@
 #include "tape/tape_file.h"
 
-#include "shell/settings_file.h"
+#include "files/atomic_replace.h"
+#include "files/folders.h"
 
 #include <cerrno>
 #include <chrono>

@@ -117,7 +117,7 @@ std::optional<double> randomBetween(double lower, double upper, RandomSource& ra
 bool acceptsKey(int KeyAscii, std::string_view boxText) {
     if (KeyAscii == '.')
         return boxText.find('.') == std::string_view::npos;
-    return (KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == 8;
+    return (KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == kBackspaceCode;
 }
 
 std::string refusalWords(int KeyAscii, std::string_view boxText) {

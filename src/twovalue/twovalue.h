@@ -2,6 +2,7 @@
 // The y-th root, the power and the random whole number of the two-value dialog, and what its OK does.
 
 #include "core/host.h"
+#include "core/keys.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,9 +12,9 @@
 namespace orbetta::twovalue {
 
 // The dialog's caption selects the computation; it is compared exactly.
-inline constexpr std::string_view kRootCaption = "y root of x";
-inline constexpr std::string_view kPowerCaption = "x to the power of y";
-inline constexpr std::string_view kRandomCaption = "random number";
+inline constexpr std::string_view kRootCaption = kTwoValueKeys[0].caption;
+inline constexpr std::string_view kPowerCaption = kTwoValueKeys[1].caption;
+inline constexpr std::string_view kRandomCaption = kTwoValueKeys[2].caption;
 
 inline constexpr std::string_view kZeroRootMessage = "can't do 0 root!";
 inline constexpr std::string_view kBoundsMessage = "upperbound value must be > lowerbound value+1";

@@ -1,8 +1,25 @@
 #include "ui/keyboard.h"
 
+#include "core/keys.h"
+
 #include <QKeyEvent>
 
 namespace orbetta::ui {
+
+namespace {
+
+// The first character of the key's text, unless it is a control character from a key that types nothing.
+std::optional<int> textCharacter(const QKeyEvent& event) {
+    const QString text = event.text();
+    if (text.isEmpty())
+        return std::nullopt;
+    const char16_t first = text.at(0).unicode();
+    if (first < 32 || first == 127)
+        return std::nullopt;
+    return static_cast<int>(first);
+}
+
+} // namespace
 
 std::optional<int> typedCharacter(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
@@ -17,11 +34,11 @@ std::optional<int> typedCharacter(const QKeyEvent& event) {
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return kEnterCode;
     case Qt::Key_Backspace:
-        return 8;
+        return kBackspaceCode;
     case Qt::Key_Escape:
-        return 27;
+        return kEscapeCode;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Delete:
@@ -45,35 +62,16 @@ std::optional<int> typedCharacter(const QKeyEvent& event) {
             return std::nullopt;
         }
     }
-    const QString text = event.text();
-    if (text.isEmpty())
-        return std::nullopt;
-    const char16_t first = text.at(0).unicode();
-    if (first < 32 || first == 127)
-        return std::nullopt; // a control character from a key that types nothing here
-    return static_cast<int>(first);
+    return textCharacter(event);
 }
 
-char chordLetter(std::string_view controlName) {
-    // Mostly the first free letter of the name a screen reader speaks: Sine, Cosine, Tangent, Arctangent,
-    // Logarithm, Natural logarithm, E to the x, ten to the power X, Y root, Power, sQuare root, sqUare,
-    // inVerse (1/x), Pi, random (D), anGle, Memory, Recall, Function, Help, aBout; the percent key, the
-    // colour and the sign change take letters that are left.
-    struct Chord {
-        std::string_view control;
-        char letter;
-    };
-    static constexpr Chord kChords[] = {
-        {"Funct(4)", 'S'},  {"Funct(5)", 'C'},  {"Funct(6)", 'T'},  {"Funct(7)", 'A'},  {"Funct(0)", 'L'},
-        {"Funct(1)", 'N'},  {"Funct(3)", 'E'},  {"Funct(2)", 'X'},  {"Funct(8)", 'Y'},  {"Funct(10)", 'P'},
-        {"Funct(9)", 'Q'},  {"Funct(11)", 'U'}, {"Funct(14)", 'V'}, {"Funct(15)", 'K'}, {"Funct(13)", 'I'},
-        {"Funct(12)", 'D'}, {"Funct(19)", 'G'}, {"Funct(18)", 'M'}, {"Funct(17)", 'R'}, {"Command1", 'F'},
-        {"Command2", 'H'},  {"Command3", 'B'},  {"Command4", 'W'},  {"Command12", 'Z'},
-    };
-    for (const Chord& chord : kChords)
-        if (chord.control == controlName)
-            return chord.letter;
-    return 0;
+std::optional<int> typedIntoBox(const QKeyEvent& event) {
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    if (event.modifiers().testFlag(Qt::KeypadModifier) &&
+        (event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma))
+        return textCharacter(event);
+    return typedCharacter(event);
 }
 
 } // namespace orbetta::ui

@@ -13,9 +13,9 @@ namespace orbetta::ui {
 // decimal key types "." whatever the keyboard layout puts there.
 std::optional<int> typedCharacter(const QKeyEvent& event);
 
-// The letter that, held with Alt, presses the key of that control name ('S' for "Funct(4)", sine), or 0 for a
-// key that has a character of its own or an underlined letter in its caption. Alt with a letter types no
-// character, so the chords leave the keyboard map as it is.
-char chordLetter(std::string_view controlName);
+// The character a key press types into a text box of a dialog: as above, except that a press with Control,
+// Alt or Meta types nothing (it is the box's shortcut, such as Ctrl+V) and the keypad's decimal key types
+// what the keyboard layout puts there.
+std::optional<int> typedIntoBox(const QKeyEvent& event);
 
 } // namespace orbetta::ui

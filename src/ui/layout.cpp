@@ -2,13 +2,14 @@
 // tool tips, styles, colours, fonts and tab order.
 #include "access/accessibility.h"
 #include "access/announcer.h"
+#include "core/keys.h"
 #include "look/classic_look.h"
 #include "look/font_configuration.h"
 #include "ui/display.h"
-#include "ui/frmcalc.h"
 #include "ui/function_list.h"
 #include "ui/keyboard.h"
 #include "ui/keybutton.h"
+#include "ui/main_window.h"
 
 #include <QFrame>
 
@@ -30,7 +31,6 @@ QRect twipsRect(int left, int top, int width, int height) {
     return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
 }
 
-enum class Array { Num, Oper, Funct, Command };
 enum class Panel { Functions, Keypad };
 
 struct FontChoice {
@@ -75,15 +75,14 @@ QColor faceColour(Face face) {
     return classic::kButtonFace;
 }
 
+// Where a key stands and how it looks; its caption, tool tip and chord are its row of the key table.
 struct KeyLayout {
-    Array array;
+    orbetta::KeyArray array;
     int index;
     Panel panel;
     int left, top, width, height; // twips, in the panel
-    const char* caption;
     Picture picture;
-    const char* toolTip; // nullptr: none
-    Face face;           // Standard: a key of standard style
+    Face face; // Standard: a key of standard style
     FontChoice font;
     int tabIndex;
 };
@@ -98,19 +97,15 @@ constexpr int kFnW = 385;
 constexpr int kFnH = 255;
 constexpr int kFnWide = 855;
 
-using enum Array;
+using enum orbetta::KeyArray;
 using enum Panel;
 
 const KeyLayout kKeys[] = {
     // The keypad.
-    {Num, 7, Keypad, kCol[0], kRow[0], kKey, kKey, "7", Picture::None, nullptr, Face::ToolTipBackground,
-     kDefault, 24},
-    {Num, 8, Keypad, kCol[1], kRow[0], kKey, kKey, "8", Picture::None, nullptr, Face::ToolTipBackground,
-     kDefault, 25},
-    {Num, 9, Keypad, kCol[2], kRow[0], kKey, kKey, "9", Picture::None, nullptr, Face::ToolTipBackground,
-     kDefault, 26},
-    {Command, 16, Keypad, kCol[3], kRow[0], kKey, kKey, "", Picture::Backspace, "backspace", Face::Workspace,
-     kDefault, 2},
+    {Num, 7, Keypad, kCol[0], kRow[0], kKey, kKey, Picture::None, Face::ToolTipBackground, kDefault, 24},
+    {Num, 8, Keypad, kCol[1], kRow[0], kKey, kKey, Picture::None, Face::ToolTipBackground, kDefault, 25},
+    {Num, 9, Keypad, kCol[2], kRow[0], kKey, kKey, Picture::None, Face::ToolTipBackground, kDefault, 26},
+    {Command, 16, Keypad, kCol[3], kRow[0], kKey, kKey, Picture::Backspace, Face::Workspace, kDefault, 2},
     {Command,
      17,
      Keypad,
@@ -118,60 +113,41 @@ const KeyLayout kKeys[] = {
      kRow[0],
      kKey,
      kKey,
-     "CE",
      Picture::None,
-     "clear all",
      Face::Shadow,
      {"Arial Black", 8.25, false, false},
      31},
-    {Num, 4, Keypad, kCol[0], kRow[1], kKey, kKey, "4", Picture::None, nullptr, Face::ToolTipBackground,
-     kDefault, 21},
-    {Num, 5, Keypad, kCol[1], kRow[1], kKey, kKey, "5", Picture::None, nullptr, Face::ToolTipBackground,
-     kDefault, 22},
-    {Num, 6, Keypad, kCol[2], kRow[1], kKey, kKey, "6", Picture::None, nullptr, Face::ToolTipBackground,
-     kDefault, 23},
-    {Oper, 4, Keypad, kCol[3], kRow[1], kKey, kKey, "", Picture::Times, "multiplication", Face::Standard,
-     kDefault, 30},
-    {Oper, 5, Keypad, kCol[4], kRow[1], kKey, kKey, "", Picture::Divide, "division", Face::Standard, kDefault,
-     32},
-    {Num, 1, Keypad, kCol[0], kRow[2], kKey, kKey, "1", Picture::None, nullptr, Face::ToolTipBackground,
-     kDefault, 18},
-    {Num, 2, Keypad, kCol[1], kRow[2], kKey, kKey, "2", Picture::None, nullptr, Face::ToolTipBackground,
-     kDefault, 19},
-    {Num, 3, Keypad, kCol[2], kRow[2], kKey, kKey, "3", Picture::None, nullptr, Face::ToolTipBackground,
-     kDefault, 20},
-    {Oper, 2, Keypad, kCol[3], kRow[2], kKey, kKey, "", Picture::Plus, "addition", Face::Standard, kDefault,
-     29},
-    {Oper, 3, Keypad, kCol[4], kRow[2], kKey, kKey, "", Picture::Minus, "subtraction",
-     Face::InactiveCaptionText, kDefault, 33},
-    {Num, 0, Keypad, kCol[0], kRow[3], kKey, kKey, "0", Picture::None, nullptr, Face::ToolTipBackground,
-     kDefault, 17},
-    {Command, 11, Keypad, kCol[1], kRow[3], kKey, kKey, "", Picture::DecimalPoint, "decimal point",
-     Face::InactiveCaptionText, kDefault, 27},
-    {Command, 12, Keypad, kCol[2], kRow[3], kKey, kKey, "+/-", Picture::None, "sign change", Face::Standard,
-     kDefault, 28},
-    {Command, 13, Keypad, kCol[3], kRow[3], kKey, kKey, "", Picture::Equals, "equal",
-     Face::InactiveCaptionText, kDefault, 1},
-    {Command, 20, Keypad, kCol[4], kRow[3], kKey, kKey, "&off", Picture::None, "Exit", Face::Off, kDefault,
-     3},
+    {Num, 4, Keypad, kCol[0], kRow[1], kKey, kKey, Picture::None, Face::ToolTipBackground, kDefault, 21},
+    {Num, 5, Keypad, kCol[1], kRow[1], kKey, kKey, Picture::None, Face::ToolTipBackground, kDefault, 22},
+    {Num, 6, Keypad, kCol[2], kRow[1], kKey, kKey, Picture::None, Face::ToolTipBackground, kDefault, 23},
+    {Oper, 4, Keypad, kCol[3], kRow[1], kKey, kKey, Picture::Times, Face::Standard, kDefault, 30},
+    {Oper, 5, Keypad, kCol[4], kRow[1], kKey, kKey, Picture::Divide, Face::Standard, kDefault, 32},
+    {Num, 1, Keypad, kCol[0], kRow[2], kKey, kKey, Picture::None, Face::ToolTipBackground, kDefault, 18},
+    {Num, 2, Keypad, kCol[1], kRow[2], kKey, kKey, Picture::None, Face::ToolTipBackground, kDefault, 19},
+    {Num, 3, Keypad, kCol[2], kRow[2], kKey, kKey, Picture::None, Face::ToolTipBackground, kDefault, 20},
+    {Oper, 2, Keypad, kCol[3], kRow[2], kKey, kKey, Picture::Plus, Face::Standard, kDefault, 29},
+    {Oper, 3, Keypad, kCol[4], kRow[2], kKey, kKey, Picture::Minus, Face::InactiveCaptionText, kDefault, 33},
+    {Num, 0, Keypad, kCol[0], kRow[3], kKey, kKey, Picture::None, Face::ToolTipBackground, kDefault, 17},
+    {Command, 11, Keypad, kCol[1], kRow[3], kKey, kKey, Picture::DecimalPoint, Face::InactiveCaptionText,
+     kDefault, 27},
+    {Command, 12, Keypad, kCol[2], kRow[3], kKey, kKey, Picture::None, Face::Standard, kDefault, 28},
+    {Command, 13, Keypad, kCol[3], kRow[3], kKey, kKey, Picture::Equals, Face::InactiveCaptionText, kDefault,
+     1},
+    {Command, 20, Keypad, kCol[4], kRow[3], kKey, kKey, Picture::None, Face::Off, kDefault, 3},
 
     // The function panel.
-    {Funct, 0, Functions, kCol[0], kFnRow[0], kFnW, kFnH, "log", Picture::None, "common logarithm",
-     Face::Standard, kArialItalicSmall, 6},
-    {Funct, 4, Functions, kCol[1], kFnRow[0], kFnW, kFnH, "sin", Picture::None, "Sine", Face::Standard,
-     kArialItalicSmall, 7},
-    {Funct, 8, Functions, kCol[2], kFnRow[0], kFnW, kFnH, "", Picture::YRootOfX, "y root of x",
-     Face::Standard, kDefault, 15},
-    {Funct, 19, Functions, kCol[3], kFnRow[0], kFnW, kFnH, "deg", Picture::None,
-     "degree (click to change radian)", Face::Standard, kArialSmall, 42},
-    {Command, 2, Functions, kCol[4], kFnRow[0], kFnW, kFnH, "?", Picture::None, "Help",
-     Face::WindowBackground, kArialBoldItalic, 45},
-    {Funct, 1, Functions, kCol[0], kFnRow[1], kFnW, kFnH, "ln", Picture::None, "natural logarithm",
-     Face::Standard, kArialItalic, 5},
-    {Funct, 5, Functions, kCol[1], kFnRow[1], kFnW, kFnH, "cos", Picture::None, "Cosine", Face::Standard,
-     kArialItalicSmall, 8},
-    {Funct, 9, Functions, kCol[2], kFnRow[1], kFnW, kFnH, "", Picture::SquareRoot, "square root",
-     Face::Standard, kDefault, 10},
+    {Funct, 0, Functions, kCol[0], kFnRow[0], kFnW, kFnH, Picture::None, Face::Standard, kArialItalicSmall,
+     6},
+    {Funct, 4, Functions, kCol[1], kFnRow[0], kFnW, kFnH, Picture::None, Face::Standard, kArialItalicSmall,
+     7},
+    {Funct, 8, Functions, kCol[2], kFnRow[0], kFnW, kFnH, Picture::YRootOfX, Face::Standard, kDefault, 15},
+    {Funct, 19, Functions, kCol[3], kFnRow[0], kFnW, kFnH, Picture::None, Face::Standard, kArialSmall, 42},
+    {Command, 2, Functions, kCol[4], kFnRow[0], kFnW, kFnH, Picture::None, Face::WindowBackground,
+     kArialBoldItalic, 45},
+    {Funct, 1, Functions, kCol[0], kFnRow[1], kFnW, kFnH, Picture::None, Face::Standard, kArialItalic, 5},
+    {Funct, 5, Functions, kCol[1], kFnRow[1], kFnW, kFnH, Picture::None, Face::Standard, kArialItalicSmall,
+     8},
+    {Funct, 9, Functions, kCol[2], kFnRow[1], kFnW, kFnH, Picture::SquareRoot, Face::Standard, kDefault, 10},
     {Funct,
      13,
      Functions,
@@ -179,42 +155,30 @@ const KeyLayout kKeys[] = {
      kFnRow[1],
      kFnW,
      kFnH,
-     "\u03C0",
      Picture::None,
-     "Pi number",
      Face::Standard,
      {"Symbol", 8.25, false, false},
      35},
-    {Command, 3, Functions, kCol[4], kFnRow[1], kFnW, kFnH, "!", Picture::None, "About Orbetta",
-     Face::WindowBackground, kArialBoldItalic, 46},
-    {Funct, 2, Functions, kCol[0], kFnRow[2], kFnW, kFnH, "", Picture::TenToX, "common antilog",
-     Face::Standard, kDefault, 36},
-    {Funct, 6, Functions, kCol[1], kFnRow[2], kFnW, kFnH, "tan", Picture::None, "Tangent", Face::Standard,
-     kArialItalicSmall, 9},
-    {Funct, 10, Functions, kCol[2], kFnRow[2], kFnW, kFnH, "", Picture::XToY, "x to the power of y",
-     Face::Standard, kDefault, 11},
-    {Funct, 14, Functions, kCol[3], kFnRow[2], kFnW, kFnH, "1/x", Picture::None, "reciprocal", Face::Standard,
-     kArialItalic, 13},
-    {Command, 4, Functions, kCol[4], kFnRow[2], kFnW, kFnH, "col", Picture::None, "Layout Preferences",
-     Face::WindowBackground, kArialBoldItalic, 47},
-    {Funct, 3, Functions, kCol[0], kFnRow[3], kFnW, kFnH, "", Picture::EToX, "natural antilog",
-     Face::Standard, kDefault, 37},
-    {Funct, 7, Functions, kCol[1], kFnRow[3], kFnW, kFnH, "atn", Picture::None, "Arctangent", Face::Standard,
-     kArialItalicSmall, 4},
-    {Funct, 11, Functions, kCol[2], 1080, kFnW, kFnH, "", Picture::XSquared, "square", Face::Standard,
-     kDefault, 12},
-    {Funct, 15, Functions, kCol[3], kFnRow[3], kFnW, kFnH, "%", Picture::None, "percent", Face::Standard,
-     kDefault, 14},
-    {Funct, 17, Functions, kCol[4], kFnRow[3], kFnW, kFnH, "RM", Picture::None, "recall from memory",
-     Face::Standard, kArial, 40},
-    {Command, 1, Functions, kCol[0], kFnRow[4], kFnWide, kFnH, "function", Picture::None,
-     "additional trigonometric functions", Face::Standard, kArialItalic, 44},
-    {Funct, 16, Functions, kCol[1], kFnRow[4], kFnW, kFnH, "fx", Picture::None, "more functions",
-     Face::Standard, kArialItalic, 39},
-    {Funct, 12, Functions, kCol[2], kFnRow[4], kFnWide, kFnH, "random #", Picture::None, "random number",
-     Face::Standard, kArial, 34},
-    {Funct, 18, Functions, kCol[4], kFnRow[4], kFnW, kFnH, "M", Picture::None, "memory", Face::Standard,
-     kArial, 41},
+    {Command, 3, Functions, kCol[4], kFnRow[1], kFnW, kFnH, Picture::None, Face::WindowBackground,
+     kArialBoldItalic, 46},
+    {Funct, 2, Functions, kCol[0], kFnRow[2], kFnW, kFnH, Picture::TenToX, Face::Standard, kDefault, 36},
+    {Funct, 6, Functions, kCol[1], kFnRow[2], kFnW, kFnH, Picture::None, Face::Standard, kArialItalicSmall,
+     9},
+    {Funct, 10, Functions, kCol[2], kFnRow[2], kFnW, kFnH, Picture::XToY, Face::Standard, kDefault, 11},
+    {Funct, 14, Functions, kCol[3], kFnRow[2], kFnW, kFnH, Picture::None, Face::Standard, kArialItalic, 13},
+    {Command, 4, Functions, kCol[4], kFnRow[2], kFnW, kFnH, Picture::None, Face::WindowBackground,
+     kArialBoldItalic, 47},
+    {Funct, 3, Functions, kCol[0], kFnRow[3], kFnW, kFnH, Picture::EToX, Face::Standard, kDefault, 37},
+    {Funct, 7, Functions, kCol[1], kFnRow[3], kFnW, kFnH, Picture::None, Face::Standard, kArialItalicSmall,
+     4},
+    {Funct, 11, Functions, kCol[2], 1080, kFnW, kFnH, Picture::XSquared, Face::Standard, kDefault, 12},
+    {Funct, 15, Functions, kCol[3], kFnRow[3], kFnW, kFnH, Picture::None, Face::Standard, kDefault, 14},
+    {Funct, 17, Functions, kCol[4], kFnRow[3], kFnW, kFnH, Picture::None, Face::Standard, kArial, 40},
+    {Command, 1, Functions, kCol[0], kFnRow[4], kFnWide, kFnH, Picture::None, Face::Standard, kArialItalic,
+     44},
+    {Funct, 16, Functions, kCol[1], kFnRow[4], kFnW, kFnH, Picture::None, Face::Standard, kArialItalic, 39},
+    {Funct, 12, Functions, kCol[2], kFnRow[4], kFnWide, kFnH, Picture::None, Face::Standard, kArial, 34},
+    {Funct, 18, Functions, kCol[4], kFnRow[4], kFnW, kFnH, Picture::None, Face::Standard, kArial, 41},
 };
 
 // Only the addition key keeps the silver ground of its picture opaque.
@@ -222,7 +186,7 @@ bool opaqueGround(const KeyLayout& key) {
     return key.array == Oper && key.index == 2;
 }
 
-QString controlName(Array array, int index) {
+QString controlName(orbetta::KeyArray array, int index) {
     switch (array) {
     case Num:
         return QStringLiteral("Num(%1)").arg(index);
@@ -278,7 +242,7 @@ QFrame* makePanel(QWidget* window, const char* name, const QRect& geometry) {
 
 } // namespace
 
-void frmCalc::buildControls() {
+void MainWindow::buildControls() {
     setObjectName(QStringLiteral("frmCalc"));
     setWindowTitle(QStringLiteral("Orbetta"));
     setWindowIcon(orbetta::look::applicationIcon());
@@ -302,28 +266,29 @@ void frmCalc::buildControls() {
         auto* key = new KeyButton(panel);
         key->setObjectName(controlName(row.array, row.index));
         key->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
-        key->setText(QString::fromUtf8(row.caption));
+        const orbetta::KeyRow* words = orbetta::keyRowOf(row.array, row.index);
+        key->setText(QString::fromUtf8(words->caption));
         key->setFont(fonts[row.font]);
         key->setFaceColour(faceColour(row.face));
         key->setPicture(row.picture, opaqueGround(row));
-        if (row.toolTip)
-            key->setToolTip(QString::fromUtf8(row.toolTip));
+        if (words->spokenName)
+            key->setToolTip(QString::fromUtf8(words->spokenName));
         spoken.push_back(key);
         // The chord is what a screen reader reports as the key's shortcut.
-        if (const char letter = orbetta::ui::chordLetter(key->objectName().toStdString()))
-            key->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_A + (letter - 'A'))));
+        if (words->chord)
+            key->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_A + (words->chord - 'A'))));
         tabOrder.emplace_back(row.tabIndex, key);
         switch (row.array) {
-        case Array::Num:
+        case orbetta::KeyArray::Num:
             Num[row.index] = key;
             break;
-        case Array::Oper:
+        case orbetta::KeyArray::Oper:
             Oper[row.index] = key;
             break;
-        case Array::Funct:
+        case orbetta::KeyArray::Funct:
             Funct[row.index] = key;
             break;
-        case Array::Command:
+        case orbetta::KeyArray::Command:
             Command[row.index] = key;
             break;
         }

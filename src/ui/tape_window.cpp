@@ -8,8 +8,10 @@
 #include "desktop/modal_loop.h"
 #include "desktop/window_lifetime.h"
 #include "desktop/window_placement.h"
-#include "shell/settings_file.h"
+#include "files/atomic_replace.h"
 #include "tape/tape.h"
+#include "ui/document_view.h"
+#include "ui/qt_text.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,14 +31,6 @@
 
 namespace orbetta::ui {
 
-namespace {
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 void TapeView::mouseDoubleClickEvent(QMouseEvent* event) {
     emit lineChosen(cursorForPosition(event->position().toPoint()).blockNumber());
     event->accept();
@@ -53,11 +47,8 @@ TapeWindow::TapeWindow(orbetta::tape::Tape& tape, QWidget* owner) : QWidget(owne
     orbetta::access::installAccessibleRoles();
 
     view_ = new TapeView(this);
-    view_->setObjectName("TapeText");
-    view_->setAccessibleName(QStringLiteral("Tape"));
-    view_->setOpenLinks(false);
-    // A caret the arrow keys move lets a screen reader read line by line; Shift with the arrows selects.
-    view_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Shift with the arrows selects.
+    setUpDocumentView(*view_, QStringLiteral("TapeText"), QStringLiteral("Tape"), false);
     view_->setLineWrapMode(QTextEdit::NoWrap);
     view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // Older lines leave the top as new ones come, as the file keeps only the newest.
@@ -249,7 +240,7 @@ void TapeWindow::saveAs() {
     }
     if (!path.isEmpty() && !saveTo(path))
         orbetta::desktop::showMessageBox(this, QStringLiteral("The tape could not be saved to %1.").arg(path),
-                                         orbetta::Icon::Exclamation);
+                                         orbetta::desktop::MessageIcon::Exclamation);
     // Whatever the dialogs were answered, the keyboard comes back to the tape.
     raise();
     activateWindow();

@@ -1,6 +1,8 @@
 """A private desktop for the screen-reader checks: an X server, a session bus, the accessibility bus with its
 registry, a window manager and the calculator, each started here and every one of them ended again, whatever
-happens in between. Nothing of the user's own session, settings or display is touched.
+happens in between. Nothing of the user's own session, settings or display is touched. Also what every check
+of the program on that desktop shares: finding the program on the accessibility bus, bounded waits, and the
+run of the checks with their PASS and FAIL lines.
 
 Used as a context manager:
 
@@ -25,6 +27,80 @@ PR_SET_PDEATHSIG = 1
 
 class SetupError(RuntimeError):
     pass
+
+
+class CheckFailed(AssertionError):
+    """What a check expected did not happen."""
+
+
+def end_on_termination():
+    """A terminated test still ends what it started: SIGTERM and SIGHUP leave through the context managers."""
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(3))
+    signal.signal(signal.SIGHUP, lambda *_: sys.exit(3))
+
+
+def load_pyatspi():
+    """The AT-SPI client module; imported only once the desktop's buses are there."""
+    import gi
+
+    gi.require_version("Atspi", "2.0")
+    import pyatspi
+
+    return pyatspi
+
+
+def safe(read, fallback):
+    """What read() returns, or fallback when the object it reads is gone already."""
+    try:
+        return read()
+    except Exception:
+        return fallback
+
+
+def descendants(accessible, depth=0):
+    """Every accessible below the given one, eight levels deep at most."""
+    for child in safe(lambda: list(accessible), []):
+        if child is None:
+            continue
+        yield child
+        if depth < 8:
+            yield from descendants(child, depth + 1)
+
+
+def wait_until(what, probe, timeout):
+    """Asks probe() until it returns a true value; a bounded wait, never a fixed sleep. An exception of probe()
+    counts as no value, since an object may be rebuilt or gone for a moment."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = safe(probe, None)
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise CheckFailed(f"{what}: not within {timeout} s")
+        time.sleep(0.05)
+
+
+def run_checks(checks, recover=None, ended=None):
+    """Runs each (title, check) in turn and prints PASS or FAIL with what went wrong. After a failure, recover()
+    readies the program for the next check; without it the run stops there. ended() tells why the run cannot go
+    on (the program ended), or nothing. Returns the titles that failed."""
+    failures = []
+    for title, check in checks:
+        try:
+            check()
+            print(f"PASS  {title}", flush=True)
+        except CheckFailed as failure:
+            failures.append(title)
+            print(f"FAIL  {title}\n      {failure}", flush=True)
+            if recover is None:
+                break
+            recover()
+        stopped = ended() if ended is not None else None
+        if stopped:
+            failures.append(stopped)
+            print(f"FAIL  {stopped}", flush=True)
+            break
+    return failures
 
 
 def _die_with_parent():
@@ -290,6 +366,14 @@ class Desktop:
             env.update(extra_env)
         self.app = self._spawn("orbetta", [self.program], env=env)
         return self.app
+
+    def application(self, pyatspi):
+        """The program on the accessibility bus, or None while it is not there."""
+        pid = self.app.pid if self.app is not None else None
+        for app in safe(lambda: list(pyatspi.Registry.getDesktop(0)), []):
+            if app is not None and safe(lambda a=app: a.get_process_id(), None) == pid:
+                return app
+        return None
 
     def stop_program(self):
         if self.app is not None:

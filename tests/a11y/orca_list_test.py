@@ -18,14 +18,15 @@ Exit status 0 when every check passed, 77 (skipped) when Orca, espeak-ng's speec
 installed.
 """
 
+import functools
 import os
 import shutil
-import signal
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import Desktop, SetupError  # noqa: E402
+import desktop as session  # noqa: E402
+from desktop import CheckFailed, Desktop, SetupError, descendants, end_on_termination, load_pyatspi  # noqa: E402
 from orca_transcript import Speech  # noqa: E402
 
 WAIT = 30  # seconds any one awaited state may take on a loaded machine
@@ -43,23 +44,8 @@ CHOICES = [
 ]
 
 
-class CheckFailed(AssertionError):
-    pass
-
-
 def wait_until(what, probe, timeout=WAIT):
-    """Asks probe() until it returns a true value; a bounded wait, never a fixed sleep."""
-    deadline = time.monotonic() + timeout
-    while True:
-        try:
-            value = probe()
-        except Exception:  # an object being rebuilt or gone for a moment
-            value = None
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise CheckFailed(f"{what}: not within {timeout} s")
-        time.sleep(0.05)
+    return session.wait_until(what, probe, timeout)
 
 
 class ListTest:
@@ -68,26 +54,16 @@ class ListTest:
         self.pyatspi = pyatspi
         self.window = None
 
-    def descendants(self, node, depth=0):
-        for child in list(node):
-            if child is None:
-                continue
-            yield child
-            if depth < 8:
-                yield from self.descendants(child, depth + 1)
-
     def find(self, matches):
-        for node in self.descendants(self.window):
+        for node in descendants(self.window):
             if matches(node):
                 return node
         return None
 
     def main_window(self):
-        for app in self.pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == self.desktop.app.pid:
-                for window in app:
-                    if window is not None and window.name == "Orbetta":
-                        return window
+        for window in self.desktop.application(self.pyatspi) or []:
+            if window is not None and window.name == "Orbetta":
+                return window
         return None
 
     def has(self, node, state):
@@ -157,12 +133,10 @@ class ResultTest:
         self.speech = speech
 
     def active_window(self, name, role=None):
-        for app in self.t.pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == self.desktop.app.pid:
-                for window in app:
-                    if (window is not None and window.name == name and (role is None or window.getRoleName() == role)
-                            and self.t.has(window, self.t.pyatspi.STATE_ACTIVE)):
-                        return window
+        for window in self.desktop.application(self.t.pyatspi) or []:
+            if (window is not None and window.name == name and (role is None or window.getRoleName() == role)
+                    and self.t.has(window, self.t.pyatspi.STATE_ACTIVE)):
+                return window
         return None
 
     def start_afresh(self):
@@ -177,7 +151,7 @@ class ResultTest:
             self.desktop.type_text(x)
             self.desktop.key("Tab")
             self.desktop.type_text(y)
-            boxes = [n for n in self.t.descendants(dialog) if n.getRoleName() in ("text", "entry")]
+            boxes = [n for n in descendants(dialog) if n.getRoleName() in ("text", "entry")]
             wait_until("both values typed", lambda: [b.queryText().getText(0, -1) for b in boxes] == [x, y])
             return y[-1]
         return opened
@@ -294,15 +268,11 @@ def main():
         print("SKIP: orca, speech-dispatcher, its espeak-ng module or pulseaudio is not installed "
               "(scripts/install-deps --test)")
         return SKIP
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(3))
-    signal.signal(signal.SIGHUP, lambda *_: sys.exit(3))
+    end_on_termination()
     started = time.monotonic()
     failures = []
     with Desktop(sys.argv[1]) as desktop:
-        import gi
-
-        gi.require_version("Atspi", "2.0")
-        import pyatspi
+        pyatspi = load_pyatspi()
 
         speech = Speech(desktop, espeak=True)
         speech.start_orca()
@@ -330,14 +300,10 @@ def main():
                         failures.append(name)
                         print(f"FAIL  {failure}", flush=True)
         results.start_afresh()
-        for entry, downs, name, value in CHOICES:
-            try:
-                test.choose(entry, downs, name, value)
-                print(f"PASS  {name} of {entry} shows {value}", flush=True)
-            except CheckFailed as failure:
-                failures.append(name)
-                print(f"FAIL  {failure}", flush=True)
-                desktop.key("Escape", "c")  # a drop-down left open closes; the next entry starts afresh
+        choices = [(f"{name} of {entry} shows {value}", functools.partial(test.choose, entry, downs, name, value))
+                   for entry, downs, name, value in CHOICES]
+        # A drop-down left open closes; the next entry starts afresh.
+        failures += session.run_checks(choices, recover=lambda: desktop.key("Escape", "c"))
         if failures:
             print("program output (end):\n" + "\n".join(desktop.child_log("orbetta").splitlines()[-20:]))
     checks = len(CHOICES) + len(RESULTS)

@@ -23,12 +23,11 @@ Usage: orca_transcript.py PROGRAM [--markdown] [--more] [--espeak]
 
 import os
 import re
-import signal
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import Desktop, SetupError  # noqa: E402
+from desktop import Desktop, SetupError, end_on_termination, load_pyatspi  # noqa: E402
 
 QUIET = 1.5  # seconds without new speech that end an action
 LONGEST = 20  # seconds any one action may speak
@@ -236,19 +235,12 @@ class Transcript:
 
     def accessible_key(self, name):
         if self.pyatspi is None:
-            import gi
-
-            gi.require_version("Atspi", "2.0")
-            import pyatspi
-
-            self.pyatspi = pyatspi
-        desktop = self.pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is not None and app.get_process_id() == self.desktop.app.pid:
-                found = self.pyatspi.findDescendant(
-                    app, lambda n: n.getRoleName() == "push button" and n.name == name)
-                if found is not None:
-                    return found
+            self.pyatspi = load_pyatspi()
+        app = self.desktop.application(self.pyatspi)
+        if app is not None:
+            found = self.pyatspi.findDescendant(app, lambda n: n.getRoleName() == "push button" and n.name == name)
+            if found is not None:
+                return found
         raise SetupError(f"no key '{name}' on the accessibility bus")
 
     def focus_key(self, name):
@@ -264,11 +256,11 @@ class Transcript:
 
     def display(self):
         self.accessible_key("equal")  # loads pyatspi
-        for app in self.pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == self.desktop.app.pid:
-                box = self.pyatspi.findDescendant(app, lambda n: n.getRoleName() == "text" and n.name == "display")
-                text = box.queryText()
-                return text.getText(0, text.characterCount)
+        app = self.desktop.application(self.pyatspi)
+        if app is not None:
+            box = self.pyatspi.findDescendant(app, lambda n: n.getRoleName() == "text" and n.name == "display")
+            text = box.queryText()
+            return text.getText(0, text.characterCount)
         return ""
 
     def tab_round(self, stops):
@@ -317,9 +309,9 @@ class Transcript:
         self.row("Backspace (a result is no entry)", ["nothing to erase"], lambda: d.key("BackSpace"))
 
     def accessible_display(self):
-        for app in self.pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == self.desktop.app.pid:
-                return self.pyatspi.findDescendant(app, lambda n: n.getRoleName() == "text" and n.name == "display")
+        app = self.desktop.application(self.pyatspi)
+        if app is not None:
+            return self.pyatspi.findDescendant(app, lambda n: n.getRoleName() == "text" and n.name == "display")
         raise SetupError("no display on the accessibility bus")
 
     def run(self):
@@ -386,7 +378,7 @@ def main():
     if len(args) != 1:
         print(__doc__, file=sys.stderr)
         return 2
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(3))
+    end_on_termination()
     with Desktop(args[0]) as desktop:
         speech = Speech(desktop, espeak="--espeak" in sys.argv)
         session = Transcript(desktop, speech)

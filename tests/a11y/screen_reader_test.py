@@ -12,12 +12,12 @@ Exit status 0 when every check passed. ORBETTA_A11Y_VERBOSE=1 prints every event
 """
 
 import os
-import signal
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import Desktop  # noqa: E402
+from desktop import CheckFailed, Desktop, descendants, end_on_termination, load_pyatspi, run_checks  # noqa: E402
+from desktop import safe as _safe  # noqa: E402
 
 WAIT = 20  # seconds any one expected event may take
 VERBOSE = bool(os.environ.get("ORBETTA_A11Y_VERBOSE"))
@@ -31,10 +31,6 @@ EVENT_TYPES = [
     "window:deactivate",
 ]
 TOP_LEVEL_ROLES = ("window", "dialog", "alert", "frame")
-
-
-class CheckFailed(AssertionError):
-    pass
 
 
 class Event:
@@ -66,13 +62,6 @@ class Event:
         return text
 
 
-def _safe(read, fallback):
-    try:
-        return read()
-    except Exception:  # the object may be gone already
-        return fallback
-
-
 def ancestors(accessible):
     chain = []
     node = _safe(lambda: accessible.parent, None)
@@ -95,15 +84,6 @@ def top_level(accessible):
             return None
         node = _safe(lambda: node.parent, None)
     return None
-
-
-def descendants(accessible, depth=0):
-    for child in _safe(lambda: list(accessible), []):
-        if child is None:
-            continue
-        yield child
-        if depth < 8:
-            yield from descendants(child, depth + 1)
 
 
 class Listener:
@@ -223,12 +203,9 @@ class ScreenReaderTest:
         self.listen.wait_for(since, "activation of the main window",
                              lambda e: e.type.startswith("window:activate") and e.name == "Orbetta")
         self.listen.wait_focus(since, "equal")
-        pid = self.desktop.app.pid
-        desktop = self.pyatspi.Registry.getDesktop(0)
-        apps = [a for a in desktop if a is not None and _safe(lambda a=a: a.get_process_id(), None) == pid]
-        if not apps:
+        self.app = self.desktop.application(self.pyatspi)
+        if self.app is None:
             raise CheckFailed("the program is not on the accessibility bus")
-        self.app = apps[0]
         self.main_window = self.app[0]
 
     def restart(self):
@@ -449,33 +426,22 @@ def main():
     if len(sys.argv) != 2:
         print(__doc__, file=sys.stderr)
         return 2
-    # A terminated test still ends what it started.
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(3))
-    signal.signal(signal.SIGHUP, lambda *_: sys.exit(3))
+    end_on_termination()
     started = time.monotonic()
-    failures = []
     with Desktop(sys.argv[1]) as desktop:
-        import gi
-
-        gi.require_version("Atspi", "2.0")
-        import pyatspi
+        pyatspi = load_pyatspi()
         from gi.repository import GLib
 
         test = ScreenReaderTest(desktop, pyatspi, GLib)
         test.start()
-        for title, method in CHECKS:
-            try:
-                getattr(test, method)()
-                print(f"PASS  {title}", flush=True)
-            except CheckFailed as failure:
-                failures.append(title)
-                print(f"FAIL  {title}\n      {failure}", flush=True)
-                # A box or dialog the failed check left open must not spoil the next check.
-                test.restart()
-            if test.desktop.app.poll() is not None:
-                failures.append("the program ended")
-                print(f"FAIL  the program ended with {test.desktop.app.returncode}")
-                break
+
+        def ended():
+            code = test.desktop.app.poll()
+            return None if code is None else f"the program ended with {code}"
+
+        # A box or dialog a failed check left open must not spoil the next check.
+        failures = run_checks([(title, getattr(test, method)) for title, method in CHECKS], recover=test.restart,
+                              ended=ended)
         if failures:
             print("program output:\n" + desktop.child_log("orbetta"))
     print(f"{len(CHECKS) - len(failures)} of {len(CHECKS)} checks passed in {time.monotonic() - started:.1f} s")

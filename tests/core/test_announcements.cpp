@@ -15,6 +15,14 @@ public:
         RecordingHost::announce(text);
         events.push_back("say:" + std::string(text));
     }
+    // With a calculator, the window gets the focus back while each box is still closing, and tells the
+    // display.
+    void message(std::string_view text, Icon icon) override {
+        RecordingHost::message(text, icon);
+        if (calc)
+            events.push_back("return:" + calc->displayWordsOnReturn());
+    }
+    Calculator* calc = nullptr;
 };
 
 } // namespace
@@ -52,6 +60,10 @@ void AnnouncementTest::policy_data() {
         << "1 / 3 = +/- * 1000000000000000000000 ="
         << QStringList{"say:0.333333333333333", "say:-0.333333333333333", "say:-3.333E+20"};
     QTest::newRow("divide by zero: box, then the display") << "1 / 0 =" << QStringList{kCantDivide, "say:0"};
+    QTest::newRow("divide by zero, the focus back before the key's end: the display told once")
+        << "return: 1 / 0 =" << QStringList{kCantDivide, "return:0"};
+    QTest::newRow("refused function, the focus back: the entry told once")
+        << "return: 5 +/- F0" << QStringList{"say:-5", kCantLog, "return:-5"};
     QTest::newRow("refusal inside a chain") << "8 / 0 +" << QStringList{kCantDivide, "say:empty"};
     QTest::newRow("error report, then the empty display")
         << "5 + =" << QStringList{"beep", kNotANumber, "say:empty"};
@@ -96,6 +108,10 @@ void AnnouncementTest::policy() {
     TimelineHost host;
     Calculator calc(host);
     calc.Form_Load();
+    if (keys.startsWith(QStringLiteral("return: "))) {
+        host.calc = &calc;
+        keys = keys.mid(8);
+    }
     press(calc, host, keys.toStdString());
     QStringList seen;
     for (const std::string& event : host.events)

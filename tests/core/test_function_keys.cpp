@@ -207,7 +207,7 @@ void FunctionKeysTest::twoValueKeys() {
 
     Session s;
     s.press("25 fn");
-    s.calc.Funct_Click(key);
+    s.calc.pressFunction(key);
     QCOMPARE(s.display(), QString());
     QCOMPARE(s.valueText(), QString());
     QCOMPARE(s.host.dialogOpenings, 1);
@@ -235,7 +235,7 @@ void FunctionKeysTest::everyKeyReplacesTheFunctionCode() {
     QFETCH(int, key);
     Session s;
     s.press("4");
-    s.calc.Funct_Click(key);
+    s.calc.pressFunction(key);
     QCOMPARE(s.calc.FunctionKey.asInteger(), static_cast<std::int16_t>(key));
     QVERIFY(!s.calc.EntryFlag);
     QVERIFY(s.host.longestShown <= 24);

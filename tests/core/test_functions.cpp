@@ -138,7 +138,7 @@ void FunctionsTest::codesWithoutAFunction() {
     Session s;
     s.calc.EntryFlag = true;
     Value value = 2.5;
-    s.calc.Fonksiyon(value, Value(static_cast<std::int16_t>(code)));
+    s.calc.evaluateFunction(value, Value(static_cast<std::int16_t>(code)));
     QCOMPARE(value.toDouble(), 2.5);
     QVERIFY(!s.calc.EntryFlag);
     QCOMPARE(s.events(), QStringList{});
@@ -148,8 +148,9 @@ void FunctionsTest::unknownListText() {
     Session s;
     s.host.listVisible = true;
     s.host.list = "secant"; // the names are compared exactly
+    s.calc.setListFunction(listFunctionNamed(s.host.list));
     Value value = 2.0;
-    s.calc.Fonksiyon(value, Value(std::int16_t{16}));
+    s.calc.evaluateFunction(value, Value(std::int16_t{16}));
     QCOMPARE(value.toDouble(), 2.0);
     QVERIFY(!s.host.listVisible);
     QCOMPARE(s.events(), QStringList{});
@@ -158,7 +159,7 @@ void FunctionsTest::unknownListText() {
 void FunctionsTest::refusedSquareLeavesTheInteger0() {
     Session s;
     Value value = 1e60;
-    s.calc.Fonksiyon(value, Value(std::int16_t{11}));
+    s.calc.evaluateFunction(value, Value(std::int16_t{11}));
     QVERIFY(value.isInteger());
     QCOMPARE(value.asInteger(), std::int16_t{0});
     QCOMPARE(s.events(), QStringList{kSquareRange});
@@ -171,8 +172,9 @@ void FunctionsTest::failurePathEmptiesDisplayAndEntry() {
     s.press("7");
     s.host.listVisible = true;
     s.host.list = "Hyperbolic Cosine";
+    s.calc.setListFunction(listFunctionNamed(s.host.list));
     Value value = 800.0;
-    s.calc.Fonksiyon(value, Value(std::int16_t{16}));
+    s.calc.evaluateFunction(value, Value(std::int16_t{16}));
     QCOMPARE(value.toDouble(), 800.0);
     QCOMPARE(s.display(), QString());
     QCOMPARE(s.valueText(), QString());

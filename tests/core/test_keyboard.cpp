@@ -106,7 +106,7 @@ void KeyboardTest::everyCharacter() {
     Session s;
     s.press("2 + 3");
     const QString before = snapshot(s);
-    const int returned = s.calc.Form_KeyPress(code);
+    const int returned = s.calc.handleCharacter(code);
     if (mapped) {
         QCOMPARE(returned, code);
         QCOMPARE(s.events(), QStringList{});

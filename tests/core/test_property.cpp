@@ -123,42 +123,43 @@ private:
 void apply(Calculator& calc, RecordingHost& host, const Key& k) {
     switch (k.action) {
     case Action::Digit:
-        calc.Num_Click(k.arg);
+        calc.pressDigit(k.arg);
         break;
     case Action::DigitBurst:
         for (int n = k.arg / 10; n > 0; --n)
-            calc.Num_Click(k.arg % 10);
+            calc.pressDigit(k.arg % 10);
         break;
     case Action::Point:
-        calc.Command11_Click();
+        calc.pressDecimalPoint();
         break;
     case Action::Sign:
-        calc.Command12_Click();
+        calc.pressSignChange();
         break;
     case Action::Backspace:
-        calc.Command16_Click();
+        calc.pressBackspace();
         break;
     case Action::Operation:
-        calc.Oper_Click(k.arg);
+        calc.pressOperation(k.arg);
         break;
     case Action::Equal:
-        calc.Command13_Click();
+        calc.pressEqual();
         break;
     case Action::ClearAll:
-        calc.Command17_Click();
+        calc.pressClearAll();
         break;
     case Action::FunctionKey:
-        calc.Funct_Click(k.arg);
+        calc.pressFunction(k.arg);
         break;
     case Action::FunctionButton:
-        calc.Command1_Click();
+        calc.showFunctionList();
         break;
     case Action::ListChoice:
         host.setListText(k.text);
-        calc.Combo1_Click();
+        calc.setListFunction(listFunctionNamed(k.text));
+        calc.chooseListFunction();
         break;
     case Action::Typed:
-        calc.Form_KeyPress(k.arg);
+        calc.handleCharacter(k.arg);
         break;
     case Action::TwoValueResult:
         calc.receiveTwoValueResult(k.text);
@@ -200,7 +201,7 @@ void PropertyTest::randomKeys() {
     for (int sequence = 0; sequence < sequences; ++sequence) {
         Session s;
         if (startInRadians)
-            s.calc.Funct_Click(19);
+            s.calc.pressFunction(19);
         keys.clear();
         const int length = generator.length();
         for (int i = 0; i < length; ++i)

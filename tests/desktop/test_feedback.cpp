@@ -144,8 +144,8 @@ void FeedbackTest::repeatedFlashRestoresTheOriginalColours() {
 void FeedbackTest::messageBoxes_data() {
     QTest::addColumn<int>("icon");
     QTest::addColumn<QString>("text");
-    QTest::newRow("no icon") << int(orbetta::Icon::None) << "Not a number";
-    QTest::newRow("exclamation") << int(orbetta::Icon::Exclamation) << "can't divide by 0!";
+    QTest::newRow("no icon") << int(orbetta::desktop::MessageIcon::None) << "Not a number";
+    QTest::newRow("exclamation") << int(orbetta::desktop::MessageIcon::Exclamation) << "can't divide by 0!";
 }
 
 // Every box has the title, its text, one OK button and is modal; the text of a box without an icon has as
@@ -154,7 +154,7 @@ void FeedbackTest::messageBoxes() {
     QFETCH(int, icon);
     QFETCH(QString, text);
     QWidget owner;
-    const auto box = orbetta::desktop::makeMessageBox(&owner, text, orbetta::Icon(icon));
+    const auto box = orbetta::desktop::makeMessageBox(&owner, text, orbetta::desktop::MessageIcon(icon));
     box->show();
     QVERIFY(QTest::qWaitForWindowExposed(box.get()));
 
@@ -162,7 +162,8 @@ void FeedbackTest::messageBoxes() {
     QCOMPARE(box->text(), text);
     QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(box->isModal());
-    const bool exclamation = orbetta::Icon(icon) == orbetta::Icon::Exclamation;
+    const bool exclamation =
+        orbetta::desktop::MessageIcon(icon) == orbetta::desktop::MessageIcon::Exclamation;
     QCOMPARE(box->icon(), exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
 
     auto* label = box->findChild<QLabel*>("qt_msgbox_label");

@@ -4,7 +4,7 @@
 // manual page and changelog compressed reproducibly, the installed program's start without a display, and the
 // Debian package with its dependencies and lintian's verdict.
 #include "look/pictures.h"
-#include "shell/help.h"
+#include "ui/help.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -5,7 +5,7 @@
 #include "look/classic_look.h"
 #include "look/shared_palette_style.h"
 #include "support/recording_host.h"
-#include "twovalue/xyentry.h"
+#include "ui/two_value_dialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -73,7 +73,7 @@ private slots:
         for (const QColor& colour : {first, second}) {
             std::unique_ptr<QWidget> made;
             if (window == "xyentry") {
-                auto dialog = std::make_unique<xyentry>(calc);
+                auto dialog = std::make_unique<TwoValueDialog>(calc);
                 if (colour.isValid())
                     dialog->setBackground(colour);
                 made = std::move(dialog);

@@ -2,8 +2,8 @@
 // the dialogs and the help viewer.
 #include "soak_run.h"
 
-#include "shell/module2.h"
-#include "twovalue/xyentry.h"
+#include "settings/preferences.h"
+#include "ui/two_value_dialog.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -16,7 +16,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
-namespace Module2 = orbetta::Module2;
+namespace preferences = orbetta::preferences;
 
 namespace {
 
@@ -197,8 +197,8 @@ void SoakRun::defineActions() {
          [this] {
              chosenSetting_.clear();
              pressKey({"Command4"});
-             if (!chosenSetting_.empty() && Module2::ColorSetting != chosenSetting_)
-                 fault("the colour preference is " + Module2::ColorSetting + " after choosing " +
+             if (!chosenSetting_.empty() && preferences::colourSetting != chosenSetting_)
+                 fault("the colour preference is " + preferences::colourSetting + " after choosing " +
                        chosenSetting_);
          }},
         {"off key", 6, always, [this] { pressKey({"Command20"}); }},
@@ -295,8 +295,8 @@ void SoakRun::typeIntoMainWindow() {
     }
 }
 
-xyentry* SoakRun::dialog() const {
-    xyentry* shown = calc_ ? calc_->twoValueDialog() : nullptr;
+TwoValueDialog* SoakRun::dialog() const {
+    TwoValueDialog* shown = calc_ ? calc_->twoValueDialog() : nullptr;
     return shown && shown->isVisible() ? shown : nullptr;
 }
 

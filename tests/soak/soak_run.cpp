@@ -2,9 +2,9 @@
 // after each action, the checks and the counts.
 #include "soak_run.h"
 
-#include "shell/colour.h"
-#include "shell/module2.h"
-#include "twovalue/xyentry.h"
+#include "settings/preferences.h"
+#include "ui/colour_chooser.h"
+#include "ui/two_value_dialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,7 +19,7 @@
 #include <cstring>
 #include <unistd.h>
 
-namespace Module2 = orbetta::Module2;
+namespace preferences = orbetta::preferences;
 
 namespace {
 
@@ -95,7 +95,7 @@ void destroyWindows() {
 
 // The program's main window with its beeps and boxes reported to the run, and an end of the program that
 // leaves the process running so that the next action can start it again.
-class SoakCalc : public frmCalc {
+class SoakCalc : public MainWindow {
 public:
     explicit SoakCalc(SoakRun& run) : run_(run) {}
     // The windows still open when the main window goes, which it destroys with it.
@@ -116,7 +116,7 @@ public:
         if (run_.realBoxNow()) {
             run_.note("message box shown for real");
             closeBoxWhenShown();
-            frmCalc::message(text, icon);
+            MainWindow::message(text, icon);
         }
     }
 
@@ -128,18 +128,18 @@ private:
 };
 
 SoakRun::SoakRun(unsigned long long seed, bool trace) : random_(seed), trace_(trace) {
-    xyentry::setFeedback({[this] { note("dialog beep"); },
-                          [this](QWidget* parent, const QString& text, orbetta::Icon icon) {
-                              note("dialog message box");
-                              if (!realBoxNow())
-                                  return;
-                              note("dialog message box shown for real");
-                              closeBoxWhenShown();
-                              QMessageBox box(icon == orbetta::Icon::Exclamation ? QMessageBox::Warning
-                                                                                 : QMessageBox::NoIcon,
-                                              QStringLiteral("Orbetta"), text, QMessageBox::Ok, parent);
-                              box.exec();
-                          }});
+    TwoValueDialog::setFeedback(
+        {[this] { note("dialog beep"); },
+         [this](QWidget* parent, const QString& text, orbetta::Icon icon) {
+             note("dialog message box");
+             if (!realBoxNow())
+                 return;
+             note("dialog message box shown for real");
+             closeBoxWhenShown();
+             QMessageBox box(icon == orbetta::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                             QStringLiteral("Orbetta"), text, QMessageBox::Ok, parent);
+             box.exec();
+         }});
     setColourChoiceStep([this](QColorDialog& chooser) -> std::optional<QColor> {
         if (oneIn(4)) {
             note("colour cancelled");
@@ -164,7 +164,7 @@ SoakRun::SoakRun(unsigned long long seed, bool trace) : random_(seed), trace_(tr
 
 SoakRun::~SoakRun() {
     delete calc_;
-    xyentry::setFeedback({});
+    TwoValueDialog::setFeedback({});
     setColourChoiceStep({});
 }
 
@@ -230,10 +230,10 @@ void SoakRun::startProgram() {
         destroyWindows();
     }
     // As the program starts: the colour preference, then the main window, destroyed when it is closed.
-    Module2::ColorSetting = Module2::ReadSetting("Settings", "Option4", "&HC0C0C0", "orbetta.ini");
-    if (Module2::ColorSetting != savedColour_)
-        fault("the colour preference read at start is " + Module2::ColorSetting + ", the off key saved " +
-              savedColour_);
+    preferences::colourSetting = preferences::readSetting("Settings", "Option4", "&HC0C0C0", "orbetta.ini");
+    if (preferences::colourSetting != savedColour_)
+        fault("the colour preference read at start is " + preferences::colourSetting +
+              ", the off key saved " + savedColour_);
     calc_ = new SoakCalc(*this);
     calc_->setAttribute(Qt::WA_DeleteOnClose);
     calc_->show();
@@ -244,7 +244,7 @@ void SoakRun::startProgram() {
 
 void SoakRun::programEnded() {
     note("program end");
-    savedColour_ = Module2::ColorSetting;
+    savedColour_ = preferences::colourSetting;
 }
 
 void SoakRun::check(const char* action) {
@@ -259,10 +259,10 @@ void SoakRun::check(const char* action) {
     if (display.size() > 24)
         fault(std::string("the display holds ") + std::to_string(display.size()) + " characters after " +
               action);
-    const auto dialogs = calc_->findChildren<xyentry*>();
+    const auto dialogs = calc_->findChildren<TwoValueDialog*>();
     if (dialogs.size() > 1)
         fault(std::to_string(dialogs.size()) + " two-value dialogs after " + action);
-    const auto abouts = calc_->findChildren<frmAbout*>();
+    const auto abouts = calc_->findChildren<AboutWindow*>();
     if (abouts.size() > 1 || (abouts.size() == 1 && !abouts.front()->isVisible()))
         fault("an About window was closed but not destroyed, or opened twice, after " + std::string(action));
     QWidgetList viewers;
@@ -296,7 +296,7 @@ void SoakRun::endProgram() {
 
 void SoakRun::finish() {
     endProgram();
-    xyentry::setFeedback({});
+    TwoValueDialog::setFeedback({});
     setColourChoiceStep({});
     QGuiApplication::clipboard()->clear();
     settle();

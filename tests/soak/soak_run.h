@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/frmcalc.h"
+#include "ui/main_window.h"
 
 #include <QPointer>
 
@@ -72,7 +72,7 @@ private:
     void pressKey(const std::vector<std::string>& names);
     void typeIntoMainWindow();
     void finishAnimatedClicks();
-    xyentry* dialog() const;
+    TwoValueDialog* dialog() const;
     QWidget* about() const;
     QWidget* helpViewer() const;
     bool listShown() const;
@@ -84,7 +84,7 @@ private:
     unsigned long long number_ = 0;
     const char* name_ = "";
     std::string detail_;
-    QPointer<frmCalc> calc_;
+    QPointer<MainWindow> calc_;
     std::string savedColour_ = "&HC0C0C0"; // what the next start must read from the settings file
     std::string chosenSetting_;            // the preference text of the colour last chosen in the chooser
     std::vector<Action> actions_;

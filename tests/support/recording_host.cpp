@@ -47,47 +47,49 @@ void press(Calculator& calc, RecordingHost& host, std::string_view keys) {
         if (t.empty())
             continue;
         if (t.size() == 1 && t[0] >= '0' && t[0] <= '9')
-            calc.Num_Click(t[0] - '0');
+            calc.pressDigit(t[0] - '0');
         else if (t.size() > 2 && isDigit(t[0]) && t[1] == '{' && t.back() == '}') {
             for (int n = number(t.substr(2, t.size() - 3)); n > 0; --n)
-                calc.Num_Click(t[0] - '0');
+                calc.pressDigit(t[0] - '0');
         } else if (t.size() > 1 &&
                    std::all_of(t.begin(), t.end(), [](char c) { return isDigit(c) || c == '.'; })) {
             for (char c : t) {
                 if (c == '.')
-                    calc.Command11_Click();
+                    calc.pressDecimalPoint();
                 else
-                    calc.Num_Click(c - '0');
+                    calc.pressDigit(c - '0');
             }
         } else if (t == ".")
-            calc.Command11_Click();
+            calc.pressDecimalPoint();
         else if (t == "+/-")
-            calc.Command12_Click();
+            calc.pressSignChange();
         else if (t == "bs")
-            calc.Command16_Click();
+            calc.pressBackspace();
         else if (t == "+")
-            calc.Oper_Click(2);
+            calc.pressOperation(2);
         else if (t == "-")
-            calc.Oper_Click(3);
+            calc.pressOperation(3);
         else if (t == "*")
-            calc.Oper_Click(4);
+            calc.pressOperation(4);
         else if (t == "/")
-            calc.Oper_Click(5);
+            calc.pressOperation(5);
         else if (t == "=")
-            calc.Command13_Click();
+            calc.pressEqual();
         else if (t == "CE")
-            calc.Command17_Click();
+            calc.pressClearAll();
         else if (t == "fn")
-            calc.Command1_Click();
+            calc.showFunctionList();
         else if (t.size() > 1 && t[0] == 'F')
-            calc.Funct_Click(number(t.substr(1)));
+            calc.pressFunction(number(t.substr(1)));
         else if (t.starts_with("list:")) {
             std::string name(t.substr(5));
             for (char& c : name)
                 if (c == '_')
                     c = ' ';
+            // The window tells the calculator what its list shows, then that it was chosen.
             host.setListText(name);
-            calc.Combo1_Click();
+            calc.setListFunction(listFunctionNamed(name));
+            calc.chooseListFunction();
         } else if (t.starts_with("paste:")) {
             std::string text(t.substr(6));
             for (char& c : text)
@@ -98,12 +100,12 @@ void press(Calculator& calc, RecordingHost& host, std::string_view keys) {
             calc.receiveTwoValueResult(t.substr(3));
         } else if (t.starts_with("key:")) {
             std::string_view k = t.substr(4);
-            int code = k == "enter"   ? 13
-                       : k == "bs"    ? 8
+            int code = k == "enter"   ? kEnterCode
+                       : k == "bs"    ? kBackspaceCode
                        : k == "space" ? 32
                        : k == "esc"   ? 27
                                       : static_cast<unsigned char>(k[0]);
-            calc.Form_KeyPress(code);
+            calc.handleCharacter(code);
         } else {
             throw std::invalid_argument("unknown key: " + std::string(t));
         }

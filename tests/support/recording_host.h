@@ -23,7 +23,6 @@ public:
         longestShown = std::max(longestShown, text.size());
         display = std::string(text.substr(0, 24));
     }
-    std::string displayText() const override { return display; }
     void beep() override {
         ++beeps;
         events.push_back("beep");
@@ -33,9 +32,7 @@ public:
         events.push_back((icon == Icon::Exclamation ? "!" : "") + std::string(text));
     }
     void setListVisible(bool visible) override { listVisible = visible; }
-    std::string listText() const override { return list; }
     void setListText(std::string_view text) override { list = std::string(text); }
-    std::string angleCaption() const override { return angle; }
     void setAngleKey(std::string_view caption, std::string_view tip) override {
         angle = std::string(caption);
         angleToolTip = std::string(tip);

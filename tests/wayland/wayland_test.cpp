@@ -3,11 +3,11 @@
 #include "desktop/fixed_size_guard.h"
 #include "desktop/message_box.h"
 #include "desktop/window_system_choice.h"
-#include "shell/about.h"
-#include "shell/help.h"
 #include "support/help_files.h"
-#include "twovalue/xyentry.h"
-#include "ui/frmcalc.h"
+#include "ui/about_window.h"
+#include "ui/help.h"
+#include "ui/main_window.h"
+#include "ui/two_value_dialog.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -74,7 +74,7 @@ private slots:
 private:
     QWidget* makeWindow(const QString& kind);
 
-    std::unique_ptr<frmCalc> calc_;
+    std::unique_ptr<MainWindow> calc_;
     std::unique_ptr<QWidget> other_;
     QTemporaryDir helpRoot_;
     QStringList sounds_; // the event sounds asked for
@@ -97,7 +97,7 @@ void WaylandTest::cleanup() {
 }
 
 QWidget* WaylandTest::makeWindow(const QString& kind) {
-    calc_ = std::make_unique<frmCalc>();
+    calc_ = std::make_unique<MainWindow>();
     if (kind == "main window")
         return calc_.get();
     calc_->show();
@@ -117,10 +117,11 @@ QWidget* WaylandTest::makeWindow(const QString& kind) {
         return orbetta::testing::helpViewers().value(0);
     }
     if (kind == "message box")
-        other_ = orbetta::desktop::makeMessageBox(calc_.get(), "Not a number", orbetta::Icon::None);
+        other_ = orbetta::desktop::makeMessageBox(calc_.get(), "Not a number",
+                                                  orbetta::desktop::MessageIcon::None);
     else if (kind == "message box with icon")
-        other_ =
-            orbetta::desktop::makeMessageBox(calc_.get(), "can't divide by 0!", orbetta::Icon::Exclamation);
+        other_ = orbetta::desktop::makeMessageBox(calc_.get(), "can't divide by 0!",
+                                                  orbetta::desktop::MessageIcon::Exclamation);
     else if (kind == "colour chooser")
         other_ = std::make_unique<QColorDialog>(calc_.get());
     return other_.get();
