@@ -25,6 +25,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QShortcutEvent>
 
 #include <cstdint>
 #include <string>
@@ -246,6 +247,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (keyEvent && pressShortcut(window, static_cast<QKeyEvent*>(event)))
         return true;
+    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        // A shortcut that Qt delivers itself, as to the active window's button for keys sent to another
+        // window, presses its button at once too: no key presses anything late.
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (button && (button->window() == this || button->window()->parentWidget() == this)) {
+            if (button->isEnabled())
+                button->click();
+            return true;
+        }
+    }
     if (keyEvent && window == this) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (pressKey(watched, key))

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
@@ -127,7 +128,27 @@ private:
     SoakRun& run_;
 };
 
+// A person who opens a file dialog by accident closes it again.
+class FileDialogCanceller : public QObject {
+public:
+    explicit FileDialogCanceller(SoakRun& run) : run_(run) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            if (auto* dialog = qobject_cast<QFileDialog*>(watched)) {
+                run_.note("file dialog cancelled");
+                QTimer::singleShot(0, dialog, &QDialog::reject);
+            }
+        return false;
+    }
+
+private:
+    SoakRun& run_;
+};
+
 SoakRun::SoakRun(unsigned long long seed, bool trace) : random_(seed), trace_(trace) {
+    fileDialogs_ = std::make_unique<FileDialogCanceller>(*this);
     TwoValueDialog::setFeedback(
         {[this] { note("dialog beep"); },
          [this](QWidget* parent, const QString& text, orbetta::Icon icon) {

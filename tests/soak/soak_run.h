@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -85,6 +86,7 @@ private:
     const char* name_ = "";
     std::string detail_;
     QPointer<MainWindow> calc_;
+    std::unique_ptr<QObject> fileDialogs_; // answers a file dialog opened by a key
     std::string savedColour_ = "&HC0C0C0"; // what the next start must read from the settings file
     std::string chosenSetting_;            // the preference text of the colour last chosen in the chooser
     std::vector<Action> actions_;
