@@ -149,6 +149,13 @@ private:
 
 SoakRun::SoakRun(unsigned long long seed, bool trace) : random_(seed), trace_(trace) {
     fileDialogs_ = std::make_unique<FileDialogCanceller>(*this);
+    // The first file dialog loads the desktop's file types and icons for the rest of the run, as it does for
+    // a person once; it is opened before the first measurement so that the growth compared is the program's.
+    {
+        QFileDialog first;
+        first.open();
+        QCoreApplication::processEvents();
+    }
     TwoValueDialog::setFeedback(
         {[this] { note("dialog beep"); },
          [this](QWidget* parent, const QString& text, orbetta::Icon icon) {
