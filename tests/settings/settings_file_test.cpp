@@ -1,4 +1,5 @@
 #include "settings/settings_file.h"
+#include "support/private_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,7 +31,7 @@ template <std::size_t N> QByteArray bytes(const char (&text)[N]) {
 // Every test gets its own configuration directory, so the user's real settings are never touched.
 class SettingsFileTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> config;
+    std::unique_ptr<PrivateFolder> config;
 
     QString filePath() const { return config->filePath(kFile); }
     void putFile(const QByteArray& contents) const {
@@ -54,26 +55,13 @@ class SettingsFileTest : public QObject {
     static bool writeOption(const std::string& value) {
         return writeProfileString("Settings", "Option4", value, kFile);
     }
-    // Root may write where permissions say no; such cases cannot be shown under root.
-    bool permissionsApply() const {
-        QFile probe(config->filePath("probe"));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
-            return false;
-        }
-        return true;
-    }
 
 private slots:
     void init() {
-        config = std::make_unique<QTemporaryDir>();
+        config = std::make_unique<PrivateFolder>("XDG_CONFIG_HOME");
         QVERIFY(config->isValid());
-        qputenv("XDG_CONFIG_HOME", config->path().toUtf8());
     }
-    void cleanup() {
-        QFile::setPermissions(config->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        config.reset();
-    }
+    void cleanup() { config.reset(); }
 
     void path_data() {
         QTest::addColumn<QByteArray>("xdg");
@@ -448,7 +436,7 @@ private slots:
     void readOnlyDirectoryKeepsOldFile() {
         putFile("[Settings]\nOption4=1\n");
         QVERIFY(QFile::setPermissions(config->path(), QFile::ReadOwner | QFile::ExeOwner));
-        if (!permissionsApply()) {
+        if (!config->permissionsApply()) {
             QSKIP("directory permissions do not bind this user");
         }
         QVERIFY(!writeOption("2"));

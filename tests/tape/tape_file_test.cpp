@@ -1,3 +1,4 @@
+#include "support/private_folder.h"
 #include "tape/tape.h"
 #include "tape/tape_contents.h"
 #include "tape/tape_file.h"
@@ -22,28 +23,14 @@ using namespace orbetta;
 // touched.
 class TapeFileTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> config;
-
-    // Root may write where permissions say no; such cases cannot be shown under root.
-    bool permissionsApply() const {
-        QFile probe(config->filePath("probe"));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
-            return false;
-        }
-        return true;
-    }
+    std::unique_ptr<PrivateFolder> config;
 
 private slots:
     void init() {
-        config = std::make_unique<QTemporaryDir>();
+        config = std::make_unique<PrivateFolder>("XDG_STATE_HOME");
         QVERIFY(config->isValid());
-        qputenv("XDG_STATE_HOME", config->path().toUtf8());
     }
-    void cleanup() {
-        QFile::setPermissions(config->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        config.reset();
-    }
+    void cleanup() { config.reset(); }
 
     // Whatever stands where the tape's file should be, the tape gives what could be read and says in one line
     // what is wrong; an append to it never blocks, and one that failed is written with the next line.
@@ -109,11 +96,11 @@ private slots:
         } else if (kind == "unreadable") {
             put("= 5\n");
             QVERIFY(QFile::setPermissions(path, {}));
-            if (!permissionsApply())
+            if (!config->permissionsApply())
                 QSKIP("file permissions do not bind this user");
         } else if (kind == "read-only folder") {
             QVERIFY(QFile::setPermissions(config->filePath("orbetta"), QFile::ReadOwner | QFile::ExeOwner));
-            if (!permissionsApply())
+            if (!config->permissionsApply())
                 QSKIP("directory permissions do not bind this user");
         } else if (kind == "full disk") {
             put("= 5\n");
@@ -126,7 +113,7 @@ private slots:
         } else if (kind == "keep off in a read-only folder") {
             put("= 5\n");
             QVERIFY(QFile::setPermissions(config->filePath("orbetta"), QFile::ReadOwner | QFile::ExeOwner));
-            if (!permissionsApply())
+            if (!config->permissionsApply())
                 QSKIP("directory permissions do not bind this user");
         }
         const tape::Contents contents = tape::read(path.toStdString());
