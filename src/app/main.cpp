@@ -7,6 +7,7 @@
 #include "look/font_configuration.h"
 #include "look/pictures.h"
 #include "settings/preferences.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -39,6 +40,8 @@ int main(int argc, char* argv[]) {
     orbetta::WindowSystemCheck windowSystem;
     QApplication app(argc, argv);
     windowSystem.release();
+    // Nothing is loaded for English.
+    orbetta::ui::installTranslations();
     // Qt has taken the options it knows (-platform, -style, ...) out of the arguments.
     if (const int status = orbetta::refuseArguments(argc, argv))
         return status;

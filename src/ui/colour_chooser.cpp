@@ -3,6 +3,7 @@
 #include "desktop/modal_loop.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 
 namespace {
 
@@ -32,7 +33,7 @@ std::optional<QColor> chooseColour(QWidget* owner) {
     QColorDialog chooser(owner);
     chooser.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
-    chooser.setWindowTitle(QStringLiteral("Orbetta Color"));
+    chooser.setWindowTitle(QCoreApplication::translate("ColourChooser", "Orbetta Color"));
     chooser.setModal(true);
     chooser.setCurrentColor(lastConfirmed);
 

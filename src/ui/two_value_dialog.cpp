@@ -114,7 +114,7 @@ TwoValueDialog::TwoValueDialog(orbetta::Calculator& calc, QWidget* parent)
     Label1->setBuddy(Text1);
     Label2->setBuddy(Text2);
 
-    Command1 = new QPushButton(QStringLiteral("&OK"), this);
+    Command1 = new QPushButton(tr("&OK"), this);
     Command1->setObjectName("Command1");
     Command1->setGeometry(128, 88, 65, 25);
     Command1->setDefault(true);
