@@ -34,6 +34,18 @@ foreach(doc orbetta.1 changelog)
         COMMENT "Compressing ${doc}")
     list(APPEND compressed_docs ${compressed})
 endforeach()
+# The manual page in other languages: share/man/<language>/orbetta.1.
+file(GLOB translated_pages CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/share/man ${PROJECT_SOURCE_DIR}/share/man/*/orbetta.1)
+list(TRANSFORM translated_pages REPLACE "/orbetta.1$" "")
+foreach(page ${translated_pages})
+    set(compressed ${PROJECT_BINARY_DIR}/doc/${page}/orbetta.1.gz)
+    add_custom_command(OUTPUT ${compressed}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/doc/${page}
+        COMMAND ${ORBETTA_GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/share/man/${page}/orbetta.1 > ${compressed}
+        DEPENDS ${PROJECT_SOURCE_DIR}/share/man/${page}/orbetta.1
+        COMMENT "Compressing the ${page} manual page")
+    list(APPEND compressed_docs ${compressed})
+endforeach()
 add_custom_target(orbetta_docs ALL DEPENDS ${compressed_docs})
 
 install(TARGETS orbetta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -44,7 +56,9 @@ install(CODE "
                         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/orbetta\"
                         COMMAND_ERROR_IS_FATAL ANY)
     endif()")
-install(FILES ${PROJECT_SOURCE_DIR}/share/Orbetta.hlp DESTINATION ${CMAKE_INSTALL_DATADIR}/orbetta)
+# The help file in English and in each language it has been translated into; the manual page likewise.
+file(GLOB help_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/share/Orbetta.hlp ${PROJECT_SOURCE_DIR}/share/Orbetta_*.hlp)
+install(FILES ${help_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/orbetta)
 install(FILES ${PROJECT_SOURCE_DIR}/share/${ORBETTA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/share/${ORBETTA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/share/${ORBETTA_APP_ID}.svg
@@ -54,6 +68,9 @@ foreach(size ${ORBETTA_ICON_SIZES})
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 install(FILES ${PROJECT_BINARY_DIR}/doc/orbetta.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+foreach(page ${translated_pages})
+    install(FILES ${PROJECT_BINARY_DIR}/doc/${page}/orbetta.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/${page}/man1)
+endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/share/copyright ${PROJECT_BINARY_DIR}/doc/changelog.gz
         DESTINATION ${ORBETTA_DOC_DIR})
 
