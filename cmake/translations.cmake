@@ -3,6 +3,7 @@
 # update-translations runs lupdate over src/ and refreshes every .ts file; translations of unchanged texts stay.
 # lupdate and lrelease come with Debian's qt6-l10n-tools, which has no CMake package; Qt's own LinguistTools
 # package (in the heavier qt6-tools-dev) is taken where it is installed.
+include(GNUInstallDirs)
 find_package(Qt6LinguistTools QUIET CONFIG)
 if(TARGET Qt6::lupdate AND TARGET Qt6::lrelease)
     set(ORBETTA_LUPDATE Qt6::lupdate)

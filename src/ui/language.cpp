@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace orbetta::ui {
 
@@ -60,8 +62,8 @@ QString programFolder() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
 }
 
-QString translationFile(const QString& language) {
-    for (const QString& folder : dataFolders(programFolder())) {
+QString translationFile(const QString& language, const QString& programDir) {
+    for (const QString& folder : dataFolders(programDir)) {
         const QString path =
             QDir(folder).filePath(QStringLiteral("translations/orbetta_%1.qm").arg(language));
         if (QFileInfo(path).isFile())
@@ -70,15 +72,23 @@ QString translationFile(const QString& language) {
     return {};
 }
 
-std::string chooseForUser() {
-    return chooseLanguage(
-        [](const char* name) { return std::getenv(name); },
-        [](std::string_view language) {
-            return std::ranges::find(kShippedLanguages, language) != std::end(kShippedLanguages) &&
-                   !translationFile(
-                        QString::fromUtf8(language.data(), static_cast<qsizetype>(language.size())))
-                        .isEmpty();
-        });
+const char* fromEnvironment(const char* name) {
+    return std::getenv(name);
+}
+
+// A language is shipped when its translation is where the program looks.
+std::string chooseFor(const std::function<const char*(const char*)>& environment, const QString& programDir) {
+    return chooseLanguage(environment, [&](std::string_view language) {
+        return std::ranges::find(kShippedLanguages, language) != std::end(kShippedLanguages) &&
+               !translationFile(QString::fromUtf8(language.data(), static_cast<qsizetype>(language.size())),
+                                programDir)
+                    .isEmpty();
+    });
+}
+
+std::vector<QTranslator*>& installed() {
+    static std::vector<QTranslator*> translators;
+    return translators;
 }
 
 std::string engineWords(const char* context, std::string_view text) {
@@ -110,18 +120,39 @@ std::string chooseLanguage(const std::function<const char*(const char*)>& enviro
 }
 
 QString installTranslations() {
-    const QString language = QString::fromStdString(chooseForUser());
+    return installTranslations(fromEnvironment, programFolder());
+}
+
+QString installTranslations(const std::function<const char*(const char*)>& environment,
+                            const QString& programDir) {
+    removeTranslations();
+    const QString language = QString::fromStdString(chooseFor(environment, programDir));
     chosen() = language;
     if (language.isEmpty())
         return language;
     auto* own = new QTranslator(QCoreApplication::instance());
-    if (own->load(translationFile(language)))
-        QCoreApplication::installTranslator(own);
     auto* qts = new QTranslator(QCoreApplication::instance());
-    if (qts->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qts);
+    const bool ownLoaded = own->load(translationFile(language, programDir));
+    const bool qtsLoaded =
+        qts->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    for (auto [translator, loaded] : {std::pair{own, ownLoaded}, std::pair{qts, qtsLoaded}}) {
+        if (loaded && QCoreApplication::installTranslator(translator))
+            installed().push_back(translator);
+        else
+            delete translator;
+    }
     orbetta::setTranslator(&engineWords);
     return language;
+}
+
+void removeTranslations() {
+    orbetta::setTranslator(nullptr);
+    for (QTranslator* translator : installed()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    installed().clear();
+    chosen().clear();
 }
 
 QString installedLanguage() {
@@ -129,9 +160,10 @@ QString installedLanguage() {
 }
 
 QString translateEarly(const char* context, const char* text) {
-    const std::string language = chooseForUser();
+    const QString folder = programFolder();
+    const std::string language = chooseFor(fromEnvironment, folder);
     QTranslator translator;
-    if (language.empty() || !translator.load(translationFile(QString::fromStdString(language))))
+    if (language.empty() || !translator.load(translationFile(QString::fromStdString(language), folder)))
         return QString::fromUtf8(text);
     const QString translated = translator.translate(context, text);
     return translated.isEmpty() ? QString::fromUtf8(text) : translated;

@@ -24,6 +24,16 @@ std::string chooseLanguage(const std::function<const char*(const char*)>& enviro
 // Loads the translations of the user's language and installs them in the application, and the translation
 // of the engine's texts; for English nothing is loaded. Returns the language, empty for English.
 QString installTranslations();
+// The same for a given environment and a program in programDir, after taking away what was installed before.
+QString installTranslations(const std::function<const char*(const char*)>& environment,
+                            const QString& programDir);
+// Back to English.
+void removeTranslations();
+// The same for a given environment and a program in programDir, after taking away what was installed before.
+QString installTranslations(const std::function<const char*(const char*)>& environment,
+                            const QString& programDir);
+// Back to English.
+void removeTranslations();
 
 // The language installTranslations() chose, empty for English or before it ran.
 QString installedLanguage();
