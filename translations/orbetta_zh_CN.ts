@@ -79,7 +79,7 @@ Provided as it is, without warranty of any kind.</source>
     </message>
     <message>
         <source>can&apos;t divide by 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>不能除以 0！</translation>
     </message>
     <message>
         <source>cleared</source>
@@ -107,7 +107,7 @@ Provided as it is, without warranty of any kind.</source>
     </message>
     <message>
         <source>%1 in memory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 已存入内存</translation>
     </message>
 </context>
 <context>
@@ -199,7 +199,7 @@ The keys and files are described in the manual page: man orbetta
     <name>Keys</name>
     <message>
         <source>Secant</source>
-        <translation type="unfinished"></translation>
+        <translation>正割</translation>
     </message>
     <message>
         <source>Cosecant</source>
@@ -359,7 +359,7 @@ The keys and files are described in the manual page: man orbetta
     </message>
     <message>
         <source>Sine</source>
-        <translation type="unfinished"></translation>
+        <translation>正弦</translation>
     </message>
     <message>
         <source>Cosine</source>
