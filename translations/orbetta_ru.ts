@@ -8,6 +8,7 @@
 Settings: orbetta.ini in your configuration folder.
 Tape: orbetta/tape.txt in your state folder.
 Provided as it is, without warranty of any kind.</source>
+        <extracomment>Four lines at most, each of about 60 characters: the box shows no more.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -303,6 +304,7 @@ The keys and files are described in the manual page: man orbetta
     </message>
     <message>
         <source>lower value:</source>
+        <extracomment>A prompt of the two-value dialog, like every &quot;...:&quot; here; about twelve characters fit beside the box.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -311,6 +313,7 @@ The keys and files are described in the manual page: man orbetta
     </message>
     <message>
         <source>deg</source>
+        <extracomment>The angle key&apos;s caption in degrees; a word of about three letters fits the key.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -319,6 +322,7 @@ The keys and files are described in the manual page: man orbetta
     </message>
     <message>
         <source>rad</source>
+        <extracomment>The angle key&apos;s caption in radians; a word of about three letters fits the key.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -383,6 +387,7 @@ The keys and files are described in the manual page: man orbetta
     </message>
     <message>
         <source>random #</source>
+        <extracomment>The random key&apos;s caption; it must fit the key, as about eight letters do.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -415,6 +420,7 @@ The keys and files are described in the manual page: man orbetta
     </message>
     <message>
         <source>function</source>
+        <extracomment>The caption of the key that shows the list of more functions; about eight letters fit.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -431,6 +437,7 @@ The keys and files are described in the manual page: man orbetta
     </message>
     <message>
         <source>col</source>
+        <extracomment>The colour key&apos;s caption; about three letters fit.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -459,6 +466,7 @@ The keys and files are described in the manual page: man orbetta
     </message>
     <message>
         <source>&amp;off</source>
+        <extracomment>The off key&apos;s caption; about three letters fit. Alt with a letter presses the other keys, so &quot;&amp;&quot; may only stand before an &quot;o&quot;; without one the key keeps Alt+O.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

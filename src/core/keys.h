@@ -170,13 +170,15 @@ inline constexpr std::array<TwoValueRow, 3> kTwoValueKeys{{
      ORBETTA_NOOP("Keys", "root (y):")},
     {Function::XToThePowerY, ORBETTA_NOOP("Keys", "x to the power of y"), ORBETTA_NOOP("Keys", "value(x):"),
      ORBETTA_NOOP("Keys", "power(y):")},
-    {Function::RandomNumber, ORBETTA_NOOP("Keys", "random number"), ORBETTA_NOOP("Keys", "lower value:"),
-     ORBETTA_NOOP("Keys", "upper value:")},
+    {Function::RandomNumber, ORBETTA_NOOP("Keys", "random number"),
+     //: A prompt of the two-value dialog, like every "...:" here; about twelve characters fit beside the box.
+     ORBETTA_NOOP("Keys", "lower value:"), ORBETTA_NOOP("Keys", "upper value:")},
 }};
 
 inline constexpr std::array<AngleModeRow, 2> kAngleModes{{
     {AngleMode::Degrees, ORBETTA_NOOP("Keys", "deg"),
      ORBETTA_NOOP("Keys", "degree (click to change to radian)"), "°"},
+    //: The angle key's caption in radians; a word of about three letters fits the key.
     {AngleMode::Radians, ORBETTA_NOOP("Keys", "rad"),
      ORBETTA_NOOP("Keys", "radian (click to change to degree)"), " rad"},
 }};
@@ -233,6 +235,7 @@ inline constexpr std::array<KeyRow, 44> kKeyTable{{
     {KeyArray::Funct, 9, "", ORBETTA_NOOP("Keys", "square root"), 'Q'},
     {KeyArray::Funct, 10, "", ORBETTA_NOOP("Keys", "x to the power of y"), 'P'},
     {KeyArray::Funct, 11, "", ORBETTA_NOOP("Keys", "square"), 'U'},
+    //: The random key's caption; it must fit the key, as about eight letters do.
     {KeyArray::Funct, 12, ORBETTA_NOOP("Keys", "random #"), ORBETTA_NOOP("Keys", "random number"), 'D'},
     {KeyArray::Funct, 13, "\u03C0", ORBETTA_NOOP("Keys", "Pi number"), 'I'},
     {KeyArray::Funct, 14, "1/x", ORBETTA_NOOP("Keys", "reciprocal"), 'V'},
@@ -240,17 +243,23 @@ inline constexpr std::array<KeyRow, 44> kKeyTable{{
     {KeyArray::Funct, 16, "fx", ORBETTA_NOOP("Keys", "more functions"), 0},
     {KeyArray::Funct, 17, "RM", ORBETTA_NOOP("Keys", "recall from memory"), 'R'},
     {KeyArray::Funct, 18, "M", ORBETTA_NOOP("Keys", "memory"), 'M'},
-    {KeyArray::Funct, 19, "deg", ORBETTA_NOOP("Keys", "degree (click to change radian)"), 'G'},
+    //: The angle key's caption in degrees; a word of about three letters fits the key.
+    {KeyArray::Funct, 19, ORBETTA_NOOP("Keys", "deg"),
+     ORBETTA_NOOP("Keys", "degree (click to change radian)"), 'G'},
+    //: The caption of the key that shows the list of more functions; about eight letters fit.
     {KeyArray::Command, 1, ORBETTA_NOOP("Keys", "function"),
      ORBETTA_NOOP("Keys", "additional trigonometric functions"), 'F'},
     {KeyArray::Command, 2, "?", ORBETTA_NOOP("Keys", "Help"), 'H'},
     {KeyArray::Command, 3, "!", ORBETTA_NOOP("Keys", "About Orbetta"), 'B'},
+    //: The colour key's caption; about three letters fit.
     {KeyArray::Command, 4, ORBETTA_NOOP("Keys", "col"), ORBETTA_NOOP("Keys", "Layout Preferences"), 'W'},
     {KeyArray::Command, 11, "", ORBETTA_NOOP("Keys", "decimal point"), 0},
     {KeyArray::Command, 12, "+/-", ORBETTA_NOOP("Keys", "sign change"), 'Z'},
     {KeyArray::Command, 13, "", ORBETTA_NOOP("Keys", "equal"), 0},
     {KeyArray::Command, 16, "", ORBETTA_NOOP("Keys", "backspace"), 0},
     {KeyArray::Command, 17, "CE", ORBETTA_NOOP("Keys", "clear all"), 0},
+    //: The off key's caption; about three letters fit. Alt with a letter presses the other keys, so "&" may
+    //: only stand before an "o"; without one the key keeps Alt+O.
     {KeyArray::Command, 20, ORBETTA_NOOP("Keys", "&off"), ORBETTA_NOOP("Keys", "Exit"), 0},
 }};
 

@@ -26,6 +26,7 @@ QFont windowFont() {
 
 // Four lines at most: the box shows four whole lines and has no room for a fifth.
 const char* const kNotice =
+    //: Four lines at most, each of about 60 characters: the box shows no more.
     QT_TRANSLATE_NOOP("AboutWindow", "Orbetta is a scientific calculator for one user at a desktop.\n"
                                      "Settings: orbetta.ini in your configuration folder.\n"
                                      "Tape: orbetta/tape.txt in your state folder.\n"
