@@ -94,8 +94,11 @@ set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/package_permissions.cmak
 # installs it by default while an X11-only system may leave it out. The layout is measured in the Liberation
 # fonts, which are looked up by name at run time: without them texts no longer fit their places. libcanberra0,
 # which plays the bell where there is no X bell, is opened at the first bell, so it is named by hand; the sound it
-# plays is in the recommended sound theme.
+# plays is in the recommended sound theme. Qt's own words (standard buttons, the file dialog) in the user's
+# language come from qt6-translations-l10n; the Liberation fonts have Latin, Greek and Cyrillic letters, and a
+# CJK font draws Chinese. Without either the program still works, in English words or with missing glyphs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcanberra0")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, sound-theme-freedesktop")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-wayland, sound-theme-freedesktop, qt6-translations-l10n, fonts-wqy-microhei | fonts-noto-cjk")
 include(CPack)

@@ -546,6 +546,10 @@ void InstallTest::debianPackageRelations_data() {
                                              << "fonts-liberation" << true;
     QTest::newRow("the bell's sound theme") << "Recommends"
                                             << "sound-theme-freedesktop" << true;
+    QTest::newRow("Qt's own words in the user's language") << "Recommends"
+                                                           << "qt6-translations-l10n" << true;
+    QTest::newRow("Chinese characters") << "Recommends"
+                                        << "fonts-wqy-microhei" << true;
     QTest::newRow("no VNC-only plugin package") << "Depends"
                                                 << "qt6-qpa-plugins" << false;
 }
