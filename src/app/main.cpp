@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(orbetta::look::applicationIcon());
     orbetta::look::applyClassicLook();
     orbetta::desktop::FixedSizeGuard::install();
-    orbetta::ui::chooseDecimalSign();
+    orbetta::ui::chooseDecimalSign(orbetta::ui::numericLocaleName());
     Main();
     return app.exec();
 }

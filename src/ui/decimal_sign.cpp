@@ -37,8 +37,8 @@ char decimalSignOf(std::string_view localeName) {
     return locale.decimalPoint() == QLatin1String(",") ? ',' : '.';
 }
 
-void chooseDecimalSign() {
-    chosenSign = decimalSignOf(numericLocaleName());
+void chooseDecimalSign(std::string_view localeName) {
+    chosenSign = decimalSignOf(localeName);
 }
 
 char decimalSign() {

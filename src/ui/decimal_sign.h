@@ -15,8 +15,9 @@ std::string numericLocaleName();
 // '.'. C, POSIX and an empty or unknown name give the point.
 char decimalSignOf(std::string_view localeName);
 
-// Reads the environment once at start-up. Until then the sign is the point.
-void chooseDecimalSign();
+// The sign of the numbers the windows show from now on: chosen once at start-up, from numericLocaleName().
+// Until then the sign is the point.
+void chooseDecimalSign(std::string_view localeName);
 char decimalSign();
 
 // The engine's text as the user reads it: each point of a number (a point beside a digit, or one standing
