@@ -3,6 +3,7 @@
 
 #include "main_window_fixture.h"
 #include "tape/tape.h"
+#include "ui/decimal_sign.h"
 #include "ui/language.h"
 
 #include <QComboBox>
@@ -55,6 +56,7 @@ void LanguageTest::cleanupTestCase() {
 
 void LanguageTest::cleanup() {
     closeWindow();
+    orbetta::ui::chooseDecimalSign("C");
     orbetta::ui::removeTranslations();
 }
 
@@ -86,30 +88,30 @@ void LanguageTest::inTheUsersLanguage_data() {
     QTest::addColumn<QString>("quarter");      // the display of 1 / 4 =
     QTest::addColumn<QString>("cancel");       // Qt's own Cancel button
 
-    const QStringList english{"Sine",  "can't divide by 0!", "Secant(0°) = 1", "5 in memory", "0.25",
-                              "Cancel"};
+    const QStringList english{"Sine", "can't divide by 0!", "Secant(0°) = 1", "5 in memory", "Cancel"};
+    const QStringList german{"Sinus", "Division durch 0 nicht möglich!", "Sekans(0°) = 1", "5 im Speicher",
+                             "Abbrechen"};
+    const QStringList french{"Sinus", "Division par 0 impossible !", "Sécante(0°) = 1", "5 en mémoire",
+                             "Annuler"};
+    const QStringList chinese{"正弦", "不能除以 0！", "正割(0°) = 1", "5 已存入内存", "取消"};
     const auto row = [](const char* name, const char* environment, const char* language,
-                        const QStringList& words) {
+                        const QStringList& words, const char* quarter) {
         QTest::newRow(name) << environment << language << words[0] << words[1] << words[2] << words[3]
-                            << words[4] << words[5];
+                            << quarter << words[4];
     };
-    const QStringList german{
-        "Sinus", "Division durch 0 nicht möglich!", "Sekans(0°) = 1", "5 im Speicher", "0.25", "Abbrechen"};
-    row("German", "LANG=de_DE.UTF-8", "de", german);
-    row("French", "LANG=fr_FR.UTF-8", "fr",
-        {"Sinus", "Division par 0 impossible !", "Sécante(0°) = 1", "5 en mémoire", "0.25", "Annuler"});
-    row("Chinese", "LANG=zh_CN.UTF-8", "zh_CN",
-        {"正弦", "不能除以 0！", "正割(0°) = 1", "5 已存入内存", "0.25", "取消"});
-    row("C", "LANG=C", "", english);
-    row("POSIX over a shipped LANG", "LC_ALL=POSIX LANG=de_DE.UTF-8", "", english);
-    row("unshipped language", "LANG=ja_JP.UTF-8", "", english);
-    row("Traditional Chinese", "LANG=zh_TW.UTF-8", "", english);
-    row("first shipped of LANGUAGE", "LANGUAGE=xx:de", "de", german);
-    row("English first in LANGUAGE", "LANGUAGE=en_GB:de LANG=de_DE.UTF-8", "", english);
-    row("LC_ALL before LANG", "LC_ALL=de_DE.UTF-8 LANG=fr_FR.UTF-8", "de", german);
-    row("LC_MESSAGES before LANG", "LC_MESSAGES=de_DE.UTF-8 LANG=fr_FR.UTF-8", "de", german);
-    row("German of Austria, with a modifier", "LANG=de_AT.UTF-8@euro", "de", german);
-    row("English words, German numbers", "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8", "", english);
+    row("German", "LANG=de_DE.UTF-8", "de", german, "0,25");
+    row("French", "LANG=fr_FR.UTF-8", "fr", french, "0,25");
+    row("Chinese", "LANG=zh_CN.UTF-8", "zh_CN", chinese, "0.25");
+    row("C", "LANG=C", "", english, "0.25");
+    row("POSIX over a shipped LANG", "LC_ALL=POSIX LANG=de_DE.UTF-8", "", english, "0.25");
+    row("unshipped language", "LANG=ja_JP.UTF-8", "", english, "0.25");
+    row("Traditional Chinese", "LANG=zh_TW.UTF-8", "", english, "0.25");
+    row("first shipped of LANGUAGE", "LANGUAGE=xx:de", "de", german, "0.25");
+    row("English first in LANGUAGE", "LANGUAGE=en_GB:de LANG=de_DE.UTF-8", "", english, "0,25");
+    row("LC_ALL before LANG", "LC_ALL=de_DE.UTF-8 LANG=fr_FR.UTF-8", "de", german, "0,25");
+    row("LC_MESSAGES before LANG", "LC_MESSAGES=de_DE.UTF-8 LANG=en_US.UTF-8", "de", german, "0.25");
+    row("German of Austria, with a modifier", "LANG=de_AT.UTF-8@euro", "de", german, "0,25");
+    row("English words, German numbers", "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8", "", english, "0,25");
 }
 
 // Each text comes from the translation of the language the environment names, the engine's as well as the
@@ -133,6 +135,7 @@ void LanguageTest::inTheUsersLanguage() {
                                               QStringLiteral(ORBETTA_BUILD_DIR)),
              language);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+    orbetta::ui::chooseDecimalSign(orbetta::ui::numericLocaleName());
 
     calc_ = std::make_unique<SpeakingCalc>();
     showWindow();
