@@ -114,19 +114,19 @@ std::optional<double> randomBetween(double lower, double upper, RandomSource& ra
     return pickWhole(*low, *high, random.next());
 }
 
-bool acceptsKey(int KeyAscii, std::string_view boxText) {
-    if (KeyAscii == '.')
+bool acceptsKey(int code, std::string_view boxText) {
+    if (code == '.')
         return boxText.find('.') == std::string_view::npos;
-    return (KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == kBackspaceCode;
+    return (code >= '0' && code <= '9') || code == kBackspaceCode;
 }
 
-std::string refusalWords(int KeyAscii, std::string_view boxText) {
-    switch (KeyAscii) {
+std::string refusalWords(int code, std::string_view boxText) {
+    switch (code) {
     case '-':
         return "minus is not taken here; values are without sign";
     case '.':
         return "the value has a point already";
-    case 13:
+    case kEnterCode:
         return boxText.empty() ? "the field is empty" : "the second field is empty";
     case ' ':
         return "space is not taken here; digits and one point only";
@@ -135,8 +135,8 @@ std::string refusalWords(int KeyAscii, std::string_view boxText) {
     default:
         break;
     }
-    if ((KeyAscii >= 'a' && KeyAscii <= 'z') || (KeyAscii >= 'A' && KeyAscii <= 'Z'))
-        return std::string(1, static_cast<char>(KeyAscii)) + " is not taken here; digits and one point only";
+    if ((code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z'))
+        return std::string(1, static_cast<char>(code)) + " is not taken here; digits and one point only";
     return "that character is not taken here; digits and one point only";
 }
 

@@ -51,11 +51,11 @@ std::optional<double> randomBetween(double lower, double upper, RandomSource& ra
 
 // Whether a typed character goes into a box that holds boxText: digits, backspace (8), and "." when the box
 // has none yet. Every other character is refused.
-bool acceptsKey(int KeyAscii, std::string_view boxText);
+bool acceptsKey(int code, std::string_view boxText);
 
 // The words that tell a screen reader why acceptsKey refused a character; Enter (13) is refused while OK is
 // not ready, which is while the second box has not been typed into.
-std::string refusalWords(int KeyAscii, std::string_view boxText);
+std::string refusalWords(int code, std::string_view boxText);
 
 // What OK does, carried out in the order of the members: beep, message box, writing the text into the main
 // window's display and entry, then closing or staying open.

@@ -137,8 +137,8 @@ TwoValueDialog::TwoValueDialog(orbetta::Calculator& calc, QWidget* parent)
 
     Text1->installEventFilter(this);
     Text2->installEventFilter(this);
-    connect(Text2, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Text2, &QLineEdit::textChanged, this, [this] { secondBoxChanged(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { pressOk(); });
 }
 
 void TwoValueDialog::openFor(const QString& caption, const QString& prompt1, const QString& prompt2) {
@@ -166,34 +166,34 @@ void TwoValueDialog::setBackground(const QColor& colour) {
     setPalette(palette);
 }
 
-void TwoValueDialog::Form_Activate() {
+void TwoValueDialog::clearBoxes() {
     Text1->clear();
     Text2->clear();
     Command1->setEnabled(false);
 }
 
-int TwoValueDialog::Text1_KeyPress(int KeyAscii) {
-    return filterKey(Text1, KeyAscii);
+int TwoValueDialog::firstBoxKeyPress(int code) {
+    return filterKey(Text1, code);
 }
 
-int TwoValueDialog::Text2_KeyPress(int KeyAscii) {
-    return filterKey(Text2, KeyAscii);
+int TwoValueDialog::secondBoxKeyPress(int code) {
+    return filterKey(Text2, code);
 }
 
-int TwoValueDialog::filterKey(QLineEdit* box, int KeyAscii) {
-    if (orbetta::twovalue::acceptsKey(KeyAscii, box->text().toStdString()))
-        return KeyAscii;
+int TwoValueDialog::filterKey(QLineEdit* box, int code) {
+    if (orbetta::twovalue::acceptsKey(code, box->text().toStdString()))
+        return code;
     beep(box);
     Announcer->announce(
-        QString::fromStdString(orbetta::twovalue::refusalWords(KeyAscii, box->text().toStdString())));
+        QString::fromStdString(orbetta::twovalue::refusalWords(code, box->text().toStdString())));
     return 0;
 }
 
-void TwoValueDialog::Text2_Change() {
+void TwoValueDialog::secondBoxChanged() {
     Command1->setEnabled(true);
 }
 
-void TwoValueDialog::Command1_Click() {
+void TwoValueDialog::pressOk() {
     using orbetta::twovalue::Outcome;
     const Outcome outcome =
         orbetta::twovalue::confirm(windowTitle().toStdString(), Text1->text().toStdString(),
@@ -226,7 +226,7 @@ void TwoValueDialog::Command1_Click() {
 
 bool TwoValueDialog::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
+        clearBoxes();
     return QDialog::event(event);
 }
 
@@ -245,7 +245,7 @@ bool TwoValueDialog::eventFilter(QObject* watched, QEvent* event) {
         close();
         return true;
     }
-    const int kept = watched == Text1 ? Text1_KeyPress(*code) : Text2_KeyPress(*code);
+    const int kept = watched == Text1 ? firstBoxKeyPress(*code) : secondBoxKeyPress(*code);
     return kept == 0;
 }
 

@@ -40,11 +40,11 @@ public:
 
     // The handlers of the dialog's events. A key-press handler returns the character code when the character
     // goes into its box, 0 when it was refused (after a beep).
-    void Form_Activate();
-    int Text1_KeyPress(int KeyAscii);
-    int Text2_KeyPress(int KeyAscii);
-    void Text2_Change();
-    void Command1_Click();
+    void clearBoxes();
+    int firstBoxKeyPress(int code);
+    int secondBoxKeyPress(int code);
+    void secondBoxChanged();
+    void pressOk();
 
 protected:
     bool event(QEvent* event) override;
@@ -52,7 +52,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    int filterKey(QLineEdit* box, int KeyAscii);
+    int filterKey(QLineEdit* box, int code);
 
     orbetta::Calculator& calc_;
     QLabel* Label1;

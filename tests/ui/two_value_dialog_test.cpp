@@ -229,10 +229,10 @@ void XyEntryTest::editingSecondBoxEnablesOk() {
     QVERIFY(ok->isEnabled());
 
     // Any change counts, also one that leaves the box empty.
-    dialog_->Form_Activate();
+    dialog_->clearBoxes();
     QVERIFY(!ok->isEnabled());
     second->setText("7");
-    dialog_->Form_Activate();
+    dialog_->clearBoxes();
     QVERIFY(!ok->isEnabled());
     QTest::keyClicks(second, "7");
     QTest::keyClick(second, Qt::Key_Backspace);
@@ -268,7 +268,7 @@ void XyEntryTest::enterWhileOkDisabledPressesNothing() {
 
     QVERIFY(dialog_->isVisible());
     QCOMPARE(first->text(), "2");
-    QCOMPARE(QString::fromStdString(calc_.ValueText), "42");
+    QCOMPARE(QString::fromStdString(calc_.entryText), "42");
     // The box refuses the key like any other character it does not take.
     QCOMPARE(feedback_, QStringList({"beep", "beep"}));
 }
@@ -280,7 +280,7 @@ void XyEntryTest::enterWhileOkEnabledPressesOk() {
     QTest::keyClick(control<QLineEdit>("Text2"), Qt::Key_Return);
 
     QCOMPARE(host_.display, "1024");
-    QCOMPARE(QString::fromStdString(calc_.ValueText), "1024");
+    QCOMPARE(QString::fromStdString(calc_.entryText), "1024");
     QVERIFY(feedback_.isEmpty());
     discardClosed();
     QVERIFY(dialog_.isNull());
@@ -316,7 +316,7 @@ void XyEntryTest::escapeDiscardsLikeCloseButton() {
 
     QCOMPARE(dialog_->isVisible(), !closes);
     QVERIFY(feedback_.isEmpty()); // no beep, no message
-    QCOMPARE(QString::fromStdString(calc_.ValueText), "42");
+    QCOMPARE(QString::fromStdString(calc_.entryText), "42");
     QCOMPARE(QString::fromStdString(host_.display), "42");
     discardClosed();
     QCOMPARE(dialog_.isNull(), closes);
@@ -364,7 +364,7 @@ void XyEntryTest::ok() {
 
     QCOMPARE(feedback_, feedback);
     QCOMPARE(QString::fromStdString(host_.display), display);
-    QCOMPARE(QString::fromStdString(calc_.ValueText), display);
+    QCOMPARE(QString::fromStdString(calc_.entryText), display);
     QCOMPARE(dialog_->isVisible(), open);
     if (open) {
         // Nothing was emptied: the user can correct the boxes.
@@ -386,7 +386,7 @@ void XyEntryTest::boundsMessageKeepsDialogOpen() {
     QVERIFY(control<QLineEdit>("Text1")->text().isEmpty());
     QVERIFY(control<QLineEdit>("Text2")->text().isEmpty());
     QVERIFY(!control<QPushButton>("Command1")->isEnabled());
-    QCOMPARE(QString::fromStdString(calc_.ValueText), "42");
+    QCOMPARE(QString::fromStdString(calc_.entryText), "42");
     // Both values are typed again, from the first box.
     QCOMPARE(dialog_->focusWidget(), control<QLineEdit>("Text1"));
 
@@ -423,7 +423,7 @@ void XyEntryTest::pastedNegativeNumbers() {
     QVERIFY(control<QPushButton>("Command1")->isEnabled());
 
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    QVERIFY2(results.contains(QString::fromStdString(calc_.ValueText)), calc_.ValueText.c_str());
+    QVERIFY2(results.contains(QString::fromStdString(calc_.entryText)), calc_.entryText.c_str());
     QVERIFY(feedback_.isEmpty());
     QVERIFY(!dialog_->isVisible());
 }

@@ -106,7 +106,7 @@ QWidget* WaylandTest::makeWindow(const QString& kind) {
         return calc_->twoValueDialog();
     }
     if (kind == "About") {
-        calc_->Command3_Click();
+        calc_->showAbout();
         return calc_->aboutWindow();
     }
     if (kind.startsWith("help")) {
