@@ -223,10 +223,10 @@ void Calculator::pressFunction(int key) {
         const std::optional<Function> function = functionOfIndex(key);
         if (!function)
             return;
-        if (const TwoValueRow* twoValue = twoValueRowOf(*function)) {
+        if (twoValueRowOf(*function) != nullptr) {
             show("");
             entryText.clear();
-            host_.openTwoValue(twoValue->caption, twoValue->prompt1, twoValue->prompt2);
+            host_.openTwoValue(*function);
             entryText = display_;
             host_.setListVisible(false);
             return;

@@ -140,8 +140,7 @@ std::string refusalWords(int code, std::string_view boxText) {
     return "that character is not taken here; digits and one point only";
 }
 
-Outcome confirm(std::string_view caption, std::string_view first, std::string_view second,
-                RandomSource& random) {
+Outcome confirm(Function key, std::string_view first, std::string_view second, RandomSource& random) {
     double x = 0.0;
     double y = 0.0;
     const char* field = "first";
@@ -159,7 +158,8 @@ Outcome confirm(std::string_view caption, std::string_view first, std::string_vi
         return outcome;
     }
 
-    if (caption == kRootCaption) {
+    switch (key) {
+    case Function::YRootOfX: {
         if (y == 0.0) {
             Outcome outcome;
             outcome.message = kZeroRootMessage;
@@ -167,9 +167,9 @@ Outcome confirm(std::string_view caption, std::string_view first, std::string_vi
         }
         return computed([&] { return root(x, y); }, "root " + formatNumber(y) + " of " + formatNumber(x));
     }
-    if (caption == kPowerCaption)
+    case Function::XToThePowerY:
         return computed([&] { return power(x, y); }, formatNumber(x) + " to the power " + formatNumber(y));
-    if (caption == kRandomCaption) {
+    case Function::RandomNumber: {
         if (y <= x + 1.0)
             return boundsRefused();
         // Bounds such as 1E+300 and the next double above it pass the test above but hold no whole number.
@@ -178,7 +178,9 @@ Outcome confirm(std::string_view caption, std::string_view first, std::string_vi
             return boundsRefused();
         return closeWriting(*drawn, "random between " + formatNumber(x) + " and " + formatNumber(y));
     }
-    return Outcome{};
+    default:
+        return Outcome{};
+    }
 }
 
 } // namespace orbetta::twovalue

@@ -11,11 +11,6 @@
 
 namespace orbetta::twovalue {
 
-// The dialog's caption selects the computation; it is compared exactly.
-inline constexpr std::string_view kRootCaption = kTwoValueKeys[0].caption;
-inline constexpr std::string_view kPowerCaption = kTwoValueKeys[1].caption;
-inline constexpr std::string_view kRandomCaption = kTwoValueKeys[2].caption;
-
 inline constexpr std::string_view kZeroRootMessage = "can't do 0 root!";
 inline constexpr std::string_view kBoundsMessage = "upperbound value must be > lowerbound value+1";
 inline constexpr std::string_view kOutOfRangeMessage = "result is outside the range!";
@@ -76,9 +71,9 @@ struct Outcome {
     bool operator==(const Outcome&) const = default;
 };
 
-// OK with the dialog's caption and the texts of its two boxes. A box that holds no number (empty, a lone ".",
-// digits beyond the double range, pasted text) only beeps and leaves the dialog open.
-Outcome confirm(std::string_view caption, std::string_view first, std::string_view second,
-                RandomSource& random);
+// OK for the key the dialog was opened for and the texts of its two boxes. A box that holds no number (empty,
+// a lone ".", digits beyond the double range, pasted text) only beeps and leaves the dialog open. Any other
+// key computes nothing and closes the dialog.
+Outcome confirm(Function key, std::string_view first, std::string_view second, RandomSource& random);
 
 } // namespace orbetta::twovalue

@@ -413,8 +413,8 @@ void MainWindow::announce(std::string_view text) {
     Announcer->announce(qText(text));
 }
 
-void MainWindow::openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) {
-    loadTwoValueDialog()->openFor(qText(caption), qText(prompt1), qText(prompt2));
+void MainWindow::openTwoValue(orbetta::Function key) {
+    loadTwoValueDialog()->openFor(key);
 }
 
 void MainWindow::record(std::string_view line) {

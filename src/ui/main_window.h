@@ -83,7 +83,7 @@ public:
     void setListVisible(bool visible) override;
     void setListText(std::string_view text) override;
     void setAngleKey(std::string_view caption, std::string_view toolTip) override;
-    void openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) override;
+    void openTwoValue(orbetta::Function key) override;
     void announce(std::string_view text) override;
     void record(std::string_view line) override;
 

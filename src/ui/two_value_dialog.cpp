@@ -10,6 +10,7 @@
 #include "twovalue/twovalue.h"
 #include "ui/help.h"
 #include "ui/keyboard.h"
+#include "ui/qt_text.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -141,7 +142,12 @@ TwoValueDialog::TwoValueDialog(orbetta::Calculator& calc, QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, [this] { pressOk(); });
 }
 
-void TwoValueDialog::openFor(const QString& caption, const QString& prompt1, const QString& prompt2) {
+void TwoValueDialog::openFor(orbetta::Function key) {
+    key_ = key;
+    const orbetta::TwoValueRow* row = orbetta::twoValueRowOf(key);
+    const QString caption = row ? orbetta::ui::qText(row->caption) : QString();
+    const QString prompt1 = row ? orbetta::ui::qText(row->prompt1) : QString();
+    const QString prompt2 = row ? orbetta::ui::qText(row->prompt2) : QString();
     setWindowTitle(caption);
     Label1->setText(prompt1);
     Label2->setText(prompt2);
@@ -195,9 +201,8 @@ void TwoValueDialog::secondBoxChanged() {
 
 void TwoValueDialog::pressOk() {
     using orbetta::twovalue::Outcome;
-    const Outcome outcome =
-        orbetta::twovalue::confirm(windowTitle().toStdString(), Text1->text().toStdString(),
-                                   Text2->text().toStdString(), orbetta::twovalue::processRandom());
+    const Outcome outcome = orbetta::twovalue::confirm(
+        key_, Text1->text().toStdString(), Text2->text().toStdString(), orbetta::twovalue::processRandom());
     QPointer<TwoValueDialog> self(this);
     if (outcome.beep)
         beep(this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/host.h"
+#include "core/keys.h"
 
 #include <QDialog>
 #include <functional>
@@ -16,9 +17,9 @@ namespace orbetta::access {
 class Announcer;
 }
 
-// The two-value dialog: two operands for the y-th root, the power or a random whole number. Its caption
-// selects the computation; OK writes the result into the main window's display and entry and closes the
-// dialog.
+// The two-value dialog: two operands for the y-th root, the power or a random whole number. The key it was
+// opened for selects the computation; OK writes the result into the main window's display and entry and
+// closes the dialog.
 class TwoValueDialog : public QDialog {
     Q_OBJECT
 public:
@@ -34,8 +35,8 @@ public:
     explicit TwoValueDialog(orbetta::Calculator& calc, QWidget* parent = nullptr);
     ~TwoValueDialog() override;
 
-    // Sets the caption and the two prompts, then shows the dialog without blocking, in its normal state.
-    void openFor(const QString& caption, const QString& prompt1, const QString& prompt2);
+    // Takes the key's caption and two prompts, then shows the dialog without blocking, in its normal state.
+    void openFor(orbetta::Function key);
     void setBackground(const QColor& colour);
 
     // The handlers of the dialog's events. A key-press handler returns the character code when the character
@@ -55,6 +56,7 @@ private:
     int filterKey(QLineEdit* box, int code);
 
     orbetta::Calculator& calc_;
+    orbetta::Function key_ = orbetta::Function::YRootOfX;
     QLabel* Label1;
     QLineEdit* Text1;
     QLabel* Label2;

@@ -1,6 +1,7 @@
 #include "core/calculator.h"
 #include "look/contrast.h"
 #include "support/recording_host.h"
+#include "support/two_value_keys.h"
 #include "ui/two_value_dialog.h"
 
 #include <QAccessible>
@@ -56,8 +57,7 @@ private slots:
     void promptsNameTheBoxes();
 
 private:
-    TwoValueDialog* open(const QString& caption,
-                         const QString& prompt1 = "first:", const QString& prompt2 = "second:");
+    TwoValueDialog* open(const QString& caption);
     template <typename T> T* control(const char* name) {
         T* found = dialog_->findChild<T*>(QString::fromLatin1(name));
         if (found == nullptr)
@@ -88,9 +88,10 @@ void XyEntryTest::cleanup() {
     delete dialog_.data();
 }
 
-TwoValueDialog* XyEntryTest::open(const QString& caption, const QString& prompt1, const QString& prompt2) {
+TwoValueDialog* XyEntryTest::open(const QString& caption) {
     dialog_ = new TwoValueDialog(calc_, nullptr);
-    dialog_->openFor(caption, prompt1, prompt2);
+    // The dialog takes its caption and prompts from the key.
+    dialog_->openFor(orbetta::testing::twoValueKeyCaptioned(caption));
     if (!QTest::qWaitForWindowActive(dialog_))
         qWarning("the dialog did not become active");
     return dialog_;
@@ -117,7 +118,7 @@ void XyEntryTest::layout() {
     QFETCH(QRect, geometry);
     QFETCH(bool, bold);
 
-    open(kRoot, "value(x):", "root (y):");
+    open(kRoot);
     auto* widget = dialog_->findChild<QWidget*>(name);
     QVERIFY(widget != nullptr);
     QCOMPARE(widget->geometry(), geometry);
@@ -128,7 +129,7 @@ void XyEntryTest::layout() {
 }
 
 void XyEntryTest::initialState() {
-    open(kRandom, "lower value:", "upper value:");
+    open(kRandom);
 
     QCOMPARE(dialog_->geometry(), QRect(66, 223, 203, 121));
     QCOMPARE(dialog_->minimumSize(), QSize(203, 121));
@@ -376,7 +377,7 @@ void XyEntryTest::ok() {
 }
 
 void XyEntryTest::boundsMessageKeepsDialogOpen() {
-    open(kRandom, "lower value:", "upper value:");
+    open(kRandom);
     QTest::keyClicks(control<QLineEdit>("Text1"), "5");
     QTest::keyClicks(control<QLineEdit>("Text2"), "6");
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
@@ -446,7 +447,7 @@ void XyEntryTest::backgroundFollowsColourChoice_data() {
 // most from the background is measured against it.
 void XyEntryTest::backgroundFollowsColourChoice() {
     QFETCH(QColor, colour);
-    open(kPower, "value(x):", "power(y):");
+    open(kPower);
     dialog_->setBackground(colour);
     QCOMPARE(dialog_->palette().color(QPalette::Window), colour);
     const QImage drawn = dialog_->grab().toImage();
@@ -501,7 +502,7 @@ void XyEntryTest::promptsNameTheBoxes() {
     QFETCH(QString, second);
     QFETCH(QString, result);
 
-    open(caption, prompt1, prompt2);
+    open(caption);
     const std::pair<const char*, QString> boxes[] = {{"Text1", prompt1}, {"Text2", prompt2}};
     for (const auto& [name, prompt] : boxes) {
         auto* box = control<QLineEdit>(name);

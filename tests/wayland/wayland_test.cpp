@@ -102,7 +102,7 @@ QWidget* WaylandTest::makeWindow(const QString& kind) {
         return calc_.get();
     calc_->show();
     if (kind == "two-value dialog") {
-        calc_->openTwoValue("x to the power of y", "value(x):", "power(y):");
+        calc_->openTwoValue(orbetta::Function::XToThePowerY);
         return calc_->twoValueDialog();
     }
     if (kind == "About") {
