@@ -13,7 +13,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "a11y"))
-from desktop import CheckFailed, Desktop, end_on_termination, run_checks  # noqa: E402
+from desktop import CheckFailed, Desktop, end_on_termination, run_checks, wait_until  # noqa: E402
 
 ABOVE = "_NET_WM_STATE_ABOVE"
 
@@ -58,6 +58,12 @@ def settings_text(settings):
         return f.read()
 
 
+def stored(settings, text):
+    """The settings file holds text once the program has written it, which may be after the window manager
+    has taken the window's new state."""
+    wait_until(f"the settings file holds {text!r}", lambda: settings_text(settings) == text, 20)
+
+
 def kept_and_followed(window_manager):
     with Desktop(sys.argv[1], window_manager=window_manager) as desktop:
         settings = os.path.join(desktop.env["XDG_CONFIG_HOME"], "orbetta.ini")
@@ -74,7 +80,7 @@ def kept_and_followed(window_manager):
             expect(ABOVE not in state(desktop, window), state(desktop, window))
             choose_always_on_top(desktop, window)
             desktop.poll("the window is above the others", 20, lambda: ABOVE in state(desktop, window))
-            expect(settings_text(settings) == "[Settings]\nOption4=255\nAlwaysOnTop=1\n", settings_text(settings))
+            stored(settings, "[Settings]\nOption4=255\nAlwaysOnTop=1\n")
 
         def kept_after_restart():
             nonlocal window
@@ -94,12 +100,12 @@ def kept_and_followed(window_manager):
             # The tick followed: choosing the item now keeps the window on top again.
             choose_always_on_top(desktop, window)
             desktop.poll("the window is above the others again", 20, lambda: ABOVE in state(desktop, window))
-            expect(settings_text(settings).endswith("AlwaysOnTop=1\n"), settings_text(settings))
+            wait_until("the file follows the choice", lambda: settings_text(settings).endswith("AlwaysOnTop=1\n"), 20)
 
         def chosen_again_lets_go():
             choose_always_on_top(desktop, window)
             desktop.poll("the window lets go", 20, lambda: ABOVE not in state(desktop, window))
-            expect(settings_text(settings) == "[Settings]\nOption4=255\nAlwaysOnTop=0\n", settings_text(settings))
+            stored(settings, "[Settings]\nOption4=255\nAlwaysOnTop=0\n")
 
         return run_checks([
             (f"{window_manager}: the menu item puts the window above the others and stores the choice",
