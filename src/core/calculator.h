@@ -59,16 +59,16 @@ public:
     void receiveTwoValueResult(std::string_view text, std::string_view step = {});
 
     // The state: the entry as typed, the operands, the pending operation and function, the memory.
-    std::string entryText;
-    bool entering = false;
+    std::string entryText; // the number being typed, or the text of the last result
+    bool entering = false; // digits add to entryText rather than start it anew
     Value firstOperand{std::int16_t{0}};
     Value secondOperand{std::int16_t{0}};
-    Value pendingOperation;
-    Value chainedOperation;
+    Value pendingOperation; // the operation waiting for its second operand (an Operation code, 0 for none)
+    Value chainedOperation; // the operation key that ran equal, pending once equal has computed
     bool operationPressed = false;
     Value result{std::int16_t{0}};
-    bool functionPending = false;
-    Value lastFunction;
+    bool functionPending = false; // lastFunction waits for an entry, applied by the next equal or operation
+    Value lastFunction;           // the function key last pressed (a Function code)
     Value lastDigit;
     Value pi;
     double memory = 0.0;
