@@ -8,6 +8,7 @@
 #include "desktop/window_placement.h"
 #include "look/contrast.h"
 #include "twovalue/twovalue.h"
+#include "ui/decimal_sign.h"
 #include "ui/help.h"
 #include "ui/keyboard.h"
 #include "ui/qt_text.h"
@@ -187,11 +188,11 @@ int TwoValueDialog::secondBoxKeyPress(int code) {
 }
 
 int TwoValueDialog::filterKey(QLineEdit* box, int code) {
-    if (orbetta::twovalue::acceptsKey(code, box->text().toStdString()))
+    const std::string boxText = orbetta::ui::engineNumber(box->text().toStdString());
+    if (orbetta::twovalue::acceptsKey(code, boxText))
         return code;
     beep(box);
-    Announcer->announce(
-        QString::fromStdString(orbetta::twovalue::refusalWords(code, box->text().toStdString())));
+    Announcer->announce(QString::fromStdString(orbetta::twovalue::refusalWords(code, boxText)));
     return 0;
 }
 
@@ -202,14 +203,15 @@ void TwoValueDialog::secondBoxChanged() {
 void TwoValueDialog::pressOk() {
     using orbetta::twovalue::Outcome;
     const Outcome outcome = orbetta::twovalue::confirm(
-        key_, Text1->text().toStdString(), Text2->text().toStdString(), orbetta::twovalue::processRandom());
+        key_, orbetta::ui::engineNumber(Text1->text().toStdString()),
+        orbetta::ui::engineNumber(Text2->text().toStdString()), orbetta::twovalue::processRandom());
     QPointer<TwoValueDialog> self(this);
     if (outcome.beep)
         beep(this);
     if (!outcome.told.empty())
-        Announcer->announce(QString::fromStdString(outcome.told));
+        Announcer->announce(QString::fromStdString(orbetta::ui::shownNumbers(outcome.told)));
     if (!outcome.message.empty())
-        showMessage(this, QString::fromStdString(outcome.message), outcome.icon);
+        showMessage(this, QString::fromStdString(orbetta::ui::shownNumbers(outcome.message)), outcome.icon);
     if (!self)
         return; // discarded with its owner while the message was up
     if (outcome.write)
@@ -250,7 +252,14 @@ bool TwoValueDialog::eventFilter(QObject* watched, QEvent* event) {
         close();
         return true;
     }
-    const int kept = watched == Text1 ? firstBoxKeyPress(*code) : secondBoxKeyPress(*code);
+    // Where numbers carry a decimal comma, the point, the comma and the keypad's decimal key all type it.
+    const bool decimal = orbetta::ui::decimalSign() == ',' && (*code == '.' || *code == ',');
+    const int typed = decimal ? '.' : *code;
+    const int kept = watched == Text1 ? firstBoxKeyPress(typed) : secondBoxKeyPress(typed);
+    if (decimal && kept != 0) {
+        static_cast<QLineEdit*>(watched)->insert(QStringLiteral(","));
+        return true;
+    }
     return kept == 0;
 }
 
