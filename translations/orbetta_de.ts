@@ -607,6 +607,10 @@ Die Tasten und Dateien beschreibt die Handbuchseite: man orbetta
         <source>The tape file %1 cannot be removed: %2.</source>
         <translation>Die Datei des Rechenstreifens %1 kann nicht entfernt werden: %2.</translation>
     </message>
+    <message>
+        <source>The tape file is in use; it was not rewritten.</source>
+        <translation>Die Datei des Rechenstreifens wird gerade benutzt; sie wurde nicht neu geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>TwoValue</name>

@@ -607,6 +607,10 @@ Las teclas y los archivos se describen en la página de manual: man orbetta
         <source>The tape file %1 cannot be removed: %2.</source>
         <translation>No se puede eliminar el archivo de la cinta %1: %2.</translation>
     </message>
+    <message>
+        <source>The tape file is in use; it was not rewritten.</source>
+        <translation>El archivo de la cinta está en uso; no se ha reescrito.</translation>
+    </message>
 </context>
 <context>
     <name>TwoValue</name>

@@ -607,6 +607,10 @@ Les touches et les fichiers sont décrits dans la page de manuel : man orbetta
         <source>The tape file %1 cannot be removed: %2.</source>
         <translation>Le fichier de bande %1 ne peut pas être supprimé : %2.</translation>
     </message>
+    <message>
+        <source>The tape file is in use; it was not rewritten.</source>
+        <translation>Le fichier de bande est en cours d&apos;utilisation ; il n&apos;a pas été réécrit.</translation>
+    </message>
 </context>
 <context>
     <name>TwoValue</name>

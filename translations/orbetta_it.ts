@@ -607,6 +607,10 @@ I tasti e i file sono descritti nella pagina di manuale: man orbetta
         <source>The tape file %1 cannot be removed: %2.</source>
         <translation>Impossibile rimuovere il file del nastro %1: %2.</translation>
     </message>
+    <message>
+        <source>The tape file is in use; it was not rewritten.</source>
+        <translation>Il file del nastro è in uso; non è stato riscritto.</translation>
+    </message>
 </context>
 <context>
     <name>TwoValue</name>

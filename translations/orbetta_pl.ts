@@ -607,6 +607,10 @@ Klawisze i pliki opisuje strona podręcznika: man orbetta
         <source>The tape file %1 cannot be removed: %2.</source>
         <translation>Nie można usunąć pliku taśmy %1: %2.</translation>
     </message>
+    <message>
+        <source>The tape file is in use; it was not rewritten.</source>
+        <translation>Plik taśmy jest w użyciu; nie został ponownie zapisany.</translation>
+    </message>
 </context>
 <context>
     <name>TwoValue</name>

@@ -607,6 +607,10 @@ As teclas e os arquivos são descritos na página de manual: man orbetta
         <source>The tape file %1 cannot be removed: %2.</source>
         <translation>Não é possível remover o arquivo da fita %1: %2.</translation>
     </message>
+    <message>
+        <source>The tape file is in use; it was not rewritten.</source>
+        <translation>O arquivo da fita está em uso; ele não foi regravado.</translation>
+    </message>
 </context>
 <context>
     <name>TwoValue</name>

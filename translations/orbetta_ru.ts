@@ -607,6 +607,10 @@ The keys and files are described in the manual page: man orbetta
         <source>The tape file %1 cannot be removed: %2.</source>
         <translation>Не удаётся удалить файл ленты %1: %2.</translation>
     </message>
+    <message>
+        <source>The tape file is in use; it was not rewritten.</source>
+        <translation>Файл ленты сейчас занят; он не был перезаписан.</translation>
+    </message>
 </context>
 <context>
     <name>TwoValue</name>

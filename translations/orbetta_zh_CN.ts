@@ -607,6 +607,10 @@ The keys and files are described in the manual page: man orbetta
         <source>The tape file %1 cannot be removed: %2.</source>
         <translation>无法删除纸带文件 %1：%2。</translation>
     </message>
+    <message>
+        <source>The tape file is in use; it was not rewritten.</source>
+        <translation>纸带文件正在使用中；未重写。</translation>
+    </message>
 </context>
 <context>
     <name>TwoValue</name>

@@ -387,7 +387,7 @@ bool TapeFile::rewriteFile(const std::vector<std::string>& first, bool keepFile,
     }
     // Appends of other programs wait for the rewrite (they keep their lines meanwhile).
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        problem = "The tape file is in use; it was not rewritten.";
+        problem = ORBETTA_WORDS("Tape", "The tape file is in use; it was not rewritten.");
         return false;
     }
     std::vector<std::string> lines = first;

@@ -115,19 +115,19 @@ std::optional<double> randomBetween(double lower, double upper, RandomSource& ra
     return pickWhole(*low, *high, random.next());
 }
 
-bool acceptsKey(int KeyAscii, std::string_view boxText) {
-    if (KeyAscii == '.')
+bool acceptsKey(int code, std::string_view boxText) {
+    if (code == '.')
         return boxText.find('.') == std::string_view::npos;
-    return (KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == kBackspaceCode;
+    return (code >= '0' && code <= '9') || code == kBackspaceCode;
 }
 
-std::string refusalWords(int KeyAscii, std::string_view boxText) {
-    switch (KeyAscii) {
+std::string refusalWords(int code, std::string_view boxText) {
+    switch (code) {
     case '-':
         return ORBETTA_WORDS("TwoValue", "minus is not taken here; values are without sign");
     case '.':
         return ORBETTA_WORDS("TwoValue", "the value has a point already");
-    case 13:
+    case kEnterCode:
         return boxText.empty() ? ORBETTA_WORDS("TwoValue", "the field is empty")
                                : ORBETTA_WORDS("TwoValue", "the second field is empty");
     case ' ':
@@ -137,14 +137,13 @@ std::string refusalWords(int KeyAscii, std::string_view boxText) {
     default:
         break;
     }
-    if ((KeyAscii >= 'a' && KeyAscii <= 'z') || (KeyAscii >= 'A' && KeyAscii <= 'Z'))
+    if ((code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z'))
         return withValues(ORBETTA_WORDS("TwoValue", "%1 is not taken here; digits and one point only"),
-                          {std::string(1, static_cast<char>(KeyAscii))});
+                          {std::string(1, static_cast<char>(code))});
     return ORBETTA_WORDS("TwoValue", "that character is not taken here; digits and one point only");
 }
 
-Outcome confirm(std::string_view caption, std::string_view first, std::string_view second,
-                RandomSource& random) {
+Outcome confirm(Function key, std::string_view first, std::string_view second, RandomSource& random) {
     double x = 0.0;
     double y = 0.0;
     bool inFirst = true;
@@ -166,7 +165,8 @@ Outcome confirm(std::string_view caption, std::string_view first, std::string_vi
         return outcome;
     }
 
-    if (caption == kRootCaption) {
+    switch (key) {
+    case Function::YRootOfX: {
         if (y == 0.0) {
             Outcome outcome;
             outcome.message = words("TwoValue", kZeroRootMessage);
@@ -175,11 +175,11 @@ Outcome confirm(std::string_view caption, std::string_view first, std::string_vi
         return computed([&] { return root(x, y); }, withValues(ORBETTA_WORDS("TwoValue", "root %1 of %2"),
                                                                {formatNumber(y), formatNumber(x)}));
     }
-    if (caption == kPowerCaption)
+    case Function::XToThePowerY:
         return computed(
             [&] { return power(x, y); },
             withValues(ORBETTA_WORDS("TwoValue", "%1 to the power %2"), {formatNumber(x), formatNumber(y)}));
-    if (caption == kRandomCaption) {
+    case Function::RandomNumber: {
         if (y <= x + 1.0)
             return boundsRefused();
         // Bounds such as 1E+300 and the next double above it pass the test above but hold no whole number.
@@ -189,7 +189,9 @@ Outcome confirm(std::string_view caption, std::string_view first, std::string_vi
         return closeWriting(*drawn, withValues(ORBETTA_WORDS("TwoValue", "random between %1 and %2"),
                                                {formatNumber(x), formatNumber(y)}));
     }
-    return Outcome{};
+    default:
+        return Outcome{};
+    }
 }
 
 } // namespace orbetta::twovalue

@@ -84,7 +84,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), calc_(*this) {
     // Every key press aimed at this window or its controls passes here first.
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::giveHint);
-    Form_Load();
+    load();
 }
 
 MainWindow::~MainWindow() {
@@ -100,15 +100,15 @@ void MainWindow::connectKeys() {
     for (int i = 0; i < 20; ++i)
         connect(Funct[i], &QPushButton::clicked, this, [this, i] { calc_.pressFunction(i); });
     connect(Command[1], &QPushButton::clicked, this, [this] { calc_.showFunctionList(); });
-    connect(Command[2], &QPushButton::clicked, this, &MainWindow::Command2_Click);
-    connect(Command[3], &QPushButton::clicked, this, &MainWindow::Command3_Click);
-    connect(Command[4], &QPushButton::clicked, this, &MainWindow::Command4_Click);
+    connect(Command[2], &QPushButton::clicked, this, &MainWindow::showHelp);
+    connect(Command[3], &QPushButton::clicked, this, &MainWindow::showAbout);
+    connect(Command[4], &QPushButton::clicked, this, &MainWindow::chooseColourPreference);
     connect(Command[11], &QPushButton::clicked, this, [this] { calc_.pressDecimalPoint(); });
     connect(Command[12], &QPushButton::clicked, this, [this] { calc_.pressSignChange(); });
     connect(Command[13], &QPushButton::clicked, this, [this] { calc_.pressEqual(); });
     connect(Command[16], &QPushButton::clicked, this, [this] { calc_.pressBackspace(); });
     connect(Command[17], &QPushButton::clicked, this, [this] { calc_.pressClearAll(); });
-    connect(Command[20], &QPushButton::clicked, this, &MainWindow::Command20_Click);
+    connect(Command[20], &QPushButton::clicked, this, &MainWindow::switchOff);
     connect(Combo1, &QComboBox::currentTextChanged, this,
             [this](const QString& text) { calc_.setListFunction(listFunctionShown(text)); });
     connect(Combo1, &orbetta::ui::FunctionList::chosen, this, [this] { calc_.chooseListFunction(); });
@@ -137,8 +137,8 @@ void MainWindow::connectKeys() {
 
 // ---- Load, unload and the off key ----
 
-void MainWindow::Form_Load() {
-    calc_.Form_Load();
+void MainWindow::load() {
+    calc_.start();
     setBackgroundColour(colourFromValue(preferences::colourFromSetting(preferences::colourSetting)));
     for (const char* entry : orbetta::kListFunctions)
         Combo1->addItem(keyText(entry));
@@ -146,7 +146,7 @@ void MainWindow::Form_Load() {
     Combo1->setListText(QStringLiteral(" "));
 }
 
-void MainWindow::Form_Unload() {
+void MainWindow::closeOwnedWindows() {
     unload(about_);
     unload(twoValue_);
     unload(tapeWindow_);
@@ -158,11 +158,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         orbetta::desktop::ModalLoop::whenNoneRunning(this, [this] { close(); });
         return;
     }
-    Form_Unload();
+    closeOwnedWindows();
     event->accept();
 }
 
-void MainWindow::UnloadAllForms() {
+void MainWindow::closeAllWindows() {
     // The main window was loaded first; its unloading takes the other windows with it.
     close();
     unload(twoValue_);
@@ -170,14 +170,14 @@ void MainWindow::UnloadAllForms() {
     unload(tapeWindow_);
 }
 
-void MainWindow::Command20_Click() {
+void MainWindow::switchOff() {
     // A click that reaches the off key while a box is open (a delayed Alt+O) ends the program once it closes.
     if (orbetta::desktop::ModalLoop::running()) {
-        orbetta::desktop::ModalLoop::whenNoneRunning(this, [this] { Command20_Click(); });
+        orbetta::desktop::ModalLoop::whenNoneRunning(this, [this] { switchOff(); });
         return;
     }
     preferences::writeColourSetting();
-    UnloadAllForms();
+    closeAllWindows();
     endProgram();
 }
 
@@ -192,11 +192,11 @@ void MainWindow::setAlwaysOnTop(bool on) {
 
 // ---- Help, About and the colour preference ----
 
-void MainWindow::Command2_Click() {
+void MainWindow::showHelp() {
     openHelp(this);
 }
 
-void MainWindow::Command3_Click() {
+void MainWindow::showAbout() {
     if (!about_) {
         about_ = new AboutWindow(this);
         orbetta::desktop::centreFrameOn(about_, this);
@@ -207,7 +207,7 @@ void MainWindow::Command3_Click() {
     about_->activateWindow();
 }
 
-void MainWindow::Command4_Click() {
+void MainWindow::chooseColourPreference() {
     const std::optional<QColor> chosen = chooseColour(this);
     if (!chosen)
         return; // cancelled: colours and preference stay as they are
@@ -329,7 +329,7 @@ bool MainWindow::pressKey(QObject* watched, QKeyEvent* event) {
     }
     if (event->key() == Qt::Key_F1 && modifiers == Qt::NoModifier) {
         if (event->type() == QEvent::KeyPress && !event->isAutoRepeat())
-            Command2_Click();
+            showHelp();
         return true;
     }
     if (event->key() == Qt::Key_T && modifiers == Qt::ControlModifier) {
@@ -427,8 +427,8 @@ void MainWindow::announce(std::string_view text) {
     Announcer->announce(qText(shownNumbers(text)));
 }
 
-void MainWindow::openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) {
-    loadTwoValueDialog()->openFor(keyText(caption), keyText(prompt1), keyText(prompt2));
+void MainWindow::openTwoValue(orbetta::Function key) {
+    loadTwoValueDialog()->openFor(key);
 }
 
 void MainWindow::record(std::string_view line) {

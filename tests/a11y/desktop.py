@@ -337,6 +337,10 @@ class Desktop:
                 raise SetupError(f"{what} did not come up within {timeout} s")
             time.sleep(0.1)
 
+    def run(self, *argv):
+        """What a tool run on the desktop writes, or "" when it fails."""
+        return self._run(list(argv), timeout=20) or ""
+
     def _run(self, argv, timeout=10):
         try:
             done = subprocess.run(argv, env=self.env, capture_output=True, timeout=timeout)

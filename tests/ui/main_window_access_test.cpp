@@ -437,7 +437,7 @@ void FrmCalcAccessTest::pasteFromTheDisplayMenu() {
     QCOMPARE(entries, (QStringList{"&Copy\tCtrl+C", "&Paste\tCtrl+V", "", "&Tape", "", "&Always on top"}));
     QCOMPARE(pasteEnabled, enabled);
     QCOMPARE(calc_->display(), display);
-    QCOMPARE(calc_->calculator().ValueText, display.toStdString());
+    QCOMPARE(calc_->calculator().entryText, display.toStdString());
     QCOMPARE(calc_->beeps, beeps);
 }
 

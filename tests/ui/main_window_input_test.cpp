@@ -462,7 +462,7 @@ void FrmCalcInputTest::clipboardKeys() {
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(calc_->display(), display);
-    QCOMPARE(calc_->calculator().ValueText, orbetta::ui::engineNumber(display.toStdString()));
+    QCOMPARE(calc_->calculator().entryText, orbetta::ui::engineNumber(display.toStdString()));
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     QCOMPARE(calc_->beeps, beeps);
 }
@@ -634,7 +634,7 @@ void FrmCalcInputTest::listChoiceAppliesOnce() {
     QCOMPARE(calc_->display(), display);
     QVERIFY(!list()->isVisible());
     QCOMPARE(list()->currentText(), function);
-    QCOMPARE(calc_->calculator().FunctionKey.asInteger(), 16);
+    QCOMPARE(calc_->calculator().lastFunction.asInteger(), 16);
     // Leaving the list afterwards applies nothing more.
     QCoreApplication::processEvents();
     calc_->control("Num(1)")->setFocus();

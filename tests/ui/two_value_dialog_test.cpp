@@ -2,6 +2,7 @@
 #include "look/contrast.h"
 #include "support/locale_numbers.h"
 #include "support/recording_host.h"
+#include "support/two_value_keys.h"
 #include "ui/two_value_dialog.h"
 
 #include <QAccessible>
@@ -57,8 +58,7 @@ private slots:
     void promptsNameTheBoxes();
 
 private:
-    TwoValueDialog* open(const QString& caption,
-                         const QString& prompt1 = "first:", const QString& prompt2 = "second:");
+    TwoValueDialog* open(const QString& caption);
     template <typename T> T* control(const char* name) {
         T* found = dialog_->findChild<T*>(QString::fromLatin1(name));
         if (found == nullptr)
@@ -89,9 +89,10 @@ void XyEntryTest::cleanup() {
     delete dialog_.data();
 }
 
-TwoValueDialog* XyEntryTest::open(const QString& caption, const QString& prompt1, const QString& prompt2) {
+TwoValueDialog* XyEntryTest::open(const QString& caption) {
     dialog_ = new TwoValueDialog(calc_, nullptr);
-    dialog_->openFor(caption, prompt1, prompt2);
+    // The dialog takes its caption and prompts from the key.
+    dialog_->openFor(orbetta::testing::twoValueKeyCaptioned(caption));
     if (!QTest::qWaitForWindowActive(dialog_))
         qWarning("the dialog did not become active");
     return dialog_;
@@ -118,7 +119,7 @@ void XyEntryTest::layout() {
     QFETCH(QRect, geometry);
     QFETCH(bool, bold);
 
-    open(kRoot, "value(x):", "root (y):");
+    open(kRoot);
     auto* widget = dialog_->findChild<QWidget*>(name);
     QVERIFY(widget != nullptr);
     QCOMPARE(widget->geometry(), geometry);
@@ -129,7 +130,7 @@ void XyEntryTest::layout() {
 }
 
 void XyEntryTest::initialState() {
-    open(kRandom, "lower value:", "upper value:");
+    open(kRandom);
 
     QCOMPARE(dialog_->geometry(), QRect(66, 223, 203, 121));
     QCOMPARE(dialog_->minimumSize(), QSize(203, 121));
@@ -243,10 +244,10 @@ void XyEntryTest::editingSecondBoxEnablesOk() {
     QVERIFY(ok->isEnabled());
 
     // Any change counts, also one that leaves the box empty.
-    dialog_->Form_Activate();
+    dialog_->clearBoxes();
     QVERIFY(!ok->isEnabled());
     second->setText("7");
-    dialog_->Form_Activate();
+    dialog_->clearBoxes();
     QVERIFY(!ok->isEnabled());
     QTest::keyClicks(second, "7");
     QTest::keyClick(second, Qt::Key_Backspace);
@@ -282,7 +283,7 @@ void XyEntryTest::enterWhileOkDisabledPressesNothing() {
 
     QVERIFY(dialog_->isVisible());
     QCOMPARE(first->text(), "2");
-    QCOMPARE(QString::fromStdString(calc_.ValueText), "42");
+    QCOMPARE(QString::fromStdString(calc_.entryText), "42");
     // The box refuses the key like any other character it does not take.
     QCOMPARE(feedback_, QStringList({"beep", "beep"}));
 }
@@ -294,7 +295,7 @@ void XyEntryTest::enterWhileOkEnabledPressesOk() {
     QTest::keyClick(control<QLineEdit>("Text2"), Qt::Key_Return);
 
     QCOMPARE(host_.display, "1024");
-    QCOMPARE(QString::fromStdString(calc_.ValueText), "1024");
+    QCOMPARE(QString::fromStdString(calc_.entryText), "1024");
     QVERIFY(feedback_.isEmpty());
     discardClosed();
     QVERIFY(dialog_.isNull());
@@ -330,7 +331,7 @@ void XyEntryTest::escapeDiscardsLikeCloseButton() {
 
     QCOMPARE(dialog_->isVisible(), !closes);
     QVERIFY(feedback_.isEmpty()); // no beep, no message
-    QCOMPARE(QString::fromStdString(calc_.ValueText), "42");
+    QCOMPARE(QString::fromStdString(calc_.entryText), "42");
     QCOMPARE(QString::fromStdString(host_.display), "42");
     discardClosed();
     QCOMPARE(dialog_.isNull(), closes);
@@ -388,7 +389,7 @@ void XyEntryTest::ok() {
 
     QCOMPARE(feedback_, feedback);
     QCOMPARE(QString::fromStdString(host_.display), display);
-    QCOMPARE(QString::fromStdString(calc_.ValueText), display);
+    QCOMPARE(QString::fromStdString(calc_.entryText), display);
     QCOMPARE(dialog_->isVisible(), open);
     if (open) {
         // Nothing was emptied: the user can correct the boxes.
@@ -400,7 +401,7 @@ void XyEntryTest::ok() {
 }
 
 void XyEntryTest::boundsMessageKeepsDialogOpen() {
-    open(kRandom, "lower value:", "upper value:");
+    open(kRandom);
     QTest::keyClicks(control<QLineEdit>("Text1"), "5");
     QTest::keyClicks(control<QLineEdit>("Text2"), "6");
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
@@ -410,7 +411,7 @@ void XyEntryTest::boundsMessageKeepsDialogOpen() {
     QVERIFY(control<QLineEdit>("Text1")->text().isEmpty());
     QVERIFY(control<QLineEdit>("Text2")->text().isEmpty());
     QVERIFY(!control<QPushButton>("Command1")->isEnabled());
-    QCOMPARE(QString::fromStdString(calc_.ValueText), "42");
+    QCOMPARE(QString::fromStdString(calc_.entryText), "42");
     // Both values are typed again, from the first box.
     QCOMPARE(dialog_->focusWidget(), control<QLineEdit>("Text1"));
 
@@ -447,7 +448,7 @@ void XyEntryTest::pastedNegativeNumbers() {
     QVERIFY(control<QPushButton>("Command1")->isEnabled());
 
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    QVERIFY2(results.contains(QString::fromStdString(calc_.ValueText)), calc_.ValueText.c_str());
+    QVERIFY2(results.contains(QString::fromStdString(calc_.entryText)), calc_.entryText.c_str());
     QVERIFY(feedback_.isEmpty());
     QVERIFY(!dialog_->isVisible());
 }
@@ -470,7 +471,7 @@ void XyEntryTest::backgroundFollowsColourChoice_data() {
 // most from the background is measured against it.
 void XyEntryTest::backgroundFollowsColourChoice() {
     QFETCH(QColor, colour);
-    open(kPower, "value(x):", "power(y):");
+    open(kPower);
     dialog_->setBackground(colour);
     QCOMPARE(dialog_->palette().color(QPalette::Window), colour);
     const QImage drawn = dialog_->grab().toImage();
@@ -525,7 +526,7 @@ void XyEntryTest::promptsNameTheBoxes() {
     QFETCH(QString, second);
     QFETCH(QString, result);
 
-    open(caption, prompt1, prompt2);
+    open(caption);
     const std::pair<const char*, QString> boxes[] = {{"Text1", prompt1}, {"Text2", prompt2}};
     for (const auto& [name, prompt] : boxes) {
         auto* box = control<QLineEdit>(name);
