@@ -11,6 +11,7 @@
 #include "settings/preferences.h"
 #include "tape/tape.h"
 #include "ui/colour_chooser.h"
+#include "ui/decimal_sign.h"
 #include "ui/display.h"
 #include "ui/function_list.h"
 #include "ui/help.h"
@@ -32,6 +33,7 @@
 
 namespace preferences = orbetta::preferences;
 using orbetta::ui::qText;
+using orbetta::ui::shownNumbers;
 
 namespace {
 
@@ -113,15 +115,16 @@ void MainWindow::connectKeys() {
                                 .arg(Combo1->count())
                                 .arg(Combo1->currentText()));
     });
-    connect(Text1, &orbetta::ui::DisplayBox::pasteRequested, this,
-            [this] { calc_.pasteEntry(QGuiApplication::clipboard()->text().toStdString()); });
+    connect(Text1, &orbetta::ui::DisplayBox::pasteRequested, this, [this] {
+        calc_.pasteEntry(orbetta::ui::pastedNumber(QGuiApplication::clipboard()->text().toStdString()));
+    });
     connect(Text1, &orbetta::ui::DisplayBox::tapeRequested, this, &MainWindow::toggleTape);
     connect(Text1, &orbetta::ui::DisplayBox::alwaysOnTopChosen, this, [this](bool on) {
         setAlwaysOnTop(on);
         preferences::writeAlwaysOnTop(on);
     });
     // Back from a dialog, a box or another window of the program, the display is told before anything else.
-    Announcer->setReturnText([this] { return qText(calc_.displayWordsOnReturn()); });
+    Announcer->setReturnText([this] { return qText(shownNumbers(calc_.displayWordsOnReturn())); });
 }
 
 // ---- Load, unload and the off key ----
@@ -355,6 +358,9 @@ bool MainWindow::pressKey(QObject* watched, QKeyEvent* event) {
 
 void MainWindow::typeCharacter(int code) {
     Command[13]->setFocus(Qt::OtherFocusReason);
+    // Where numbers carry a decimal comma, the comma key types it as the point key does.
+    if (code == ',' && orbetta::ui::decimalSign() == ',')
+        code = '.';
     calc_.handleCharacter(code);
 }
 
@@ -373,7 +379,7 @@ std::string MainWindow::angleCaption() const {
 // ---- orbetta::Host ----
 
 void MainWindow::show(std::string_view text) {
-    Text1->setText(qText(text)); // the display keeps its first 24 characters
+    Text1->setText(qText(shownNumbers(text))); // the display keeps its first 24 characters
 }
 
 void MainWindow::beep() {
@@ -381,7 +387,7 @@ void MainWindow::beep() {
 }
 
 void MainWindow::message(std::string_view text, orbetta::Icon icon) {
-    orbetta::desktop::showMessageBox(this, qText(text),
+    orbetta::desktop::showMessageBox(this, qText(shownNumbers(text)),
                                      icon == orbetta::Icon::Exclamation
                                          ? orbetta::desktop::MessageIcon::Exclamation
                                          : orbetta::desktop::MessageIcon::None);
@@ -410,7 +416,7 @@ void MainWindow::setAngleKey(std::string_view caption, std::string_view toolTip)
 }
 
 void MainWindow::announce(std::string_view text) {
-    Announcer->announce(qText(text));
+    Announcer->announce(qText(shownNumbers(text)));
 }
 
 void MainWindow::openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) {
@@ -418,9 +424,11 @@ void MainWindow::openTwoValue(std::string_view caption, std::string_view prompt1
 }
 
 void MainWindow::record(std::string_view line) {
-    tape().add(line);
+    // The tape and its file hold the lines as the user reads them; a recalled value is read in either form.
+    const std::string shown = shownNumbers(line);
+    tape().add(shown);
     if (tapeWindow_)
-        tapeWindow_->addLine(line);
+        tapeWindow_->addLine(shown);
 }
 
 // ---- The tape ----

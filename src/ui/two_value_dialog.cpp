@@ -8,6 +8,7 @@
 #include "desktop/window_placement.h"
 #include "look/contrast.h"
 #include "twovalue/twovalue.h"
+#include "ui/decimal_sign.h"
 #include "ui/help.h"
 #include "ui/keyboard.h"
 
@@ -181,11 +182,11 @@ int TwoValueDialog::Text2_KeyPress(int KeyAscii) {
 }
 
 int TwoValueDialog::filterKey(QLineEdit* box, int KeyAscii) {
-    if (orbetta::twovalue::acceptsKey(KeyAscii, box->text().toStdString()))
+    const std::string boxText = orbetta::ui::engineNumber(box->text().toStdString());
+    if (orbetta::twovalue::acceptsKey(KeyAscii, boxText))
         return KeyAscii;
     beep(box);
-    Announcer->announce(
-        QString::fromStdString(orbetta::twovalue::refusalWords(KeyAscii, box->text().toStdString())));
+    Announcer->announce(QString::fromStdString(orbetta::twovalue::refusalWords(KeyAscii, boxText)));
     return 0;
 }
 
@@ -195,16 +196,16 @@ void TwoValueDialog::Text2_Change() {
 
 void TwoValueDialog::Command1_Click() {
     using orbetta::twovalue::Outcome;
-    const Outcome outcome =
-        orbetta::twovalue::confirm(windowTitle().toStdString(), Text1->text().toStdString(),
-                                   Text2->text().toStdString(), orbetta::twovalue::processRandom());
+    const Outcome outcome = orbetta::twovalue::confirm(
+        windowTitle().toStdString(), orbetta::ui::engineNumber(Text1->text().toStdString()),
+        orbetta::ui::engineNumber(Text2->text().toStdString()), orbetta::twovalue::processRandom());
     QPointer<TwoValueDialog> self(this);
     if (outcome.beep)
         beep(this);
     if (!outcome.told.empty())
-        Announcer->announce(QString::fromStdString(outcome.told));
+        Announcer->announce(QString::fromStdString(orbetta::ui::shownNumbers(outcome.told)));
     if (!outcome.message.empty())
-        showMessage(this, QString::fromStdString(outcome.message), outcome.icon);
+        showMessage(this, QString::fromStdString(orbetta::ui::shownNumbers(outcome.message)), outcome.icon);
     if (!self)
         return; // discarded with its owner while the message was up
     if (outcome.write)
@@ -245,7 +246,14 @@ bool TwoValueDialog::eventFilter(QObject* watched, QEvent* event) {
         close();
         return true;
     }
-    const int kept = watched == Text1 ? Text1_KeyPress(*code) : Text2_KeyPress(*code);
+    // Where numbers carry a decimal comma, the point, the comma and the keypad's decimal key all type it.
+    const bool decimal = orbetta::ui::decimalSign() == ',' && (*code == '.' || *code == ',');
+    const int typed = decimal ? '.' : *code;
+    const int kept = watched == Text1 ? Text1_KeyPress(typed) : Text2_KeyPress(typed);
+    if (decimal && kept != 0) {
+        static_cast<QLineEdit*>(watched)->insert(QStringLiteral(","));
+        return true;
+    }
     return kept == 0;
 }
 

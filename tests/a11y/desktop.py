@@ -244,6 +244,11 @@ class Desktop:
             XDG_CACHE_HOME=os.path.join(home, ".cache"),
             LANG=os.environ.get("LANG", "C.UTF-8") or "C.UTF-8",
         )
+        # The checks read numbers written with a point: the locale they run in keeps its language, not its
+        # decimal sign.
+        if base.get("LC_ALL"):
+            base["LANG"] = base.pop("LC_ALL")
+        base["LC_NUMERIC"] = "C.UTF-8"
 
         # The X server picks a free display and tells its number.
         read_fd, write_fd = os.pipe()

@@ -1,5 +1,6 @@
 #include "core/calculator.h"
 #include "look/contrast.h"
+#include "support/locale_numbers.h"
 #include "support/recording_host.h"
 #include "ui/two_value_dialog.h"
 
@@ -170,31 +171,42 @@ void XyEntryTest::keyFilter_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("beeps");
+    QTest::addColumn<QString>("numbers"); // the locale variables; empty: as the tests run
 
     QTest::newRow("1 . 2 . 3") << "Text1"
                                << "1.2.3"
-                               << "1.23" << 1;
+                               << "1.23" << 1 << "";
     QTest::newRow("1 . 2 . 3, second box") << "Text2"
                                            << "1.2.3"
-                                           << "1.23" << 1;
+                                           << "1.23" << 1 << "";
     QTest::newRow("minus refused") << "Text1"
                                    << "-5"
-                                   << "5" << 1;
+                                   << "5" << 1 << "";
     QTest::newRow("letters refused") << "Text2"
                                      << "abc"
-                                     << "" << 3;
+                                     << "" << 3 << "";
     QTest::newRow("exponent form refused") << "Text1"
                                            << "1e5"
-                                           << "15" << 1;
+                                           << "15" << 1 << "";
     QTest::newRow("point first") << "Text2"
                                  << ".5"
-                                 << ".5" << 0;
+                                 << ".5" << 0 << "";
     QTest::newRow("space and comma") << "Text1"
                                      << "1 ,2"
-                                     << "12" << 2;
+                                     << "12" << 2 << "";
     QTest::newRow("Escape discards, no beep") << "Text1"
                                               << "1\x1b"
-                                              << "1" << 0;
+                                              << "1" << 0 << "";
+    const QString german = QStringLiteral("LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8");
+    QTest::newRow("German numbers, 1 , 2 , 3") << "Text1"
+                                               << "1,2,3"
+                                               << "1,23" << 1 << german;
+    QTest::newRow("German numbers, the point types a comma") << "Text2"
+                                                             << "1.2,3"
+                                                             << "1,23" << 1 << german;
+    QTest::newRow("German numbers, comma first") << "Text2"
+                                                 << ",5"
+                                                 << ",5" << 0 << german;
 }
 
 void XyEntryTest::keyFilter() {
@@ -202,6 +214,8 @@ void XyEntryTest::keyFilter() {
     QFETCH(QString, typed);
     QFETCH(QString, text);
     QFETCH(int, beeps);
+    QFETCH(QString, numbers);
+    const LocaleNumbers locale(numbers);
 
     open(kPower);
     auto* edit = dialog_->findChild<QLineEdit*>(box);
@@ -329,24 +343,32 @@ void XyEntryTest::ok_data() {
     QTest::addColumn<QStringList>("feedback");
     QTest::addColumn<QString>("display"); // 42 is what the display showed before
     QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("numbers"); // the locale variables; empty: as the tests run
 
     QTest::newRow("cube root of 27") << kRoot << "27"
-                                     << "3" << QStringList{} << "3" << false;
+                                     << "3" << QStringList{} << "3" << false << "";
     QTest::newRow("root 0.0") << kRoot << "5"
-                              << "0.0" << QStringList{"can't do 0 root!"} << "42" << false;
+                              << "0.0" << QStringList{"can't do 0 root!"} << "42" << false << "";
     QTest::newRow("2 to the 10th") << kPower << "2"
-                                   << "10" << QStringList{} << "1024" << false;
+                                   << "10" << QStringList{} << "1024" << false << "";
     QTest::newRow("10 to the 400th") << kPower << "10"
-                                     << "400" << QStringList{"!result is outside the range!"} << "0" << false;
+                                     << "400" << QStringList{"!result is outside the range!"} << "0" << false
+                                     << "";
     QTest::newRow("random 5, 7") << kRandom << "5"
-                                 << "7" << QStringList{} << "6" << false;
+                                 << "7" << QStringList{} << "6" << false << "";
     QTest::newRow("other caption") << "Random number"
                                    << "5"
-                                   << "7" << QStringList{} << "42" << false;
+                                   << "7" << QStringList{} << "42" << false << "";
     QTest::newRow("lone point") << kPower << "."
-                                << "2" << QStringList{"beep"} << "42" << true;
+                                << "2" << QStringList{"beep"} << "42" << true << "";
     QTest::newRow("empty first box") << kRoot << ""
-                                     << "2" << QStringList{"beep"} << "42" << true;
+                                     << "2" << QStringList{"beep"} << "42" << true << "";
+    QTest::newRow("German numbers, 2,5 squared")
+        << kPower << "2,5"
+        << "2" << QStringList{} << "6.25" << false << "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8";
+    QTest::newRow("German numbers, lone comma")
+        << kPower << ","
+        << "2" << QStringList{"beep"} << "42" << true << "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8";
 }
 
 void XyEntryTest::ok() {
@@ -356,6 +378,8 @@ void XyEntryTest::ok() {
     QFETCH(QStringList, feedback);
     QFETCH(QString, display);
     QFETCH(bool, open);
+    QFETCH(QString, numbers);
+    const LocaleNumbers locale(numbers);
 
     this->open(caption);
     QTest::keyClicks(control<QLineEdit>("Text1"), first);
