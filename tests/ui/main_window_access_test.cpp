@@ -132,6 +132,7 @@ private slots:
     void f1OpensTheHelp();
     void pasteFromTheDisplayMenu_data();
     void pasteFromTheDisplayMenu();
+    void tabThroughTheDisplay_data();
     void tabThroughTheDisplay();
     void textBoxesReadWhole_data();
     void textBoxesReadWhole();
@@ -425,25 +426,48 @@ void FrmCalcAccessTest::pasteFromTheDisplayMenu() {
     QCOMPARE(calc_->beeps, beeps);
 }
 
-// Reached by Shift+Tab or Tab, the display selects nothing, so leaving it drops no selection, which a screen
+void FrmCalcAccessTest::tabThroughTheDisplay_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("shownBy"); // the key that shows a hidden box first
+
+    QTest::newRow("display") << "Text1"
+                             << "";
+    QTest::newRow("function list") << "Combo1"
+                                   << "Command1";
+}
+
+// Reached by Shift+Tab or Tab, a text box selects nothing, so leaving it drops no selection, which a screen
 // reader would tell instead of the key the focus reaches; Copy still takes the whole display.
 void FrmCalcAccessTest::tabThroughTheDisplay() {
-    calc_->type("42");
-    auto* display = calc_->control<orbetta::ui::DisplayBox>("Text1");
-    QWidget* recall = calc_->control("Funct(17)");
-    recall->setFocus();
-    QSignalSpy selection(display, &QLineEdit::selectionChanged);
+    QFETCH(QString, box);
+    QFETCH(QString, shownBy);
 
-    QTest::keyClick(recall, Qt::Key_Tab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), display);
-    QVERIFY(!display->hasSelectedText());
-    display->copyToClipboard();
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("42"));
-    QTest::keyClick(display, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), recall);
-    QTest::keyClick(recall, Qt::Key_Tab, Qt::ShiftModifier);
-    QTest::keyClick(display, Qt::Key_Tab, Qt::ShiftModifier);
-    QVERIFY(QApplication::focusWidget() != display);
+    calc_->type("42");
+    if (!shownBy.isEmpty())
+        calc_->click(shownBy);
+    QWidget* reached = calc_->control(box.toLatin1().constData());
+    auto* text = qobject_cast<QLineEdit*>(reached);
+    if (auto* list = qobject_cast<QComboBox*>(reached))
+        text = list->lineEdit();
+    QVERIFY(text);
+    reached->setFocus();
+    QTest::keyClick(reached, Qt::Key_Tab);
+    QWidget* next = QApplication::focusWidget();
+    QVERIFY(next != reached);
+    QSignalSpy selection(text, &QLineEdit::selectionChanged);
+
+    QTest::keyClick(next, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), reached);
+    QVERIFY(!text->hasSelectedText());
+    if (auto* display = qobject_cast<orbetta::ui::DisplayBox*>(reached)) {
+        display->copyToClipboard();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("42"));
+    }
+    QTest::keyClick(reached, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), next);
+    QTest::keyClick(next, Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(reached, Qt::Key_Tab, Qt::ShiftModifier);
+    QVERIFY(QApplication::focusWidget() != reached);
     QCOMPARE(selection.count(), 0);
     QCOMPARE(calc_->display(), QStringLiteral("42"));
     QCOMPARE(calc_->beeps, 0);
