@@ -1,5 +1,6 @@
 #include "access/announcer.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTimer>
@@ -49,6 +50,17 @@ void Announcer::announce(const QString& text) {
     }
     waiting_.clear();
     speak(text);
+}
+
+void Announcer::leaveWindow(QWidget* left) {
+    if (!left || !left->isActiveWindow())
+        return;
+    // No window of the program is active until the desktop gives the focus to the next one; the keyboard's
+    // keys still reach the window left until then.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QApplication::setActiveWindow(nullptr);
+    QT_WARNING_POP
 }
 
 void Announcer::setReturnText(std::function<QString()> text) {

@@ -18,7 +18,9 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <algorithm>
@@ -37,6 +39,8 @@ protected:
             told << QStringLiteral("(hidden)");
         else if (event->type() == QEvent::Show)
             told << static_cast<QWidget*>(watched)->accessibleName();
+        else if (event->type() == QEvent::WindowDeactivate && static_cast<QWidget*>(watched)->isWindow())
+            told << QStringLiteral("(window left)");
         return false;
     }
 };
@@ -244,6 +248,8 @@ void FrmCalcAccessTest::announcements_data() {
         << QStringList{"the second field is empty"};
     QTest::newRow("back from the tape, then Ctrl+T closes it")
         << "tape activate key:Ctrl+T" << QStringList{"empty", hidden, "Tape closed"};
+    QTest::newRow("a value recalled from the tape, told once the tape is left")
+        << "type:7*6= tape recall" << QStringList{"42", "(window left)", hidden, "42"};
 }
 
 void FrmCalcAccessTest::announcements() {
@@ -260,6 +266,13 @@ void FrmCalcAccessTest::announcements() {
         } else if (action == QLatin1String("tape")) { // Ctrl+T, and the tape takes the focus
             QTest::keyClick(calc_->receiver(), Qt::Key_T, Qt::ControlModifier);
             QTRY_COMPARE(QApplication::activeWindow(), calc_->tapeWindow());
+        } else if (action == QLatin1String("recall")) { // Enter on the last result, above the blank line
+            QWidget* tape = calc_->tapeWindow();
+            auto* view = tape->findChild<QTextEdit*>("TapeText");
+            view->setTextCursor(QTextCursor(view->document()->lastBlock().previous()));
+            tape->installEventFilter(&watch);
+            QTest::keyClick(view, Qt::Key_Return);
+            QTRY_COMPARE(QApplication::activeWindow(), calc_.get());
         } else if (action.startsWith(QLatin1String("press:"))) {
             calc_->control<QPushButton>(action.mid(6).toLatin1().constData())->click(); // as a chord does
         } else if (action == QLatin1String("activate")) {
