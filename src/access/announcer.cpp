@@ -21,6 +21,31 @@ QWidget* invisibleChild(QWidget* parent, const char* name) {
     return widget;
 }
 
+// Waits until the native window of a window being left loses the focus to another window of the program, and
+// then leaves the window before the toolkit goes on to activate the other one. Until then nothing changes, so
+// a window the desktop keeps the focus in stays the active one.
+class LeavingWatch : public QObject {
+public:
+    explicit LeavingWatch(QWidget* left) : QObject(left) { left->windowHandle()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::FocusOut)
+            return false;
+        // The toolkit has made the next window its focus window already, and activates it right after.
+        const QWindow* next = QGuiApplication::focusWindow();
+        if (next && next != watched && next->type() != Qt::Popup) {
+            QT_WARNING_PUSH
+            QT_WARNING_DISABLE_DEPRECATED
+            QApplication::setActiveWindow(nullptr);
+            QT_WARNING_POP
+        }
+        watched->removeEventFilter(this);
+        deleteLater();
+        return false;
+    }
+};
+
 } // namespace
 
 Announcer::Announcer(QWidget* parent) : QWidget(invisibleChild(parent, "AnnouncerBar")) {
@@ -53,14 +78,9 @@ void Announcer::announce(const QString& text) {
 }
 
 void Announcer::leaveWindow(QWidget* left) {
-    if (!left || !left->isActiveWindow())
+    if (!left || !left->isActiveWindow() || !left->windowHandle())
         return;
-    // No window of the program is active until the desktop gives the focus to the next one; the keyboard's
-    // keys still reach the window left until then.
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    QApplication::setActiveWindow(nullptr);
-    QT_WARNING_POP
+    new LeavingWatch(left);
 }
 
 void Announcer::setReturnText(std::function<QString()> text) {
