@@ -1,5 +1,6 @@
 #include "ui/colour_chooser.h"
 
+#include "access/announcer.h"
 #include "desktop/modal_loop.h"
 
 #include <QColorDialog>
@@ -38,7 +39,8 @@ private:
 
 // The chooser's two grids of swatches, its basic and its custom colours, are painted cells a screen reader
 // knows nothing of: the grid is told by its label alone. Each grid's description follows the swatch the arrow
-// keys reach, in the form the chooser's own HTML box shows a colour, so that each move is heard.
+// keys reach, in the form the chooser's own HTML box shows a colour, and is read with the grid when it takes
+// the focus; each move of the focused grid's cursor tells the colour reached.
 void describeSwatches(QColorDialog& chooser) {
     QList<QWidget*> grids;
     for (QWidget* child : chooser.findChildren<QWidget*>())
@@ -46,18 +48,23 @@ void describeSwatches(QColorDialog& chooser) {
             grids << child;
     if (grids.size() != 2)
         return; // a chooser laid out otherwise is left as it is
+    auto* announcer = new orbetta::access::Announcer(&chooser);
+    announcer->setObjectName(QStringLiteral("ColourAnnouncer"));
     // The basic colours fill six rows and the custom ones two, each column from the top down.
     const bool basicFirst = grids[0]->sizeHint().height() >= grids[1]->sizeHint().height();
     for (int i = 0; i < 2; ++i) {
         QWidget* grid = grids[i];
         const bool basic = (i == 0) == basicFirst;
         const int rows = basic ? 6 : 2;
-        const auto describe = [grid, basic, rows](int row, int column) {
+        const auto describe = [grid, basic, rows, announcer](int row, int column) {
             const int index = row + column * rows;
             const QColor colour =
                 basic ? QColorDialog::standardColor(index) : QColorDialog::customColor(index);
-            grid->setAccessibleDescription(row < 0 || column < 0 || !colour.isValid() ? QString()
-                                                                                      : colour.name());
+            const QString name = row < 0 || column < 0 || !colour.isValid() ? QString() : colour.name();
+            grid->setAccessibleDescription(name);
+            // A changed description alone is not spoken: the toolkit reports it without the new text.
+            if (grid->hasFocus() && !name.isEmpty())
+                announcer->announce(name);
         };
         describe(0, 0); // where the arrow keys start
         QObject::connect(grid, SIGNAL(currentChanged(int, int)), new SwatchWatch(grid, describe),
