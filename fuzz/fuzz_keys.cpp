@@ -23,7 +23,7 @@ void check(bool ok) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     testing::RecordingHost host;
     Calculator calc(host);
-    calc.Form_Load();
+    calc.start();
     for (std::size_t i = 0; i < size; ++i) {
         const int b = data[i] % 64;
         if (b <= 9)

@@ -1,4 +1,4 @@
-// The two-value dialog's OK and the colour preference text. The first byte picks the dialog's caption, the
+// The two-value dialog's OK and the colour preference text. The first byte picks the dialog's key, the
 // rest is the two boxes' texts split at the first line break, and also the text of a colour preference.
 // OK always ends (the random drawing is bounded), every message is one of the dialog's own, and what it
 // writes is what the computation gives: the root or power of the two values, or a whole number strictly
@@ -50,9 +50,9 @@ Outcome expectedComputation(double (*compute)(double, double), double x, double 
     return outcome;
 }
 
-void checkConfirm(std::string_view caption, std::string_view first, std::string_view second) {
+void checkConfirm(Function key, std::string_view first, std::string_view second) {
     twovalue::RandomSource random;
-    const Outcome outcome = twovalue::confirm(caption, first, second, random);
+    const Outcome outcome = twovalue::confirm(key, first, second, random);
     const std::optional<double> x = number(first);
     const std::optional<double> y = number(second);
     if (!x || !y) {
@@ -60,16 +60,16 @@ void checkConfirm(std::string_view caption, std::string_view first, std::string_
               outcome.after == Outcome::After::StayOpen);
         return;
     }
-    if (caption == twovalue::kRootCaption) {
+    if (key == Function::YRootOfX) {
         if (*y == 0.0) {
             check(outcome.message == twovalue::kZeroRootMessage && !outcome.write && !outcome.beep &&
                   outcome.after == Outcome::After::Close);
             return;
         }
         check(outcome == expectedComputation(twovalue::root, *x, *y));
-    } else if (caption == twovalue::kPowerCaption) {
+    } else if (key == Function::XToThePowerY) {
         check(outcome == expectedComputation(twovalue::power, *x, *y));
-    } else if (caption == twovalue::kRandomCaption) {
+    } else if (key == Function::RandomNumber) {
         if (outcome.after == Outcome::After::ClearAndStayOpen) {
             check(outcome.beep && outcome.message == twovalue::kBoundsMessage && !outcome.write);
             return;
@@ -103,14 +103,15 @@ void checkColour(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
-    static constexpr std::string_view kCaptions[] = {twovalue::kRootCaption, twovalue::kPowerCaption,
-                                                     twovalue::kRandomCaption, "Random number"};
-    const std::string_view caption = kCaptions[data[0] % 4];
+    // The sine key opens no two-value dialog: OK computes nothing.
+    static constexpr Function kKeys[] = {Function::YRootOfX, Function::XToThePowerY, Function::RandomNumber,
+                                         Function::Sine};
+    const Function key = kKeys[data[0] % 4];
     const std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
     const auto lineBreak = rest.find('\n');
     const std::string_view first = rest.substr(0, lineBreak);
     const std::string_view second = lineBreak == std::string_view::npos ? "" : rest.substr(lineBreak + 1);
-    checkConfirm(caption, first, second);
+    checkConfirm(key, first, second);
     checkColour(rest);
     return 0;
 }

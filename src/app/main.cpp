@@ -7,6 +7,7 @@
 #include "look/font_configuration.h"
 #include "look/pictures.h"
 #include "settings/preferences.h"
+#include "ui/decimal_sign.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(orbetta::look::applicationIcon());
     orbetta::look::applyClassicLook();
     orbetta::desktop::FixedSizeGuard::install();
+    orbetta::ui::chooseDecimalSign(orbetta::ui::numericLocaleName());
     Main();
     return app.exec();
 }

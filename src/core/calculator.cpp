@@ -78,15 +78,15 @@ void Calculator::keyRefused(std::string_view keyName) {
     host_.announce(std::string(keyName) + " is not taken here");
 }
 
-void Calculator::Form_Load() {
-    Pi = 4.0 * std::atan(1.0);
-    FunFlag = false;
-    OperFlag = false;
-    EntryFlag = false;
+void Calculator::start() {
+    pi = 4.0 * std::atan(1.0);
+    functionPending = false;
+    operationPressed = false;
+    entering = false;
     result = std::int16_t{0};
-    ValueA = std::int16_t{0};
-    ValueB = std::int16_t{0};
-    FirstHeld = false;
+    firstOperand = std::int16_t{0};
+    secondOperand = std::int16_t{0};
+    firstHeld = false;
 }
 
 void Calculator::show(std::string_view text) {
@@ -116,7 +116,7 @@ void Calculator::errorReport(std::string_view description) {
     host_.beep();
     host_.message(description, Icon::None);
     show("");
-    ValueText.clear();
+    entryText.clear();
 }
 
 bool Calculator::guarded(const std::function<void()>& step) {
@@ -130,11 +130,11 @@ bool Calculator::guarded(const std::function<void()>& step) {
 }
 
 double Calculator::entryValue() const {
-    return parseNumber(ValueText);
+    return parseNumber(entryText);
 }
 
 bool Calculator::operationPending() const {
-    return !OperandKey.isZero();
+    return !pendingOperation.isZero();
 }
 
 void Calculator::refuse(std::string_view text) {
@@ -145,31 +145,31 @@ void Calculator::refuse(std::string_view text) {
 
 // ---- Number entry ----
 
-void Calculator::pressDigit(int Index) {
+void Calculator::pressDigit(int digit) {
     const UserAction action(*this);
-    NumKey = static_cast<std::int16_t>(Index);
-    const char digit = static_cast<char>('0' + Index);
-    if (EntryFlag)
-        ValueText += digit;
+    lastDigit = static_cast<std::int16_t>(digit);
+    const char typed = static_cast<char>('0' + digit);
+    if (entering)
+        entryText += typed;
     else
-        ValueText = std::string(1, digit);
-    show(ValueText);
-    if (ValueText.size() > kLongDisplay) {
+        entryText = std::string(1, typed);
+    show(entryText);
+    if (entryText.size() > kLongDisplay) {
         // The whole entry, not the 24 characters left in the display, gives the magnitude. An entry that is
         // no number (an exponent beyond the double range) stays as typed and fails when it is used.
         try {
-            show(formatScientific(parseNumber(ValueText), 6));
+            show(formatScientific(parseNumber(entryText), 6));
         } catch (const Failure&) {
         }
     }
-    EntryFlag = true;
+    entering = true;
 }
 
 // The text the decimal-point and sign-change keys work on: the display, or the whole entry when the display
 // shows only its first 24 characters (a long entry after backspace), so that no typed digit is dropped.
 std::string Calculator::pointAndSignSource() const {
-    if (EntryFlag && ValueText.size() > kDisplayLength && ValueText.starts_with(display_))
-        return ValueText;
+    if (entering && entryText.size() > kDisplayLength && entryText.starts_with(display_))
+        return entryText;
     return display_;
 }
 
@@ -182,19 +182,19 @@ void Calculator::pressDecimalPoint() {
         return;
     }
     if (source.size() > kDisplayLength) {
-        ValueText = source + ".";
-        show(ValueText);
+        entryText = source + ".";
+        show(entryText);
     } else {
-        show(EntryFlag ? source + "." : std::string("0."));
-        ValueText = display_;
+        show(entering ? source + "." : std::string("0."));
+        entryText = display_;
     }
-    EntryFlag = true;
+    entering = true;
 }
 
 void Calculator::pressSignChange() {
     const UserAction action(*this);
     const std::string source = pointAndSignSource();
-    if (source.empty() && !EntryFlag) {
+    if (source.empty() && !entering) {
         announceText("the display is empty");
         return;
     }
@@ -207,25 +207,25 @@ void Calculator::pressSignChange() {
         return;
     }
     show(negated);
-    ValueText = display_;
-    EntryFlag = true;
+    entryText = display_;
+    entering = true;
     announceDisplay(); // unlike a digit, the change has no key echo that tells it
 }
 
 void Calculator::pressBackspace() {
     const UserAction action(*this);
     guarded([this] {
-        if (!EntryFlag) {
+        if (!entering) {
             announceText("nothing to erase"); // a result is not an entry
             return;
         }
         announceDisplay(); // what is left
-        if (!ValueText.empty()) {
-            ValueText.pop_back();
-            show(ValueText);
+        if (!entryText.empty()) {
+            entryText.pop_back();
+            show(entryText);
         } else {
             show("");
-            ValueText.clear();
+            entryText.clear();
         }
     });
 }
@@ -245,11 +245,11 @@ void Calculator::pasteEntry(std::string_view text) {
         announceText(blank(text) ? "nothing to paste" : "the clipboard holds no number");
         return;
     }
-    ValueText = *entry;
-    show(ValueText);
-    if (ValueText.size() > kLongDisplay)
+    entryText = *entry;
+    show(entryText);
+    if (entryText.size() > kLongDisplay)
         show(formatScientific(*value, 6));
-    EntryFlag = true;
+    entering = true;
     announceDisplay();
 }
 
@@ -289,8 +289,8 @@ void Calculator::applyOperation(Value& operation, Value& first, Value& second) {
     }
     first = result;
     second = std::int16_t{0};
-    operation = OperandKeySecond;
-    OperandKeySecond = std::int16_t{0};
+    operation = chainedOperation;
+    chainedOperation = std::int16_t{0};
 }
 
 void Calculator::pressEqual() {
@@ -298,79 +298,79 @@ void Calculator::pressEqual() {
     // Equal run by an operation key ends with the operation key's empty display, which is not told.
     if (action.outermost())
         announceDisplay();
-    EntryFlag = false;
+    entering = false;
     // Run by an operation key, the operand goes on the tape with that key, and no total: none is shown.
     const bool total = action.outermost();
-    const int closing = total ? 0 : static_cast<int>(OperandKeySecond.toDouble());
+    const int closing = total ? 0 : static_cast<int>(chainedOperation.toDouble());
     guarded([this, total, closing] {
-        if (FunFlag) {
+        if (functionPending) {
             result = entryValue();
-            evaluateFunction(result, FunctionKey);
-            FunFlag = false;
-            if (FirstHeld) {
-                ValueB = result;
+            evaluateFunction(result, lastFunction);
+            functionPending = false;
+            if (firstHeld) {
+                secondOperand = result;
                 record(tape_line::operand(result.toText(), static_cast<Operation>(closing)));
                 chainOperandRecorded_ = true;
-                applyOperation(OperandKey, ValueA, ValueB);
+                applyOperation(pendingOperation, firstOperand, secondOperand);
             }
-        } else if (FirstHeld) {
-            ValueB = entryValue();
+        } else if (firstHeld) {
+            secondOperand = entryValue();
             if (operationPending()) {
-                record(tape_line::operand(ValueB.toText(), static_cast<Operation>(closing)));
+                record(tape_line::operand(secondOperand.toText(), static_cast<Operation>(closing)));
                 chainOperandRecorded_ = true;
-                applyOperation(OperandKey, ValueA, ValueB);
+                applyOperation(pendingOperation, firstOperand, secondOperand);
             }
         } else {
             // Nothing to compute: the entry is still read, so text that is no number is reported.
-            ValueA = entryValue();
-            ValueB = std::int16_t{0};
+            firstOperand = entryValue();
+            secondOperand = std::int16_t{0};
         }
-        ValueText = result.toText();
-        show(ValueText);
+        entryText = result.toText();
+        show(entryText);
         if (display_.size() > kLongDisplay)
-            show(formatScientific(parseNumber(ValueText), 3));
-        ValueA = std::int16_t{0};
-        ValueB = std::int16_t{0};
-        FirstHeld = false;
-        OperFlag = false;
+            show(formatScientific(parseNumber(entryText), 3));
+        firstOperand = std::int16_t{0};
+        secondOperand = std::int16_t{0};
+        firstHeld = false;
+        operationPressed = false;
         host_.setListVisible(false);
         if (total) {
-            record(tape_line::total(ValueText));
+            record(tape_line::total(entryText));
             endCalculation();
         }
     });
 }
 
-void Calculator::pressOperation(int Index) {
+void Calculator::pressOperation(int operation) {
     const UserAction action(*this);
     chainOperandRecorded_ = false;
-    if (OperFlag) {
-        OperandKeySecond = static_cast<std::int16_t>(Index);
+    if (operationPressed) {
+        chainedOperation = static_cast<std::int16_t>(operation);
         pressEqual();
     }
     const bool chained = chainOperandRecorded_;
-    OperFlag = true;
-    EntryFlag = false;
-    guarded([this, Index, chained] {
-        if (FunFlag) {
+    operationPressed = true;
+    entering = false;
+    guarded([this, operation, chained] {
+        if (functionPending) {
             result = entryValue();
-            evaluateFunction(result, FunctionKey);
-            ValueText = result.toText();
-            FunFlag = false;
+            evaluateFunction(result, lastFunction);
+            entryText = result.toText();
+            functionPending = false;
         }
-        if (!FirstHeld) {
-            ValueA = entryValue();
+        if (!firstHeld) {
+            firstOperand = entryValue();
             // After a chained equal the operand is the hidden intermediate result, already on the tape as
             // the second operand with this key.
             if (!chained)
-                record(tape_line::operand(ValueA.toText(), static_cast<Operation>(Index)));
-            FirstHeld = true;
-            ValueText.clear();
+                record(tape_line::operand(firstOperand.toText(), static_cast<Operation>(operation)));
+            firstHeld = true;
+            entryText.clear();
             show("");
-            OperandKey = static_cast<std::int16_t>(Index);
+            pendingOperation = static_cast<std::int16_t>(operation);
         } else {
             // Only after the equal above failed before it released the first operand.
-            ValueB = entryValue();
+            secondOperand = entryValue();
             pressEqual();
         }
     });
@@ -380,53 +380,53 @@ void Calculator::pressClearAll() {
     const UserAction action(*this);
     announceText("cleared");
     show("");
-    ValueText.clear();
+    entryText.clear();
     result = std::int16_t{0};
-    ValueA = std::int16_t{0};
-    ValueB = std::int16_t{0};
-    OperandKey = std::int16_t{0};
-    OperandKeySecond = std::int16_t{0};
-    FirstHeld = false;
-    EntryFlag = false;
-    FunFlag = false;
-    OperFlag = false;
+    firstOperand = std::int16_t{0};
+    secondOperand = std::int16_t{0};
+    pendingOperation = std::int16_t{0};
+    chainedOperation = std::int16_t{0};
+    firstHeld = false;
+    entering = false;
+    functionPending = false;
+    operationPressed = false;
     host_.setListVisible(false);
     endCalculation();
 }
 
 // ---- Keyboard ----
 
-int Calculator::handleCharacter(int KeyAscii) {
-    if (KeyAscii >= '0' && KeyAscii <= '9') {
-        pressDigit(KeyAscii - '0');
-        return KeyAscii;
+int Calculator::handleCharacter(int code) {
+    if (code >= '0' && code <= '9') {
+        pressDigit(code - '0');
+        return code;
     }
     for (const OperationRow& row : kOperations) {
-        if (KeyAscii == row.typed) {
+        if (code == row.typed) {
             pressOperation(static_cast<int>(row.operation));
-            return KeyAscii;
+            return code;
         }
     }
-    switch (KeyAscii) {
+    switch (code) {
     case '.':
         pressDecimalPoint();
-        return KeyAscii;
+        return code;
     case kEnterCode:
     case '=':
     case 'l':
         pressEqual();
-        return KeyAscii;
+        return code;
     case 'C':
     case 'c':
         pressClearAll();
-        return KeyAscii;
+        return code;
     case kBackspaceCode:
         pressBackspace();
-        return KeyAscii;
+        return code;
     default: {
         const UserAction action(*this);
         host_.beep();
-        announceText(refusedCharacterWords(KeyAscii));
+        announceText(refusedCharacterWords(code));
         return 0;
     }
     }
@@ -436,7 +436,7 @@ void Calculator::receiveTwoValueResult(std::string_view text, std::string_view s
     const UserAction action(*this);
     announceDisplay();
     show(text);
-    ValueText = std::string(text);
+    entryText = std::string(text);
     if (!step.empty())
         record(step);
 }

@@ -18,10 +18,10 @@ public:
     explicit Calculator(Host& host);
 
     // Window load: the constants and flags of a new calculator.
-    void Form_Load();
+    void start();
 
     // Number entry.
-    void pressDigit(int Index);
+    void pressDigit(int digit);
     void pressDecimalPoint(); // decimal point
     void pressSignChange();   // sign change
     void pressBackspace();    // backspace
@@ -38,16 +38,16 @@ public:
     std::string displayWordsOnReturn();
 
     // Arithmetic.
-    void pressOperation(int Index);
+    void pressOperation(int operation);
     void pressEqual();    // equal
     void pressClearAll(); // clear all
     void applyOperation(Value& operation, Value& first, Value& second);
 
     // Keyboard: returns the code unchanged when it was used, 0 when it was refused (after a beep).
-    int handleCharacter(int KeyAscii);
+    int handleCharacter(int code);
 
     // Function keys, the evaluator and the additional-function list.
-    void pressFunction(int Index);
+    void pressFunction(int key);
     void evaluateFunction(Value& value, const Value& code);
     void showFunctionList();   // the "function" key
     void chooseListFunction(); // an entry chosen in the list
@@ -58,22 +58,22 @@ public:
     // both operands) goes on the tape.
     void receiveTwoValueResult(std::string_view text, std::string_view step = {});
 
-    // The state, named as the window's variables.
-    std::string ValueText;
-    bool EntryFlag = false;
-    Value ValueA{std::int16_t{0}};
-    Value ValueB{std::int16_t{0}};
-    Value OperandKey;
-    Value OperandKeySecond;
-    bool OperFlag = false;
+    // The state: the entry as typed, the operands, the pending operation and function, the memory.
+    std::string entryText; // the number being typed, or the text of the last result
+    bool entering = false; // digits add to entryText rather than start it anew
+    Value firstOperand{std::int16_t{0}};
+    Value secondOperand{std::int16_t{0}};
+    Value pendingOperation; // the operation waiting for its second operand (an Operation code, 0 for none)
+    Value chainedOperation; // the operation key that ran equal, pending once equal has computed
+    bool operationPressed = false;
     Value result{std::int16_t{0}};
-    bool FunFlag = false;
-    Value FunctionKey;
-    Value NumKey;
-    Value Pi;
-    double MemBut = 0.0;
-    // Whether ValueA holds a first operand: a first operand of 0 is a real operand.
-    bool FirstHeld = false;
+    bool functionPending = false; // lastFunction waits for an entry, applied by the next equal or operation
+    Value lastFunction;           // the function key last pressed (a Function code)
+    Value lastDigit;
+    Value pi;
+    double memory = 0.0;
+    // Whether firstOperand holds a first operand: a first operand of 0 is a real operand.
+    bool firstHeld = false;
 
 private:
     // One user action, from the start to the end of the outermost handler. A handler run by another (an

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/keys.h"
+
 #include <string>
 #include <string_view>
 
@@ -27,9 +29,9 @@ public:
     // The angle key's caption and tool tip, which tell the angle mode.
     virtual void setAngleKey(std::string_view caption, std::string_view toolTip) = 0;
 
-    // Sets the two-value dialog's caption and prompts, then shows it without blocking the main window.
-    virtual void openTwoValue(std::string_view caption, std::string_view prompt1,
-                              std::string_view prompt2) = 0;
+    // Shows the two-value dialog of a two-value key (the y-th root, the power, the random number) without
+    // blocking the main window; the dialog's caption and prompts are the key's.
+    virtual void openTwoValue(Function key) = 0;
 
     // Tells a screen reader the text without moving the focus: a result, the display after a box, the new
     // angle mode. The same text twice is told twice.

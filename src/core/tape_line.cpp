@@ -81,12 +81,15 @@ std::optional<std::string> value(std::string_view line) {
             return std::nullopt;
         number = line.substr(0, space);
     }
+    // A tape written where numbers carry a decimal comma holds the same numbers with a comma.
+    std::string entry(number);
+    std::ranges::replace(entry, ',', '.');
     try {
-        parseNumber(number);
+        parseNumber(entry);
     } catch (const Failure&) {
         return std::nullopt;
     }
-    return std::string(number);
+    return entry;
 }
 
 } // namespace orbetta::tape_line

@@ -27,8 +27,9 @@ std::string keyValue(Function function, std::string_view value);
 // An error report that took the place of a value; a refusal is recorded in its own words.
 std::string errorReport(std::string_view description);
 
-// The number a line holds: the value after its last "=", or the operand of an operand line. Nothing for a
-// line without one (a refusal, an error report, a blank line).
+// The number a line holds, with a decimal point: the value after its last "=", or the operand of an operand
+// line, written with a decimal point or a decimal comma. Nothing for a line without one (a refusal, an error
+// report, a blank line).
 std::optional<std::string> value(std::string_view line);
 
 } // namespace orbetta::tape_line

@@ -42,7 +42,7 @@ struct Mode {
 } // namespace
 
 void Calculator::evaluateListFunction(Value& value) {
-    const Mode mode{degrees(), Pi.toDouble()};
+    const Mode mode{degrees(), pi.toDouble()};
     const double x = value.toDouble();
     auto trig = [&](double (*f)(double)) {
         mode.toRadians(value);
@@ -127,7 +127,7 @@ void Calculator::evaluateListFunction(Value& value) {
 }
 
 void Calculator::evaluateFunction(Value& value, const Value& code) {
-    EntryFlag = false;
+    entering = false;
     const auto function = static_cast<Function>(code.isInteger() ? code.asInteger() : -1);
     const std::optional<ListFunction> listFunction =
         function == Function::ListFunction ? listFunction_ : std::nullopt;
@@ -140,7 +140,7 @@ void Calculator::evaluateFunction(Value& value, const Value& code) {
         ~EndContext() { context.clear(); }
     } endContext{problemContext_};
     try {
-        const Mode mode{degrees(), Pi.toDouble()};
+        const Mode mode{degrees(), pi.toDouble()};
         const double x = value.toDouble();
         const double ln10 = ln(10.0);
         switch (function) {
@@ -215,39 +215,39 @@ void Calculator::evaluateFunction(Value& value, const Value& code) {
         record(call + " = " + tape_line::functionValue(function, listFunction, angleMode_, value.toText()));
 }
 
-void Calculator::pressFunction(int Index) {
+void Calculator::pressFunction(int key) {
     const UserAction action(*this);
-    guarded([this, Index] {
-        FunctionKey = static_cast<std::int16_t>(Index);
-        EntryFlag = false;
-        const std::optional<Function> function = functionOfIndex(Index);
+    guarded([this, key] {
+        lastFunction = static_cast<std::int16_t>(key);
+        entering = false;
+        const std::optional<Function> function = functionOfIndex(key);
         if (!function)
             return;
-        if (const TwoValueRow* twoValue = twoValueRowOf(*function)) {
+        if (twoValueRowOf(*function) != nullptr) {
             show("");
-            ValueText.clear();
-            host_.openTwoValue(twoValue->caption, twoValue->prompt1, twoValue->prompt2);
-            ValueText = display_;
+            entryText.clear();
+            host_.openTwoValue(*function);
+            entryText = display_;
             host_.setListVisible(false);
             return;
         }
         switch (*function) {
         case Function::Pi:
-            ValueText = Pi.toText();
-            show(ValueText);
+            entryText = pi.toText();
+            show(entryText);
             announceDisplay();
-            record(tape_line::keyValue(Function::Pi, ValueText));
+            record(tape_line::keyValue(Function::Pi, entryText));
             break;
         case Function::MemoryRecall:
-            ValueText = Value(MemBut).toText();
-            show(ValueText);
+            entryText = Value(memory).toText();
+            show(entryText);
             announceDisplay();
-            record(tape_line::keyValue(Function::MemoryRecall, ValueText));
+            record(tape_line::keyValue(Function::MemoryRecall, entryText));
             break;
         case Function::MemoryStore:
-            MemBut = parseNumber(display_);
-            record(tape_line::keyValue(Function::MemoryStore, Value(MemBut).toText()));
-            announceText(Value(MemBut).toText() + " in memory");
+            memory = parseNumber(display_);
+            record(tape_line::keyValue(Function::MemoryStore, Value(memory).toText()));
+            announceText(Value(memory).toText() + " in memory");
             break;
         case Function::AngleMode: {
             angleMode_ = degrees() ? AngleMode::Radians : AngleMode::Degrees;
@@ -256,18 +256,18 @@ void Calculator::pressFunction(int Index) {
             // The renamed key is not told when it has the focus, so the new mode is announced.
             announceText(mode.toolTip);
             show("");
-            ValueText.clear();
+            entryText.clear();
             break;
         }
         default:
-            if (!ValueText.empty()) {
-                result = parseNumber(ValueText);
-                evaluateFunction(result, FunctionKey);
-                ValueText = result.toText();
-                show(ValueText);
+            if (!entryText.empty()) {
+                result = parseNumber(entryText);
+                evaluateFunction(result, lastFunction);
+                entryText = result.toText();
+                show(entryText);
                 announceDisplay();
             } else {
-                FunFlag = true;
+                functionPending = true;
             }
         }
         host_.setListVisible(false);

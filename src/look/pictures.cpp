@@ -61,6 +61,18 @@ void drawSymbol(QPainter& p, Picture picture) {
         p.setBrush(kInk);
         p.drawEllipse(QRectF(6.5, 9.5, 3, 3));
         break;
+    case Picture::DecimalComma: {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kInk);
+        p.drawEllipse(QRectF(6.5, 8.5, 3, 3));
+        QPainterPath tail;
+        tail.moveTo(9.4, 10);
+        tail.quadTo(9.6, 12.8, 6.9, 14.2);
+        p.setPen(strokePen(kInk, 1.4));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(tail);
+        break;
+    }
     case Picture::Equals:
         p.fillRect(QRectF(3, 5, 10, 2), kInk);
         p.fillRect(QRectF(3, 9, 10, 2), kInk);

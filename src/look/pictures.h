@@ -11,6 +11,7 @@ namespace orbetta::look {
 enum class Picture {
     None,
     DecimalPoint,
+    DecimalComma, // the decimal key where numbers carry a comma
     Equals,
     Backspace,
     Plus,

@@ -114,19 +114,19 @@ std::optional<double> randomBetween(double lower, double upper, RandomSource& ra
     return pickWhole(*low, *high, random.next());
 }
 
-bool acceptsKey(int KeyAscii, std::string_view boxText) {
-    if (KeyAscii == '.')
+bool acceptsKey(int code, std::string_view boxText) {
+    if (code == '.')
         return boxText.find('.') == std::string_view::npos;
-    return (KeyAscii >= '0' && KeyAscii <= '9') || KeyAscii == kBackspaceCode;
+    return (code >= '0' && code <= '9') || code == kBackspaceCode;
 }
 
-std::string refusalWords(int KeyAscii, std::string_view boxText) {
-    switch (KeyAscii) {
+std::string refusalWords(int code, std::string_view boxText) {
+    switch (code) {
     case '-':
         return "minus is not taken here; values are without sign";
     case '.':
         return "the value has a point already";
-    case 13:
+    case kEnterCode:
         return boxText.empty() ? "the field is empty" : "the second field is empty";
     case ' ':
         return "space is not taken here; digits and one point only";
@@ -135,13 +135,12 @@ std::string refusalWords(int KeyAscii, std::string_view boxText) {
     default:
         break;
     }
-    if ((KeyAscii >= 'a' && KeyAscii <= 'z') || (KeyAscii >= 'A' && KeyAscii <= 'Z'))
-        return std::string(1, static_cast<char>(KeyAscii)) + " is not taken here; digits and one point only";
+    if ((code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z'))
+        return std::string(1, static_cast<char>(code)) + " is not taken here; digits and one point only";
     return "that character is not taken here; digits and one point only";
 }
 
-Outcome confirm(std::string_view caption, std::string_view first, std::string_view second,
-                RandomSource& random) {
+Outcome confirm(Function key, std::string_view first, std::string_view second, RandomSource& random) {
     double x = 0.0;
     double y = 0.0;
     const char* field = "first";
@@ -159,7 +158,8 @@ Outcome confirm(std::string_view caption, std::string_view first, std::string_vi
         return outcome;
     }
 
-    if (caption == kRootCaption) {
+    switch (key) {
+    case Function::YRootOfX: {
         if (y == 0.0) {
             Outcome outcome;
             outcome.message = kZeroRootMessage;
@@ -167,9 +167,9 @@ Outcome confirm(std::string_view caption, std::string_view first, std::string_vi
         }
         return computed([&] { return root(x, y); }, "root " + formatNumber(y) + " of " + formatNumber(x));
     }
-    if (caption == kPowerCaption)
+    case Function::XToThePowerY:
         return computed([&] { return power(x, y); }, formatNumber(x) + " to the power " + formatNumber(y));
-    if (caption == kRandomCaption) {
+    case Function::RandomNumber: {
         if (y <= x + 1.0)
             return boundsRefused();
         // Bounds such as 1E+300 and the next double above it pass the test above but hold no whole number.
@@ -178,7 +178,9 @@ Outcome confirm(std::string_view caption, std::string_view first, std::string_vi
             return boundsRefused();
         return closeWriting(*drawn, "random between " + formatNumber(x) + " and " + formatNumber(y));
     }
-    return Outcome{};
+    default:
+        return Outcome{};
+    }
 }
 
 } // namespace orbetta::twovalue

@@ -11,11 +11,6 @@
 
 namespace orbetta::twovalue {
 
-// The dialog's caption selects the computation; it is compared exactly.
-inline constexpr std::string_view kRootCaption = kTwoValueKeys[0].caption;
-inline constexpr std::string_view kPowerCaption = kTwoValueKeys[1].caption;
-inline constexpr std::string_view kRandomCaption = kTwoValueKeys[2].caption;
-
 inline constexpr std::string_view kZeroRootMessage = "can't do 0 root!";
 inline constexpr std::string_view kBoundsMessage = "upperbound value must be > lowerbound value+1";
 inline constexpr std::string_view kOutOfRangeMessage = "result is outside the range!";
@@ -51,11 +46,11 @@ std::optional<double> randomBetween(double lower, double upper, RandomSource& ra
 
 // Whether a typed character goes into a box that holds boxText: digits, backspace (8), and "." when the box
 // has none yet. Every other character is refused.
-bool acceptsKey(int KeyAscii, std::string_view boxText);
+bool acceptsKey(int code, std::string_view boxText);
 
 // The words that tell a screen reader why acceptsKey refused a character; Enter (13) is refused while OK is
 // not ready, which is while the second box has not been typed into.
-std::string refusalWords(int KeyAscii, std::string_view boxText);
+std::string refusalWords(int code, std::string_view boxText);
 
 // What OK does, carried out in the order of the members: beep, message box, writing the text into the main
 // window's display and entry, then closing or staying open.
@@ -76,9 +71,9 @@ struct Outcome {
     bool operator==(const Outcome&) const = default;
 };
 
-// OK with the dialog's caption and the texts of its two boxes. A box that holds no number (empty, a lone ".",
-// digits beyond the double range, pasted text) only beeps and leaves the dialog open.
-Outcome confirm(std::string_view caption, std::string_view first, std::string_view second,
-                RandomSource& random);
+// OK for the key the dialog was opened for and the texts of its two boxes. A box that holds no number (empty,
+// a lone ".", digits beyond the double range, pasted text) only beeps and leaves the dialog open. Any other
+// key computes nothing and closes the dialog.
+Outcome confirm(Function key, std::string_view first, std::string_view second, RandomSource& random);
 
 } // namespace orbetta::twovalue

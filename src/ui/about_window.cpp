@@ -90,12 +90,12 @@ AboutWindow::AboutWindow(QWidget* owner)
 
     setTabOrder(cmdOK, Text2);
     cmdOK->setFocus();
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { pressOk(); });
 
-    Form_Load();
+    showTitleAndVersion();
 }
 
-void AboutWindow::Form_Load() {
+void AboutWindow::showTitleAndVersion() {
     lblVersion->setText(QStringLiteral("Version ") + QStringLiteral(ORBETTA_VERSION));
     lblTitle->setText(QStringLiteral("Orbetta"));
     // A screen reader names a window and the focused button; labels of one or two words it leaves unsaid
@@ -103,7 +103,7 @@ void AboutWindow::Form_Load() {
     setAccessibleDescription(lblTitle->text() + QStringLiteral(", ") + lblVersion->text());
 }
 
-void AboutWindow::cmdOK_Click() {
+void AboutWindow::pressOk() {
     accept();
 }
 
@@ -114,5 +114,5 @@ void AboutWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void AboutWindow::reject() {
-    cmdOK_Click();
+    pressOk();
 }

@@ -13,8 +13,8 @@ public:
     explicit AboutWindow(QWidget* owner = nullptr);
     ~AboutWindow() override;
 
-    void Form_Load();
-    void cmdOK_Click();
+    void showTitleAndVersion();
+    void pressOk();
 
 protected:
     // F1 opens the help.

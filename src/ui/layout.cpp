@@ -5,6 +5,7 @@
 #include "core/keys.h"
 #include "look/classic_look.h"
 #include "look/font_configuration.h"
+#include "ui/decimal_sign.h"
 #include "ui/display.h"
 #include "ui/function_list.h"
 #include "ui/keyboard.h"
@@ -18,6 +19,7 @@
 #include <vector>
 
 using orbetta::look::Picture;
+using orbetta::ui::decimalSign;
 using orbetta::ui::KeyButton;
 namespace classic = orbetta::look::classic;
 
@@ -270,7 +272,9 @@ void MainWindow::buildControls() {
         key->setText(QString::fromUtf8(words->caption));
         key->setFont(fonts[row.font]);
         key->setFaceColour(faceColour(row.face));
-        key->setPicture(row.picture, opaqueGround(row));
+        // A mathematics caption: the decimal key shows the sign it types.
+        const bool comma = row.picture == Picture::DecimalPoint && decimalSign() == ',';
+        key->setPicture(comma ? Picture::DecimalComma : row.picture, opaqueGround(row));
         if (words->spokenName)
             key->setToolTip(QString::fromUtf8(words->spokenName));
         spoken.push_back(key);

@@ -11,6 +11,7 @@
 #include "settings/preferences.h"
 #include "tape/tape.h"
 #include "ui/colour_chooser.h"
+#include "ui/decimal_sign.h"
 #include "ui/display.h"
 #include "ui/function_list.h"
 #include "ui/help.h"
@@ -32,6 +33,7 @@
 
 namespace preferences = orbetta::preferences;
 using orbetta::ui::qText;
+using orbetta::ui::shownNumbers;
 
 namespace {
 
@@ -72,7 +74,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), calc_(*this) {
     // Every key press aimed at this window or its controls passes here first.
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::giveHint);
-    Form_Load();
+    load();
 }
 
 MainWindow::~MainWindow() {
@@ -88,15 +90,15 @@ void MainWindow::connectKeys() {
     for (int i = 0; i < 20; ++i)
         connect(Funct[i], &QPushButton::clicked, this, [this, i] { calc_.pressFunction(i); });
     connect(Command[1], &QPushButton::clicked, this, [this] { calc_.showFunctionList(); });
-    connect(Command[2], &QPushButton::clicked, this, &MainWindow::Command2_Click);
-    connect(Command[3], &QPushButton::clicked, this, &MainWindow::Command3_Click);
-    connect(Command[4], &QPushButton::clicked, this, &MainWindow::Command4_Click);
+    connect(Command[2], &QPushButton::clicked, this, &MainWindow::showHelp);
+    connect(Command[3], &QPushButton::clicked, this, &MainWindow::showAbout);
+    connect(Command[4], &QPushButton::clicked, this, &MainWindow::chooseColourPreference);
     connect(Command[11], &QPushButton::clicked, this, [this] { calc_.pressDecimalPoint(); });
     connect(Command[12], &QPushButton::clicked, this, [this] { calc_.pressSignChange(); });
     connect(Command[13], &QPushButton::clicked, this, [this] { calc_.pressEqual(); });
     connect(Command[16], &QPushButton::clicked, this, [this] { calc_.pressBackspace(); });
     connect(Command[17], &QPushButton::clicked, this, [this] { calc_.pressClearAll(); });
-    connect(Command[20], &QPushButton::clicked, this, &MainWindow::Command20_Click);
+    connect(Command[20], &QPushButton::clicked, this, &MainWindow::switchOff);
     connect(Combo1, &QComboBox::currentTextChanged, this, [this](const QString& text) {
         calc_.setListFunction(orbetta::listFunctionNamed(text.toStdString()));
     });
@@ -113,21 +115,22 @@ void MainWindow::connectKeys() {
                                 .arg(Combo1->count())
                                 .arg(Combo1->currentText()));
     });
-    connect(Text1, &orbetta::ui::DisplayBox::pasteRequested, this,
-            [this] { calc_.pasteEntry(QGuiApplication::clipboard()->text().toStdString()); });
+    connect(Text1, &orbetta::ui::DisplayBox::pasteRequested, this, [this] {
+        calc_.pasteEntry(orbetta::ui::pastedNumber(QGuiApplication::clipboard()->text().toStdString()));
+    });
     connect(Text1, &orbetta::ui::DisplayBox::tapeRequested, this, &MainWindow::toggleTape);
     connect(Text1, &orbetta::ui::DisplayBox::alwaysOnTopChosen, this, [this](bool on) {
         setAlwaysOnTop(on);
         preferences::writeAlwaysOnTop(on);
     });
     // Back from a dialog, a box or another window of the program, the display is told before anything else.
-    Announcer->setReturnText([this] { return qText(calc_.displayWordsOnReturn()); });
+    Announcer->setReturnText([this] { return qText(shownNumbers(calc_.displayWordsOnReturn())); });
 }
 
 // ---- Load, unload and the off key ----
 
-void MainWindow::Form_Load() {
-    calc_.Form_Load();
+void MainWindow::load() {
+    calc_.start();
     setBackgroundColour(colourFromValue(preferences::colourFromSetting(preferences::colourSetting)));
     for (const char* entry : orbetta::kListFunctions)
         Combo1->addItem(QString::fromLatin1(entry));
@@ -135,7 +138,7 @@ void MainWindow::Form_Load() {
     Combo1->setListText(QStringLiteral(" "));
 }
 
-void MainWindow::Form_Unload() {
+void MainWindow::closeOwnedWindows() {
     unload(about_);
     unload(twoValue_);
     unload(tapeWindow_);
@@ -147,11 +150,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         orbetta::desktop::ModalLoop::whenNoneRunning(this, [this] { close(); });
         return;
     }
-    Form_Unload();
+    closeOwnedWindows();
     event->accept();
 }
 
-void MainWindow::UnloadAllForms() {
+void MainWindow::closeAllWindows() {
     // The main window was loaded first; its unloading takes the other windows with it.
     close();
     unload(twoValue_);
@@ -159,14 +162,14 @@ void MainWindow::UnloadAllForms() {
     unload(tapeWindow_);
 }
 
-void MainWindow::Command20_Click() {
+void MainWindow::switchOff() {
     // A click that reaches the off key while a box is open (a delayed Alt+O) ends the program once it closes.
     if (orbetta::desktop::ModalLoop::running()) {
-        orbetta::desktop::ModalLoop::whenNoneRunning(this, [this] { Command20_Click(); });
+        orbetta::desktop::ModalLoop::whenNoneRunning(this, [this] { switchOff(); });
         return;
     }
     preferences::writeColourSetting();
-    UnloadAllForms();
+    closeAllWindows();
     endProgram();
 }
 
@@ -181,11 +184,11 @@ void MainWindow::setAlwaysOnTop(bool on) {
 
 // ---- Help, About and the colour preference ----
 
-void MainWindow::Command2_Click() {
+void MainWindow::showHelp() {
     openHelp(this);
 }
 
-void MainWindow::Command3_Click() {
+void MainWindow::showAbout() {
     if (!about_) {
         about_ = new AboutWindow(this);
         orbetta::desktop::centreFrameOn(about_, this);
@@ -196,7 +199,7 @@ void MainWindow::Command3_Click() {
     about_->activateWindow();
 }
 
-void MainWindow::Command4_Click() {
+void MainWindow::chooseColourPreference() {
     const std::optional<QColor> chosen = chooseColour(this);
     if (!chosen)
         return; // cancelled: colours and preference stay as they are
@@ -318,7 +321,7 @@ bool MainWindow::pressKey(QObject* watched, QKeyEvent* event) {
     }
     if (event->key() == Qt::Key_F1 && modifiers == Qt::NoModifier) {
         if (event->type() == QEvent::KeyPress && !event->isAutoRepeat())
-            Command2_Click();
+            showHelp();
         return true;
     }
     if (event->key() == Qt::Key_T && modifiers == Qt::ControlModifier) {
@@ -355,6 +358,9 @@ bool MainWindow::pressKey(QObject* watched, QKeyEvent* event) {
 
 void MainWindow::typeCharacter(int code) {
     Command[13]->setFocus(Qt::OtherFocusReason);
+    // Where numbers carry a decimal comma, the comma key types it as the point key does.
+    if (code == ',' && orbetta::ui::decimalSign() == ',')
+        code = '.';
     calc_.handleCharacter(code);
 }
 
@@ -373,7 +379,7 @@ std::string MainWindow::angleCaption() const {
 // ---- orbetta::Host ----
 
 void MainWindow::show(std::string_view text) {
-    Text1->setText(qText(text)); // the display keeps its first 24 characters
+    Text1->setText(qText(shownNumbers(text))); // the display keeps its first 24 characters
 }
 
 void MainWindow::beep() {
@@ -381,7 +387,7 @@ void MainWindow::beep() {
 }
 
 void MainWindow::message(std::string_view text, orbetta::Icon icon) {
-    orbetta::desktop::showMessageBox(this, qText(text),
+    orbetta::desktop::showMessageBox(this, qText(shownNumbers(text)),
                                      icon == orbetta::Icon::Exclamation
                                          ? orbetta::desktop::MessageIcon::Exclamation
                                          : orbetta::desktop::MessageIcon::None);
@@ -410,17 +416,19 @@ void MainWindow::setAngleKey(std::string_view caption, std::string_view toolTip)
 }
 
 void MainWindow::announce(std::string_view text) {
-    Announcer->announce(qText(text));
+    Announcer->announce(qText(shownNumbers(text)));
 }
 
-void MainWindow::openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) {
-    loadTwoValueDialog()->openFor(qText(caption), qText(prompt1), qText(prompt2));
+void MainWindow::openTwoValue(orbetta::Function key) {
+    loadTwoValueDialog()->openFor(key);
 }
 
 void MainWindow::record(std::string_view line) {
-    tape().add(line);
+    // The tape and its file hold the lines as the user reads them; a recalled value is read in either form.
+    const std::string shown = shownNumbers(line);
+    tape().add(shown);
     if (tapeWindow_)
-        tapeWindow_->addLine(line);
+        tapeWindow_->addLine(shown);
 }
 
 // ---- The tape ----

@@ -33,20 +33,21 @@ class KeyButton;
 class MainWindow : public QWidget, public orbetta::Host {
     Q_OBJECT
 public:
-    // Loads the window: builds its controls and runs Form_Load. It is shown by the caller.
+    // Loads the window: builds its controls, starts the calculator and fills the list. It is shown by the
+    // caller.
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
     orbetta::Calculator& calculator() { return calc_; }
 
     // The window's own handlers.
-    void Form_Load();
-    void Form_Unload();
-    void UnloadAllForms();
-    void Command2_Click();  // help
-    void Command3_Click();  // About
-    void Command4_Click();  // colour preference
-    void Command20_Click(); // off
+    void load();
+    void closeOwnedWindows();
+    void closeAllWindows();
+    void showHelp();               // the help key
+    void showAbout();              // the About key
+    void chooseColourPreference(); // the colour key
+    void switchOff();              // the off key
 
     // The background of the window and both frames; keys, display and list keep their own colours.
     void setBackgroundColour(const QColor& colour);
@@ -82,7 +83,7 @@ public:
     void setListVisible(bool visible) override;
     void setListText(std::string_view text) override;
     void setAngleKey(std::string_view caption, std::string_view toolTip) override;
-    void openTwoValue(std::string_view caption, std::string_view prompt1, std::string_view prompt2) override;
+    void openTwoValue(orbetta::Function key) override;
     void announce(std::string_view text) override;
     void record(std::string_view line) override;
 

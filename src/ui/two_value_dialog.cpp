@@ -8,8 +8,10 @@
 #include "desktop/window_placement.h"
 #include "look/contrast.h"
 #include "twovalue/twovalue.h"
+#include "ui/decimal_sign.h"
 #include "ui/help.h"
 #include "ui/keyboard.h"
+#include "ui/qt_text.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -137,11 +139,16 @@ TwoValueDialog::TwoValueDialog(orbetta::Calculator& calc, QWidget* parent)
 
     Text1->installEventFilter(this);
     Text2->installEventFilter(this);
-    connect(Text2, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Text2, &QLineEdit::textChanged, this, [this] { secondBoxChanged(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { pressOk(); });
 }
 
-void TwoValueDialog::openFor(const QString& caption, const QString& prompt1, const QString& prompt2) {
+void TwoValueDialog::openFor(orbetta::Function key) {
+    key_ = key;
+    const orbetta::TwoValueRow* row = orbetta::twoValueRowOf(key);
+    const QString caption = row ? orbetta::ui::qText(row->caption) : QString();
+    const QString prompt1 = row ? orbetta::ui::qText(row->prompt1) : QString();
+    const QString prompt2 = row ? orbetta::ui::qText(row->prompt2) : QString();
     setWindowTitle(caption);
     Label1->setText(prompt1);
     Label2->setText(prompt2);
@@ -166,45 +173,45 @@ void TwoValueDialog::setBackground(const QColor& colour) {
     setPalette(palette);
 }
 
-void TwoValueDialog::Form_Activate() {
+void TwoValueDialog::clearBoxes() {
     Text1->clear();
     Text2->clear();
     Command1->setEnabled(false);
 }
 
-int TwoValueDialog::Text1_KeyPress(int KeyAscii) {
-    return filterKey(Text1, KeyAscii);
+int TwoValueDialog::firstBoxKeyPress(int code) {
+    return filterKey(Text1, code);
 }
 
-int TwoValueDialog::Text2_KeyPress(int KeyAscii) {
-    return filterKey(Text2, KeyAscii);
+int TwoValueDialog::secondBoxKeyPress(int code) {
+    return filterKey(Text2, code);
 }
 
-int TwoValueDialog::filterKey(QLineEdit* box, int KeyAscii) {
-    if (orbetta::twovalue::acceptsKey(KeyAscii, box->text().toStdString()))
-        return KeyAscii;
+int TwoValueDialog::filterKey(QLineEdit* box, int code) {
+    const std::string boxText = orbetta::ui::engineNumber(box->text().toStdString());
+    if (orbetta::twovalue::acceptsKey(code, boxText))
+        return code;
     beep(box);
-    Announcer->announce(
-        QString::fromStdString(orbetta::twovalue::refusalWords(KeyAscii, box->text().toStdString())));
+    Announcer->announce(QString::fromStdString(orbetta::twovalue::refusalWords(code, boxText)));
     return 0;
 }
 
-void TwoValueDialog::Text2_Change() {
+void TwoValueDialog::secondBoxChanged() {
     Command1->setEnabled(true);
 }
 
-void TwoValueDialog::Command1_Click() {
+void TwoValueDialog::pressOk() {
     using orbetta::twovalue::Outcome;
-    const Outcome outcome =
-        orbetta::twovalue::confirm(windowTitle().toStdString(), Text1->text().toStdString(),
-                                   Text2->text().toStdString(), orbetta::twovalue::processRandom());
+    const Outcome outcome = orbetta::twovalue::confirm(
+        key_, orbetta::ui::engineNumber(Text1->text().toStdString()),
+        orbetta::ui::engineNumber(Text2->text().toStdString()), orbetta::twovalue::processRandom());
     QPointer<TwoValueDialog> self(this);
     if (outcome.beep)
         beep(this);
     if (!outcome.told.empty())
-        Announcer->announce(QString::fromStdString(outcome.told));
+        Announcer->announce(QString::fromStdString(orbetta::ui::shownNumbers(outcome.told)));
     if (!outcome.message.empty())
-        showMessage(this, QString::fromStdString(outcome.message), outcome.icon);
+        showMessage(this, QString::fromStdString(orbetta::ui::shownNumbers(outcome.message)), outcome.icon);
     if (!self)
         return; // discarded with its owner while the message was up
     if (outcome.write)
@@ -226,7 +233,7 @@ void TwoValueDialog::Command1_Click() {
 
 bool TwoValueDialog::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
+        clearBoxes();
     return QDialog::event(event);
 }
 
@@ -245,7 +252,14 @@ bool TwoValueDialog::eventFilter(QObject* watched, QEvent* event) {
         close();
         return true;
     }
-    const int kept = watched == Text1 ? Text1_KeyPress(*code) : Text2_KeyPress(*code);
+    // Where numbers carry a decimal comma, the point, the comma and the keypad's decimal key all type it.
+    const bool decimal = orbetta::ui::decimalSign() == ',' && (*code == '.' || *code == ',');
+    const int typed = decimal ? '.' : *code;
+    const int kept = watched == Text1 ? firstBoxKeyPress(typed) : secondBoxKeyPress(typed);
+    if (decimal && kept != 0) {
+        static_cast<QLineEdit*>(watched)->insert(QStringLiteral(","));
+        return true;
+    }
     return kept == 0;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/host.h"
+#include "core/keys.h"
 
 #include <QDialog>
 #include <functional>
@@ -16,9 +17,9 @@ namespace orbetta::access {
 class Announcer;
 }
 
-// The two-value dialog: two operands for the y-th root, the power or a random whole number. Its caption
-// selects the computation; OK writes the result into the main window's display and entry and closes the
-// dialog.
+// The two-value dialog: two operands for the y-th root, the power or a random whole number. The key it was
+// opened for selects the computation; OK writes the result into the main window's display and entry and
+// closes the dialog.
 class TwoValueDialog : public QDialog {
     Q_OBJECT
 public:
@@ -34,17 +35,17 @@ public:
     explicit TwoValueDialog(orbetta::Calculator& calc, QWidget* parent = nullptr);
     ~TwoValueDialog() override;
 
-    // Sets the caption and the two prompts, then shows the dialog without blocking, in its normal state.
-    void openFor(const QString& caption, const QString& prompt1, const QString& prompt2);
+    // Takes the key's caption and two prompts, then shows the dialog without blocking, in its normal state.
+    void openFor(orbetta::Function key);
     void setBackground(const QColor& colour);
 
     // The handlers of the dialog's events. A key-press handler returns the character code when the character
     // goes into its box, 0 when it was refused (after a beep).
-    void Form_Activate();
-    int Text1_KeyPress(int KeyAscii);
-    int Text2_KeyPress(int KeyAscii);
-    void Text2_Change();
-    void Command1_Click();
+    void clearBoxes();
+    int firstBoxKeyPress(int code);
+    int secondBoxKeyPress(int code);
+    void secondBoxChanged();
+    void pressOk();
 
 protected:
     bool event(QEvent* event) override;
@@ -52,9 +53,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    int filterKey(QLineEdit* box, int KeyAscii);
+    int filterKey(QLineEdit* box, int code);
 
     orbetta::Calculator& calc_;
+    orbetta::Function key_ = orbetta::Function::YRootOfX;
     QLabel* Label1;
     QLineEdit* Text1;
     QLabel* Label2;

@@ -244,6 +244,11 @@ class Desktop:
             XDG_CACHE_HOME=os.path.join(home, ".cache"),
             LANG=os.environ.get("LANG", "C.UTF-8") or "C.UTF-8",
         )
+        # The checks read numbers written with a point: the locale they run in keeps its language, not its
+        # decimal sign.
+        if base.get("LC_ALL"):
+            base["LANG"] = base.pop("LC_ALL")
+        base["LC_NUMERIC"] = "C.UTF-8"
 
         # The X server picks a free display and tells its number.
         read_fd, write_fd = os.pipe()
@@ -330,6 +335,10 @@ class Desktop:
             if time.monotonic() > deadline:
                 raise SetupError(f"{what} did not come up within {timeout} s")
             time.sleep(0.1)
+
+    def run(self, *argv):
+        """What a tool run on the desktop writes, or "" when it fails."""
+        return self._run(list(argv), timeout=20) or ""
 
     def _run(self, argv, timeout=10):
         try:

@@ -36,7 +36,7 @@ struct Session {
     RecordingHost host;
     Calculator calc{host};
 
-    Session() { calc.Form_Load(); }
+    Session() { calc.start(); }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -45,7 +45,7 @@ struct Session {
         return *this;
     }
     QString display() const { return QString::fromStdString(host.display); }
-    QString valueText() const { return QString::fromStdString(calc.ValueText); }
+    QString valueText() const { return QString::fromStdString(calc.entryText); }
     QString resultText() const { return QString::fromStdString(calc.result.toText()); }
     QStringList tape() const {
         QStringList out;

@@ -107,7 +107,7 @@ void AnnouncementTest::policy() {
 
     TimelineHost host;
     Calculator calc(host);
-    calc.Form_Load();
+    calc.start();
     if (keys.startsWith(QStringLiteral("return: "))) {
         host.calc = &calc;
         keys = keys.mid(8);

@@ -271,8 +271,8 @@ void ArithmeticTest::keys() {
 void ArithmeticTest::stateAfter_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("result");
-    QTest::addColumn<QString>("first"); // ValueA as text
-    QTest::addColumn<int>("operation"); // OperandKey, 0 for none
+    QTest::addColumn<QString>("first"); // firstOperand as text
+    QTest::addColumn<int>("operation"); // pendingOperation, 0 for none
     QTest::addColumn<bool>("operFlag");
     QTest::addColumn<bool>("entering");
 
@@ -319,11 +319,11 @@ void ArithmeticTest::stateAfter() {
     Session s;
     s.press(keys);
     QCOMPARE(s.resultText(), result);
-    QCOMPARE(QString::fromStdString(Value(s.calc.ValueA.toDouble()).toText()), first);
-    QCOMPARE(static_cast<int>(s.calc.OperandKey.toDouble()), operation);
-    QCOMPARE(s.calc.OperFlag, operFlag);
-    QCOMPARE(s.calc.EntryFlag, entering);
-    QVERIFY(!s.calc.FunFlag);
+    QCOMPARE(QString::fromStdString(Value(s.calc.firstOperand.toDouble()).toText()), first);
+    QCOMPARE(static_cast<int>(s.calc.pendingOperation.toDouble()), operation);
+    QCOMPARE(s.calc.operationPressed, operFlag);
+    QCOMPARE(s.calc.entering, entering);
+    QVERIFY(!s.calc.functionPending);
 }
 
 QTEST_APPLESS_MAIN(ArithmeticTest)

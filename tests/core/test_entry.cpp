@@ -23,13 +23,13 @@ void EntryTest::startState() {
     QCOMPARE(s.display(), QString());
     QCOMPARE(s.valueText(), QString());
     QVERIFY(s.calc.result.isZero());
-    QVERIFY(s.calc.OperandKey.isZero());
-    QVERIFY(s.calc.ValueA.isZero());
-    QVERIFY(!s.calc.OperFlag);
-    QVERIFY(!s.calc.EntryFlag);
-    QVERIFY(!s.calc.FunFlag);
-    QCOMPARE(s.calc.MemBut, 0.0);
-    QCOMPARE(s.calc.Pi.toDouble(), 4.0 * std::atan(1.0));
+    QVERIFY(s.calc.pendingOperation.isZero());
+    QVERIFY(s.calc.firstOperand.isZero());
+    QVERIFY(!s.calc.operationPressed);
+    QVERIFY(!s.calc.entering);
+    QVERIFY(!s.calc.functionPending);
+    QCOMPARE(s.calc.memory, 0.0);
+    QCOMPARE(s.calc.pi.toDouble(), 4.0 * std::atan(1.0));
     QCOMPARE(s.events(), QStringList{});
 }
 
@@ -222,7 +222,7 @@ void EntryTest::keys() {
     s.press(keys);
     QCOMPARE(s.display(), display);
     QCOMPARE(s.valueText(), valueText);
-    QCOMPARE(s.calc.EntryFlag, entering);
+    QCOMPARE(s.calc.entering, entering);
     QCOMPARE(s.events(), events);
 }
 
@@ -406,7 +406,7 @@ void EntryTest::paste() {
     s.press(after);
     QCOMPARE(s.display(), display);
     QCOMPARE(s.valueText(), valueText);
-    QCOMPARE(s.calc.EntryFlag, entering);
+    QCOMPARE(s.calc.entering, entering);
     QCOMPARE(s.host.messages.size(), std::size_t(0));
 }
 

@@ -154,7 +154,7 @@ void FunctionKeysTest::keys() {
     QCOMPARE(s.valueText(), valueText);
     QCOMPARE(s.events(), events);
     QCOMPARE(s.tape(), tape);
-    QCOMPARE(s.calc.FunFlag, deferred);
+    QCOMPARE(s.calc.functionPending, deferred);
     QCOMPARE(s.host.listVisible, listVisible);
 }
 
@@ -216,7 +216,7 @@ void FunctionKeysTest::twoValueKeys() {
         shown << QString::fromStdString(text);
     QCOMPARE(shown, dialog);
     QVERIFY(!s.host.listVisible);
-    QVERIFY(!s.calc.EntryFlag);
+    QVERIFY(!s.calc.entering);
     QCOMPARE(s.events(), QStringList{});
 
     // The dialog's result becomes the entry: a function key uses it.
@@ -236,8 +236,8 @@ void FunctionKeysTest::everyKeyReplacesTheFunctionCode() {
     Session s;
     s.press("4");
     s.calc.pressFunction(key);
-    QCOMPARE(s.calc.FunctionKey.asInteger(), static_cast<std::int16_t>(key));
-    QVERIFY(!s.calc.EntryFlag);
+    QCOMPARE(s.calc.lastFunction.asInteger(), static_cast<std::int16_t>(key));
+    QVERIFY(!s.calc.entering);
     QVERIFY(s.host.longestShown <= 24);
 }
 
@@ -245,7 +245,7 @@ void FunctionKeysTest::memoryStoreFailureKeepsTheMemory() {
     Session s;
     s.press("7 F18 CE F18");
     QCOMPARE(s.events(), report(kNotANumber));
-    QCOMPARE(s.calc.MemBut, 7.0);
+    QCOMPARE(s.calc.memory, 7.0);
     QCOMPARE(s.press("F17").display(), QString("7"));
 }
 

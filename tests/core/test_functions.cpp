@@ -124,7 +124,7 @@ void FunctionsTest::values() {
     QCOMPARE(s.display(), display);
     QCOMPARE(s.valueText(), display);
     QCOMPARE(s.events(), events);
-    QVERIFY(!s.calc.EntryFlag);
+    QVERIFY(!s.calc.entering);
 }
 
 void FunctionsTest::codesWithoutAFunction_data() {
@@ -136,11 +136,11 @@ void FunctionsTest::codesWithoutAFunction_data() {
 void FunctionsTest::codesWithoutAFunction() {
     QFETCH(int, code);
     Session s;
-    s.calc.EntryFlag = true;
+    s.calc.entering = true;
     Value value = 2.5;
     s.calc.evaluateFunction(value, Value(static_cast<std::int16_t>(code)));
     QCOMPARE(value.toDouble(), 2.5);
-    QVERIFY(!s.calc.EntryFlag);
+    QVERIFY(!s.calc.entering);
     QCOMPARE(s.events(), QStringList{});
 }
 

@@ -12,11 +12,11 @@ QString snapshot(const Session& s) {
     const Calculator& c = s.calc;
     return QStringLiteral("display=%1 entry=%2 entering=%3 oper=%4 fun=%5 first=%6 op=%7 result=%8")
         .arg(s.display(), s.valueText())
-        .arg(c.EntryFlag)
-        .arg(c.OperFlag)
-        .arg(c.FunFlag)
-        .arg(QString::fromStdString(Value(c.ValueA.toDouble()).toText()))
-        .arg(c.OperandKey.toDouble())
+        .arg(c.entering)
+        .arg(c.operationPressed)
+        .arg(c.functionPending)
+        .arg(QString::fromStdString(Value(c.firstOperand.toDouble()).toText()))
+        .arg(c.pendingOperation.toDouble())
         .arg(s.resultText());
 }
 

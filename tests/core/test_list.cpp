@@ -121,10 +121,10 @@ void ListTest::keys() {
     QCOMPARE(s.display(), display);
     QCOMPARE(QString::fromStdString(s.host.list), listText);
     QCOMPARE(s.host.listVisible, listVisible);
-    QCOMPARE(s.calc.FunFlag, deferred);
+    QCOMPARE(s.calc.functionPending, deferred);
     QCOMPARE(s.events(), QStringList{});
     if (keys.contains("list:"))
-        QCOMPARE(s.calc.FunctionKey.asInteger(), std::int16_t{16});
+        QCOMPARE(s.calc.lastFunction.asInteger(), std::int16_t{16});
 }
 
 void ListTest::everyFormula_data() {

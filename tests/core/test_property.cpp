@@ -28,7 +28,7 @@ enum class Action {
     Operation,
     Equal,
     ClearAll,
-    FunctionKey,
+    lastFunction,
     FunctionButton,
     ListChoice,
     Typed,
@@ -60,7 +60,7 @@ std::string describeKey(const Key& k) {
         return "=";
     case Action::ClearAll:
         return "CE";
-    case Action::FunctionKey:
+    case Action::lastFunction:
         return "F" + std::to_string(k.arg);
     case Action::FunctionButton:
         return "fn";
@@ -90,7 +90,7 @@ public:
             return {action, uniform(0, 9) + 10 * uniform(15, 400)};
         case Action::Operation:
             return {action, uniform(2, 5)};
-        case Action::FunctionKey:
+        case Action::lastFunction:
             return {action, uniform(0, 19)};
         case Action::ListChoice: {
             const int i = uniform(0, 20);
@@ -147,7 +147,7 @@ void apply(Calculator& calc, RecordingHost& host, const Key& k) {
     case Action::ClearAll:
         calc.pressClearAll();
         break;
-    case Action::FunctionKey:
+    case Action::lastFunction:
         calc.pressFunction(k.arg);
         break;
     case Action::FunctionButton:

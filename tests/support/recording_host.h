@@ -37,8 +37,11 @@ public:
         angle = std::string(caption);
         angleToolTip = std::string(tip);
     }
-    void openTwoValue(std::string_view caption, std::string_view p1, std::string_view p2) override {
-        dialog = {std::string(caption), std::string(p1), std::string(p2)};
+    void openTwoValue(Function key) override {
+        const TwoValueRow* row = twoValueRowOf(key);
+        dialog = row ? std::vector<std::string>{std::string(row->caption), std::string(row->prompt1),
+                                                std::string(row->prompt2)}
+                     : std::vector<std::string>{};
         ++dialogOpenings;
     }
     void announce(std::string_view text) override { announcements.emplace_back(text); }

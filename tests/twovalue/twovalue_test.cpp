@@ -1,3 +1,4 @@
+#include "support/two_value_keys.h"
 #include "twovalue/twovalue.h"
 
 #include <QtTest>
@@ -26,8 +27,8 @@ QString exactText(double value) {
 }
 
 Outcome confirm(const QString& caption, const QString& first, const QString& second, RandomSource& random) {
-    return orbetta::twovalue::confirm(caption.toStdString(), first.toStdString(), second.toStdString(),
-                                      random);
+    return orbetta::twovalue::confirm(orbetta::testing::twoValueKeyCaptioned(caption), first.toStdString(),
+                                      second.toStdString(), random);
 }
 
 } // namespace

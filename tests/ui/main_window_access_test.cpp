@@ -1,6 +1,7 @@
 // The main window for a screen reader and a keyboard alone: roles, announcements, pressing keys without a
 // mouse, the help key and pasting into the display.
 #include "main_window_fixture.h"
+#include "support/locale_numbers.h"
 
 #include "look/classic_look.h"
 #include "settings/preferences.h"
@@ -25,6 +26,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -219,7 +221,8 @@ void FrmCalcAccessTest::announcerStaysOutOfSight() {
 
 void FrmCalcAccessTest::announcements_data() {
     // Controls clicked by name, or pressed without a mouse ("press:"); "key:" a chord and "type:" characters
-    // for the focused control; "tape" opens the tape, "activate" makes the main window active again.
+    // for the focused control; "tape" opens the tape, "activate" makes the main window active again;
+    // "numbers:" names the locale of LC_NUMERIC for the rest of the row.
     QTest::addColumn<QString>("clicks");
     QTest::addColumn<QStringList>("told"); // by the main window's announcer and the two-value dialog's
 
@@ -250,6 +253,16 @@ void FrmCalcAccessTest::announcements_data() {
         << "tape activate key:Ctrl+T" << QStringList{"empty", hidden, "Tape closed"};
     QTest::newRow("a value recalled from the tape, told once the tape is left")
         << "type:7*6= tape recall" << QStringList{"42", "(window left)", hidden, "42"};
+    QTest::newRow("German numbers, the sign change and backspace")
+        << "numbers:de_DE.UTF-8 Num(1) Command11 Num(5) Command12 Command16 Oper(2)"
+        << QStringList{"-1,5", hidden, "-1,"};
+    QTest::newRow("German numbers, Alt+J")
+        << "numbers:de_DE.UTF-8 Num(4) Command11 key:Alt+J" << QStringList{"4,"};
+    QTest::newRow("German numbers, memory")
+        << "numbers:de_DE.UTF-8 Num(2) Command11 Num(5) Funct(18)" << QStringList{"2,5 in memory"};
+    QTest::newRow("German numbers, the dialog's result")
+        << "numbers:de_DE.UTF-8 press:Funct(10) type:2,5 key:Tab type:2 key:Return activate"
+        << QStringList{"6,25"};
 }
 
 void FrmCalcAccessTest::announcements() {
@@ -257,8 +270,11 @@ void FrmCalcAccessTest::announcements() {
     QFETCH(QStringList, told);
     AnnouncerWatch watch;
     calc_->control("Announcer")->installEventFilter(&watch);
+    std::optional<LocaleNumbers> numbers;
     for (const QString& action : clicks.split(QLatin1Char(' '))) {
-        if (action.startsWith(QLatin1String("key:"))) {
+        if (action.startsWith(QLatin1String("numbers:"))) {
+            numbers.emplace(QStringLiteral("LANG=en_US.UTF-8 LC_NUMERIC=") + action.mid(8));
+        } else if (action.startsWith(QLatin1String("key:"))) {
             const QKeyCombination chord = QKeySequence(action.mid(4))[0];
             QTest::keyClick(calc_->receiver(), chord.key(), chord.keyboardModifiers());
         } else if (action.startsWith(QLatin1String("type:"))) {
@@ -435,7 +451,7 @@ void FrmCalcAccessTest::pasteFromTheDisplayMenu() {
     QCOMPARE(entries, (QStringList{"&Copy\tCtrl+C", "&Paste\tCtrl+V", "", "&Tape", "", "&Always on top"}));
     QCOMPARE(pasteEnabled, enabled);
     QCOMPARE(calc_->display(), display);
-    QCOMPARE(calc_->calculator().ValueText, display.toStdString());
+    QCOMPARE(calc_->calculator().entryText, display.toStdString());
     QCOMPARE(calc_->beeps, beeps);
 }
 

@@ -1,11 +1,13 @@
 // The main window driven by mouse and keyboard: keys, typed characters, the list, boxes and the window's end.
 #include "main_window_fixture.h"
+#include "support/locale_numbers.h"
 
 #include "desktop/keep_on_top.h"
 #include "look/classic_look.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
 #include "tape/tape.h"
+#include "ui/keybutton.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -72,6 +74,8 @@ private slots:
     void closingUnloadsAHiddenDialog();
     void offKeySavesTheColourAndEnds();
     void tapeWindow();
+    void tapeInEitherDecimalSign_data();
+    void tapeInEitherDecimalSign();
 
 private:
     QComboBox* list() const { return calc_->control<QComboBox>("Combo1"); }
@@ -160,39 +164,85 @@ void FrmCalcInputTest::typed_data() {
     QTest::addColumn<QString>("characters");
     QTest::addColumn<QString>("display");
     QTest::addColumn<int>("beeps");
+    QTest::addColumn<QString>("numbers"); // the locale variables; empty: as the tests run
 
     QTest::newRow("12+3=") << "12+3="
-                           << "15" << 0;
+                           << "15" << 0 << "";
     QTest::newRow("12+3 Enter") << "12+3\r"
-                                << "15" << 0;
+                                << "15" << 0 << "";
     QTest::newRow("l is equal") << "2*4l"
-                                << "8" << 0;
+                                << "8" << 0 << "";
     QTest::newRow("L is not") << "2*4L"
-                              << "4" << 1;
+                              << "4" << 1 << "";
     QTest::newRow("space") << "12 "
-                           << "12" << 1;
+                           << "12" << 1 << "";
     QTest::newRow("comma") << "12,"
-                           << "12" << 1;
+                           << "12" << 1 << "";
     QTest::newRow("colon and x") << "6:x"
-                                 << "6" << 2;
+                                 << "6" << 2 << "";
     QTest::newRow("c clears") << "7+1c"
-                              << "" << 0;
+                              << "" << 0 << "";
     QTest::newRow("C clears") << "7+1C"
-                              << "" << 0;
+                              << "" << 0 << "";
     QTest::newRow("backspace") << "123\b"
-                               << "12" << 0;
+                               << "12" << 0 << "";
     QTest::newRow("decimal point") << "0.5*4="
-                                   << "2" << 0;
+                                   << "2" << 0 << "";
     QTest::newRow("second point beeps") << "5.."
-                                        << "5." << 1;
+                                        << "5." << 1 << "";
     QTest::newRow("minus and divide") << "9-3/2="
-                                      << "3" << 0;
+                                      << "3" << 0 << "";
+    QTest::newRow("German numbers, 1,5+1=") << "1,5+1="
+                                            << "2,5" << 0 << "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8";
+    QTest::newRow("German numbers, 1/4") << "1/4="
+                                         << "0,25" << 0 << "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8";
+    QTest::newRow("German numbers, the point types a comma") << "1.5"
+                                                             << "1,5" << 0 << "LANG=de_DE.UTF-8";
+    QTest::newRow("German numbers, a comma twice") << "5,,"
+                                                   << "5," << 1 << "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8";
+    QTest::newRow("German numbers, a comma first") << ",5"
+                                                   << "0,5" << 0 << "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8";
+    QTest::newRow("German numbers, negative") << "0,5-1="
+                                              << "-0,5" << 0 << "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8";
+    QTest::newRow("German numbers, exponent form")
+        << "0,000015*1="
+        << "1,5E-05" << 0 << "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8";
+    QTest::newRow("German numbers, a long entry")
+        << "12345678901234567890,5"
+        << "1,234568E+19" << 0 << "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8";
+    QTest::newRow("German numbers, backspace") << "2,57\b"
+                                               << "2,5" << 0 << "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8";
+    QTest::newRow("German numbers with euro") << "1/4="
+                                              << "0,25" << 0 << "LC_NUMERIC=de_DE@euro";
+    QTest::newRow("French numbers") << "1/4="
+                                    << "0,25" << 0 << "LANG=fr_FR.UTF-8";
+    QTest::newRow("an empty LC_ALL is not set") << "1/4="
+                                                << "0,25" << 0 << "LC_ALL= LC_NUMERIC=de_DE.UTF-8";
+    QTest::newRow("LC_ALL=C before German")
+        << "1/4="
+        << "0.25" << 0 << "LC_ALL=C LC_NUMERIC=de_DE.UTF-8 LANG=de_DE.UTF-8";
+    QTest::newRow("LC_NUMERIC=C before LANG") << "1/4="
+                                              << "0.25" << 0 << "LANG=de_DE.UTF-8 LC_NUMERIC=C";
+    QTest::newRow("LC_ALL=C, the comma beeps") << "1,5"
+                                               << "15" << 1 << "LC_ALL=C";
+    QTest::newRow("English numbers") << "1/4="
+                                     << "0.25" << 0 << "LANG=en_US.UTF-8";
+    QTest::newRow("Swiss German numbers") << "1/4="
+                                          << "0.25" << 0 << "LANG=de_CH.UTF-8";
+    QTest::newRow("C.UTF-8") << "1/4="
+                             << "0.25" << 0 << "LANG=C.UTF-8";
+    QTest::newRow("no locale variable") << "1/4="
+                                        << "0.25" << 0 << "LC_ALL= LANG=";
+    QTest::newRow("an unknown locale") << "1/4="
+                                       << "0.25" << 0 << "LANG=xx_YY.UTF-8";
 }
 
 void FrmCalcInputTest::typed() {
     QFETCH(QString, characters);
     QFETCH(QString, display);
     QFETCH(int, beeps);
+    QFETCH(QString, numbers);
+    const LocaleNumbers locale(numbers);
     calc_->type(characters);
     QCOMPARE(calc_->display(), display);
     QCOMPARE(calc_->beeps, beeps);
@@ -239,19 +289,41 @@ void FrmCalcInputTest::enterRunsEqualOnce() {
 void FrmCalcInputTest::keypadDecimalTypesPoint_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("text");
-    QTest::newRow("layout with a comma") << int(Qt::Key_Comma) << ",";
-    QTest::newRow("layout with a point") << int(Qt::Key_Period) << ".";
+    QTest::addColumn<QString>("numbers"); // the locale variables; empty: as the tests run
+    QTest::addColumn<QString>("display");
+    QTest::newRow("layout with a comma") << int(Qt::Key_Comma) << ","
+                                         << ""
+                                         << "1.5";
+    QTest::newRow("layout with a point") << int(Qt::Key_Period) << "."
+                                         << ""
+                                         << "1.5";
+    QTest::newRow("German numbers, layout with a comma") << int(Qt::Key_Comma) << ","
+                                                         << "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8"
+                                                         << "1,5";
+    QTest::newRow("German numbers, layout with a point") << int(Qt::Key_Period) << "."
+                                                         << "LANG=de_DE.UTF-8"
+                                                         << "1,5";
 }
 
+// The keypad's decimal key types the decimal sign, and wears it.
 void FrmCalcInputTest::keypadDecimalTypesPoint() {
     QFETCH(int, key);
     QFETCH(QString, text);
+    QFETCH(QString, numbers);
+    QFETCH(QString, display);
+    const LocaleNumbers locale(numbers);
+    closeWindow();
+    makeWindow();
+    showWindow();
     calc_->type("1");
     QKeyEvent press(QEvent::KeyPress, key, Qt::KeypadModifier, text);
     QApplication::sendEvent(calc_->receiver(), &press);
     calc_->type("5");
-    QCOMPARE(calc_->display(), QStringLiteral("1.5"));
+    QCOMPARE(calc_->display(), display);
     QCOMPARE(calc_->beeps, 0);
+    QCOMPARE(calc_->control<orbetta::ui::KeyButton>("Command11")->picture(),
+             display.contains(QLatin1Char(',')) ? orbetta::look::Picture::DecimalComma
+                                                : orbetta::look::Picture::DecimalPoint);
 }
 
 void FrmCalcInputTest::keysThatTypeNothing_data() {
@@ -322,25 +394,54 @@ void FrmCalcInputTest::clipboardKeys_data() {
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("copied");
     QTest::addColumn<int>("beeps");
+    QTest::addColumn<QString>("numbers"); // the locale variables; empty: as the tests run
+    QTest::addColumn<QString>("typed");   // before the key
     const int ctrl = Qt::ControlModifier;
+    const QString german = QStringLiteral("LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8");
     QTest::newRow("ctrl+c copies") << "Num(1)" << int(Qt::Key_C) << ctrl << "9"
                                    << "42"
-                                   << "42" << 0;
+                                   << "42" << 0 << ""
+                                   << "42";
     QTest::newRow("ctrl+insert copies") << "Text1" << int(Qt::Key_Insert) << ctrl << "9"
                                         << "42"
-                                        << "42" << 0;
+                                        << "42" << 0 << ""
+                                        << "42";
     QTest::newRow("ctrl+v pastes") << "Command13" << int(Qt::Key_V) << ctrl << "1,234.5"
                                    << "1234.5"
-                                   << "1,234.5" << 0;
+                                   << "1,234.5" << 0 << ""
+                                   << "42";
     QTest::newRow("shift+insert pastes") << "Text1" << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << "7"
                                          << "7"
-                                         << "7" << 0;
+                                         << "7" << 0 << ""
+                                         << "42";
     QTest::newRow("ctrl+v of two numbers beeps") << "Num(1)" << int(Qt::Key_V) << ctrl << "1,5"
                                                  << "42"
-                                                 << "1,5" << 1;
+                                                 << "1,5" << 1 << ""
+                                                 << "42";
     QTest::newRow("ctrl+b beeps") << "Num(1)" << int(Qt::Key_B) << ctrl << "9"
                                   << "42"
-                                  << "9" << 1;
+                                  << "9" << 1 << ""
+                                  << "42";
+    QTest::newRow("German numbers, ctrl+c copies a comma") << "Num(1)" << int(Qt::Key_C) << ctrl << "9"
+                                                           << "2,5"
+                                                           << "2,5" << 0 << german << "2,5";
+    QTest::newRow("German numbers, ctrl+v of a comma") << "Command13" << int(Qt::Key_V) << ctrl << "1,5"
+                                                       << "1,5"
+                                                       << "1,5" << 0 << german << "42";
+    QTest::newRow("German numbers, ctrl+v of a point") << "Text1" << int(Qt::Key_V) << ctrl << "2.5"
+                                                       << "2,5"
+                                                       << "2.5" << 0 << german << "42";
+    QTest::newRow("German numbers, ctrl+v of German groups") << "Text1" << int(Qt::Key_V) << ctrl << "1.234,5"
+                                                             << "1234,5"
+                                                             << "1.234,5" << 0 << german << "42";
+    QTest::newRow("German numbers, ctrl+v of English groups")
+        << "Text1" << int(Qt::Key_V) << ctrl << "1,234.5"
+        << "1234,5"
+        << "1,234.5" << 0 << german << "42";
+    QTest::newRow("German numbers, ctrl+v of two commas beeps")
+        << "Num(1)" << int(Qt::Key_V) << ctrl << "1,5,2"
+        << "42"
+        << "1,5,2" << 1 << german << "42";
 }
 
 // The desktop's clipboard keys copy and paste wherever the focus is; other Ctrl keys still beep.
@@ -352,13 +453,16 @@ void FrmCalcInputTest::clipboardKeys() {
     QFETCH(QString, display);
     QFETCH(QString, copied);
     QFETCH(int, beeps);
+    QFETCH(QString, numbers);
+    QFETCH(QString, typed);
+    const LocaleNumbers locale(numbers);
     QGuiApplication::clipboard()->setText(clipboard);
-    calc_->type("42");
+    calc_->type(typed);
     calc_->control(focus.toLatin1().constData())->setFocus();
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(calc_->display(), display);
-    QCOMPARE(calc_->calculator().ValueText, display.toStdString());
+    QCOMPARE(calc_->calculator().entryText, orbetta::ui::engineNumber(display.toStdString()));
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     QCOMPARE(calc_->beeps, beeps);
 }
@@ -530,7 +634,7 @@ void FrmCalcInputTest::listChoiceAppliesOnce() {
     QCOMPARE(calc_->display(), display);
     QVERIFY(!list()->isVisible());
     QCOMPARE(list()->currentText(), function);
-    QCOMPARE(calc_->calculator().FunctionKey.asInteger(), 16);
+    QCOMPARE(calc_->calculator().lastFunction.asInteger(), 16);
     // Leaving the list afterwards applies nothing more.
     QCoreApplication::processEvents();
     calc_->control("Num(1)")->setFocus();
@@ -870,6 +974,57 @@ void FrmCalcInputTest::tapeWindow() {
     QTRY_VERIFY(
         calc_->tapeWindow()->findChild<QWidget*>("TapeAnnouncer")->accessibleName().startsWith("Tape, "));
     QVERIFY(!calc_->tapeWindow()->findChild<QWidget*>("TapeAnnouncer")->accessibleName().contains("8"));
+    QCOMPARE(calc_->beeps, 0);
+}
+
+void FrmCalcInputTest::tapeInEitherDecimalSign_data() {
+    QTest::addColumn<QString>("numbers");   // the locale variables; empty: as the tests run
+    QTest::addColumn<QByteArray>("before"); // the tape file, from an earlier run
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("tape"); // the tape window, and the file
+    QTest::addColumn<int>("line");     // recalled
+    QTest::addColumn<QString>("display");
+    const QString german = QStringLiteral("LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8");
+    QTest::newRow("German numbers") << german << QByteArray() << "1,5+1="
+                                    << "1,5 +\n1 =\n= 2,5\n"
+                                    << 0 << "1,5";
+    QTest::newRow("German numbers, a tape of points") << german << QByteArray("2.5 +\n1 =\n= 3.5\n\n") << ""
+                                                      << "2.5 +\n1 =\n= 3.5\n"
+                                                      << 2 << "3,5";
+    QTest::newRow("points, a tape of German numbers")
+        << "" << QByteArray("sin(0,5 rad) = 0,479425538604203\n\n") << ""
+        << "sin(0,5 rad) = 0,479425538604203\n"
+        << 0 << "0.479425538604203";
+}
+
+// The tape and its file hold the numbers as shown; a line recalls its value whichever sign it was written
+// with.
+void FrmCalcInputTest::tapeInEitherDecimalSign() {
+    QFETCH(QString, numbers);
+    QFETCH(QByteArray, before);
+    QFETCH(QString, typed);
+    QFETCH(QString, tape);
+    QFETCH(int, line);
+    QFETCH(QString, display);
+    const LocaleNumbers locale(numbers);
+    QFile file(settingsHome_.filePath("orbetta/tape.txt"));
+    QVERIFY(QDir(settingsHome_.path()).mkpath("orbetta"));
+    if (!before.isEmpty()) {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+        file.close();
+    }
+    calc_->type(typed);
+    QTest::keyClick(calc_->receiver(), Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(calc_->tapeWindow());
+    auto* view = calc_->tapeWindow()->findChild<QTextEdit*>("TapeText");
+    QCOMPARE(view->toPlainText(), tape);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()), tape + "\n");
+    file.close();
+    view->setTextCursor(QTextCursor(view->document()->findBlockByNumber(line)));
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(calc_->display(), display);
     QCOMPARE(calc_->beeps, 0);
 }
 

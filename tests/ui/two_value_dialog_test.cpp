@@ -1,6 +1,8 @@
 #include "core/calculator.h"
 #include "look/contrast.h"
+#include "support/locale_numbers.h"
 #include "support/recording_host.h"
+#include "support/two_value_keys.h"
 #include "ui/two_value_dialog.h"
 
 #include <QAccessible>
@@ -56,8 +58,7 @@ private slots:
     void promptsNameTheBoxes();
 
 private:
-    TwoValueDialog* open(const QString& caption,
-                         const QString& prompt1 = "first:", const QString& prompt2 = "second:");
+    TwoValueDialog* open(const QString& caption);
     template <typename T> T* control(const char* name) {
         T* found = dialog_->findChild<T*>(QString::fromLatin1(name));
         if (found == nullptr)
@@ -88,9 +89,10 @@ void XyEntryTest::cleanup() {
     delete dialog_.data();
 }
 
-TwoValueDialog* XyEntryTest::open(const QString& caption, const QString& prompt1, const QString& prompt2) {
+TwoValueDialog* XyEntryTest::open(const QString& caption) {
     dialog_ = new TwoValueDialog(calc_, nullptr);
-    dialog_->openFor(caption, prompt1, prompt2);
+    // The dialog takes its caption and prompts from the key.
+    dialog_->openFor(orbetta::testing::twoValueKeyCaptioned(caption));
     if (!QTest::qWaitForWindowActive(dialog_))
         qWarning("the dialog did not become active");
     return dialog_;
@@ -117,7 +119,7 @@ void XyEntryTest::layout() {
     QFETCH(QRect, geometry);
     QFETCH(bool, bold);
 
-    open(kRoot, "value(x):", "root (y):");
+    open(kRoot);
     auto* widget = dialog_->findChild<QWidget*>(name);
     QVERIFY(widget != nullptr);
     QCOMPARE(widget->geometry(), geometry);
@@ -128,7 +130,7 @@ void XyEntryTest::layout() {
 }
 
 void XyEntryTest::initialState() {
-    open(kRandom, "lower value:", "upper value:");
+    open(kRandom);
 
     QCOMPARE(dialog_->geometry(), QRect(66, 223, 203, 121));
     QCOMPARE(dialog_->minimumSize(), QSize(203, 121));
@@ -170,31 +172,42 @@ void XyEntryTest::keyFilter_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("beeps");
+    QTest::addColumn<QString>("numbers"); // the locale variables; empty: as the tests run
 
     QTest::newRow("1 . 2 . 3") << "Text1"
                                << "1.2.3"
-                               << "1.23" << 1;
+                               << "1.23" << 1 << "";
     QTest::newRow("1 . 2 . 3, second box") << "Text2"
                                            << "1.2.3"
-                                           << "1.23" << 1;
+                                           << "1.23" << 1 << "";
     QTest::newRow("minus refused") << "Text1"
                                    << "-5"
-                                   << "5" << 1;
+                                   << "5" << 1 << "";
     QTest::newRow("letters refused") << "Text2"
                                      << "abc"
-                                     << "" << 3;
+                                     << "" << 3 << "";
     QTest::newRow("exponent form refused") << "Text1"
                                            << "1e5"
-                                           << "15" << 1;
+                                           << "15" << 1 << "";
     QTest::newRow("point first") << "Text2"
                                  << ".5"
-                                 << ".5" << 0;
+                                 << ".5" << 0 << "";
     QTest::newRow("space and comma") << "Text1"
                                      << "1 ,2"
-                                     << "12" << 2;
+                                     << "12" << 2 << "";
     QTest::newRow("Escape discards, no beep") << "Text1"
                                               << "1\x1b"
-                                              << "1" << 0;
+                                              << "1" << 0 << "";
+    const QString german = QStringLiteral("LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8");
+    QTest::newRow("German numbers, 1 , 2 , 3") << "Text1"
+                                               << "1,2,3"
+                                               << "1,23" << 1 << german;
+    QTest::newRow("German numbers, the point types a comma") << "Text2"
+                                                             << "1.2,3"
+                                                             << "1,23" << 1 << german;
+    QTest::newRow("German numbers, comma first") << "Text2"
+                                                 << ",5"
+                                                 << ",5" << 0 << german;
 }
 
 void XyEntryTest::keyFilter() {
@@ -202,6 +215,8 @@ void XyEntryTest::keyFilter() {
     QFETCH(QString, typed);
     QFETCH(QString, text);
     QFETCH(int, beeps);
+    QFETCH(QString, numbers);
+    const LocaleNumbers locale(numbers);
 
     open(kPower);
     auto* edit = dialog_->findChild<QLineEdit*>(box);
@@ -229,10 +244,10 @@ void XyEntryTest::editingSecondBoxEnablesOk() {
     QVERIFY(ok->isEnabled());
 
     // Any change counts, also one that leaves the box empty.
-    dialog_->Form_Activate();
+    dialog_->clearBoxes();
     QVERIFY(!ok->isEnabled());
     second->setText("7");
-    dialog_->Form_Activate();
+    dialog_->clearBoxes();
     QVERIFY(!ok->isEnabled());
     QTest::keyClicks(second, "7");
     QTest::keyClick(second, Qt::Key_Backspace);
@@ -268,7 +283,7 @@ void XyEntryTest::enterWhileOkDisabledPressesNothing() {
 
     QVERIFY(dialog_->isVisible());
     QCOMPARE(first->text(), "2");
-    QCOMPARE(QString::fromStdString(calc_.ValueText), "42");
+    QCOMPARE(QString::fromStdString(calc_.entryText), "42");
     // The box refuses the key like any other character it does not take.
     QCOMPARE(feedback_, QStringList({"beep", "beep"}));
 }
@@ -280,7 +295,7 @@ void XyEntryTest::enterWhileOkEnabledPressesOk() {
     QTest::keyClick(control<QLineEdit>("Text2"), Qt::Key_Return);
 
     QCOMPARE(host_.display, "1024");
-    QCOMPARE(QString::fromStdString(calc_.ValueText), "1024");
+    QCOMPARE(QString::fromStdString(calc_.entryText), "1024");
     QVERIFY(feedback_.isEmpty());
     discardClosed();
     QVERIFY(dialog_.isNull());
@@ -316,7 +331,7 @@ void XyEntryTest::escapeDiscardsLikeCloseButton() {
 
     QCOMPARE(dialog_->isVisible(), !closes);
     QVERIFY(feedback_.isEmpty()); // no beep, no message
-    QCOMPARE(QString::fromStdString(calc_.ValueText), "42");
+    QCOMPARE(QString::fromStdString(calc_.entryText), "42");
     QCOMPARE(QString::fromStdString(host_.display), "42");
     discardClosed();
     QCOMPARE(dialog_.isNull(), closes);
@@ -329,24 +344,32 @@ void XyEntryTest::ok_data() {
     QTest::addColumn<QStringList>("feedback");
     QTest::addColumn<QString>("display"); // 42 is what the display showed before
     QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("numbers"); // the locale variables; empty: as the tests run
 
     QTest::newRow("cube root of 27") << kRoot << "27"
-                                     << "3" << QStringList{} << "3" << false;
+                                     << "3" << QStringList{} << "3" << false << "";
     QTest::newRow("root 0.0") << kRoot << "5"
-                              << "0.0" << QStringList{"can't do 0 root!"} << "42" << false;
+                              << "0.0" << QStringList{"can't do 0 root!"} << "42" << false << "";
     QTest::newRow("2 to the 10th") << kPower << "2"
-                                   << "10" << QStringList{} << "1024" << false;
+                                   << "10" << QStringList{} << "1024" << false << "";
     QTest::newRow("10 to the 400th") << kPower << "10"
-                                     << "400" << QStringList{"!result is outside the range!"} << "0" << false;
+                                     << "400" << QStringList{"!result is outside the range!"} << "0" << false
+                                     << "";
     QTest::newRow("random 5, 7") << kRandom << "5"
-                                 << "7" << QStringList{} << "6" << false;
+                                 << "7" << QStringList{} << "6" << false << "";
     QTest::newRow("other caption") << "Random number"
                                    << "5"
-                                   << "7" << QStringList{} << "42" << false;
+                                   << "7" << QStringList{} << "42" << false << "";
     QTest::newRow("lone point") << kPower << "."
-                                << "2" << QStringList{"beep"} << "42" << true;
+                                << "2" << QStringList{"beep"} << "42" << true << "";
     QTest::newRow("empty first box") << kRoot << ""
-                                     << "2" << QStringList{"beep"} << "42" << true;
+                                     << "2" << QStringList{"beep"} << "42" << true << "";
+    QTest::newRow("German numbers, 2,5 squared")
+        << kPower << "2,5"
+        << "2" << QStringList{} << "6.25" << false << "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8";
+    QTest::newRow("German numbers, lone comma")
+        << kPower << ","
+        << "2" << QStringList{"beep"} << "42" << true << "LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8";
 }
 
 void XyEntryTest::ok() {
@@ -356,6 +379,8 @@ void XyEntryTest::ok() {
     QFETCH(QStringList, feedback);
     QFETCH(QString, display);
     QFETCH(bool, open);
+    QFETCH(QString, numbers);
+    const LocaleNumbers locale(numbers);
 
     this->open(caption);
     QTest::keyClicks(control<QLineEdit>("Text1"), first);
@@ -364,7 +389,7 @@ void XyEntryTest::ok() {
 
     QCOMPARE(feedback_, feedback);
     QCOMPARE(QString::fromStdString(host_.display), display);
-    QCOMPARE(QString::fromStdString(calc_.ValueText), display);
+    QCOMPARE(QString::fromStdString(calc_.entryText), display);
     QCOMPARE(dialog_->isVisible(), open);
     if (open) {
         // Nothing was emptied: the user can correct the boxes.
@@ -376,7 +401,7 @@ void XyEntryTest::ok() {
 }
 
 void XyEntryTest::boundsMessageKeepsDialogOpen() {
-    open(kRandom, "lower value:", "upper value:");
+    open(kRandom);
     QTest::keyClicks(control<QLineEdit>("Text1"), "5");
     QTest::keyClicks(control<QLineEdit>("Text2"), "6");
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
@@ -386,7 +411,7 @@ void XyEntryTest::boundsMessageKeepsDialogOpen() {
     QVERIFY(control<QLineEdit>("Text1")->text().isEmpty());
     QVERIFY(control<QLineEdit>("Text2")->text().isEmpty());
     QVERIFY(!control<QPushButton>("Command1")->isEnabled());
-    QCOMPARE(QString::fromStdString(calc_.ValueText), "42");
+    QCOMPARE(QString::fromStdString(calc_.entryText), "42");
     // Both values are typed again, from the first box.
     QCOMPARE(dialog_->focusWidget(), control<QLineEdit>("Text1"));
 
@@ -423,7 +448,7 @@ void XyEntryTest::pastedNegativeNumbers() {
     QVERIFY(control<QPushButton>("Command1")->isEnabled());
 
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    QVERIFY2(results.contains(QString::fromStdString(calc_.ValueText)), calc_.ValueText.c_str());
+    QVERIFY2(results.contains(QString::fromStdString(calc_.entryText)), calc_.entryText.c_str());
     QVERIFY(feedback_.isEmpty());
     QVERIFY(!dialog_->isVisible());
 }
@@ -446,7 +471,7 @@ void XyEntryTest::backgroundFollowsColourChoice_data() {
 // most from the background is measured against it.
 void XyEntryTest::backgroundFollowsColourChoice() {
     QFETCH(QColor, colour);
-    open(kPower, "value(x):", "power(y):");
+    open(kPower);
     dialog_->setBackground(colour);
     QCOMPARE(dialog_->palette().color(QPalette::Window), colour);
     const QImage drawn = dialog_->grab().toImage();
@@ -501,7 +526,7 @@ void XyEntryTest::promptsNameTheBoxes() {
     QFETCH(QString, second);
     QFETCH(QString, result);
 
-    open(caption, prompt1, prompt2);
+    open(caption);
     const std::pair<const char*, QString> boxes[] = {{"Text1", prompt1}, {"Text2", prompt2}};
     for (const auto& [name, prompt] : boxes) {
         auto* box = control<QLineEdit>(name);

@@ -102,11 +102,11 @@ QWidget* WaylandTest::makeWindow(const QString& kind) {
         return calc_.get();
     calc_->show();
     if (kind == "two-value dialog") {
-        calc_->openTwoValue("x to the power of y", "value(x):", "power(y):");
+        calc_->openTwoValue(orbetta::Function::XToThePowerY);
         return calc_->twoValueDialog();
     }
     if (kind == "About") {
-        calc_->Command3_Click();
+        calc_->showAbout();
         return calc_->aboutWindow();
     }
     if (kind.startsWith("help")) {
