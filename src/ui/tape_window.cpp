@@ -167,10 +167,12 @@ void TapeWindow::open() {
     const auto& lines = tape_.lines();
     QString told = lines.size() == 1 ? QStringLiteral("Tape, 1 line")
                                      : QStringLiteral("Tape, %1 lines").arg(lines.size());
-    // The last line is often the blank that ends a calculation; the last one with words is told.
+    // The last line is often the blank that ends a calculation; the last one with words is told. One that
+    // is the last line itself holds the caret, and a screen reader reads it as the view takes the focus.
     for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
         if (!it->empty()) {
-            told += QStringLiteral(", the last: ") + qText(*it);
+            if (it != lines.rbegin())
+                told += QStringLiteral(", the last: ") + qText(*it);
             break;
         }
     }
