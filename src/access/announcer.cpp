@@ -1,5 +1,6 @@
 #include "access/announcer.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTimer>
@@ -19,6 +20,31 @@ QWidget* invisibleChild(QWidget* parent, const char* name) {
     widget->setGeometry(0, 0, 0, 0);
     return widget;
 }
+
+// Waits until the native window of a window being left loses the focus to another window of the program, and
+// then leaves the window before the toolkit goes on to activate the other one. Until then nothing changes, so
+// a window the desktop keeps the focus in stays the active one.
+class LeavingWatch : public QObject {
+public:
+    explicit LeavingWatch(QWidget* left) : QObject(left) { left->windowHandle()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::FocusOut)
+            return false;
+        // The toolkit has made the next window its focus window already, and activates it right after.
+        const QWindow* next = QGuiApplication::focusWindow();
+        if (next && next != watched && next->type() != Qt::Popup) {
+            QT_WARNING_PUSH
+            QT_WARNING_DISABLE_DEPRECATED
+            QApplication::setActiveWindow(nullptr);
+            QT_WARNING_POP
+        }
+        watched->removeEventFilter(this);
+        deleteLater();
+        return false;
+    }
+};
 
 } // namespace
 
@@ -49,6 +75,12 @@ void Announcer::announce(const QString& text) {
     }
     waiting_.clear();
     speak(text);
+}
+
+void Announcer::leaveWindow(QWidget* left) {
+    if (!left || !left->isActiveWindow() || !left->windowHandle())
+        return;
+    new LeavingWatch(left);
 }
 
 void Announcer::setReturnText(std::function<QString()> text) {

@@ -25,6 +25,14 @@ public:
     // would wait behind the window's title and focused control and be cut off by the next key.
     void announce(const QString& text);
 
+    // Leaves left, the active window, as soon as another window of the program takes the focus from it,
+    // before that one is activated. Going from one window of the program to another, the toolkit tells a
+    // screen reader of the window taking the focus first and of the window left after it, and a screen reader
+    // stops its speech only when the window it takes as the active one is left: in that order nothing stops
+    // the echo of the key that left the window, and the text told as the other window takes the focus waits
+    // behind it.
+    static void leaveWindow(QWidget* left);
+
     // What is told when the window takes the focus back from another window of the program (a dialog, a
     // box, the help) and no text is waiting: the display, say. Nothing is told for a pop-up or when the
     // focus comes from another program.

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -54,6 +55,17 @@ void FunctionList::hidePopup() {
     QComboBox::hidePopup();
     // A dismissed drop-down picks nothing; the flag must not outlive the event that closed it.
     QTimer::singleShot(0, this, [this] { pickedFromPopup_ = false; });
+}
+
+void FunctionList::focusInEvent(QFocusEvent* event) {
+    // Reached by Tab or Shift+Tab, the line would select its text, and leaving it drop the selection, which a
+    // screen reader tells ("Text unselected") instead of the control the focus reaches.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        QFocusEvent kept(event->type(), Qt::OtherFocusReason);
+        QComboBox::focusInEvent(&kept);
+        return;
+    }
+    QComboBox::focusInEvent(event);
 }
 
 void FunctionList::keyPressEvent(QKeyEvent* event) {

@@ -458,6 +458,9 @@ void MainWindow::toggleTape() {
         tapeWindow_ = new orbetta::ui::TapeWindow(tape(), this);
         tapeWindow_->setAttribute(Qt::WA_DeleteOnClose);
         connect(tapeWindow_, &orbetta::ui::TapeWindow::recalled, this, [this](const QString& value) {
+            // The recalled value is told as the calculator takes the focus; the tape is left first, which
+            // stops the echo of the Enter that recalled it.
+            orbetta::access::Announcer::leaveWindow(tapeWindow_);
             calc_.pasteEntry(value.toStdString());
             activateWindow();
             raise();

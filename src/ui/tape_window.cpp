@@ -172,10 +172,12 @@ void TapeWindow::open() {
     view_->setFocus(Qt::OtherFocusReason);
     const auto& lines = tape_.lines();
     QString told = linesTold(lines.size());
-    // The last line is often the blank that ends a calculation; the last one with words is told.
+    // The last line is often the blank that ends a calculation; the last one with words is told. One that
+    // is the last line itself holds the caret, and a screen reader reads it as the view takes the focus.
     for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
         if (!it->empty()) {
-            told = tr("%1, the last: %2").arg(told, qText(*it));
+            if (it != lines.rbegin())
+                told = tr("%1, the last: %2").arg(told, qText(*it));
             break;
         }
     }

@@ -56,6 +56,8 @@ private slots:
     void helpFileDescribesTheCalculator();
 
     void colourChooserRemembersTheConfirmedColour();
+    void colourSwatchesTellTheirColour_data();
+    void colourSwatchesTellTheirColour();
 };
 
 void ShellWindowsTest::cleanup() {
@@ -362,6 +364,50 @@ void ShellWindowsTest::colourChooserRemembersTheConfirmedColour() {
     QCOMPARE(preselected[1], QColor(255, 0, 0)); // the last confirmed, not changed by the cancel after it
     QCOMPARE(preselected[2], QColor(255, 0, 0));
     QCOMPARE(preselected[3], QColor(0, 0, 255));
+}
+
+void ShellWindowsTest::colourSwatchesTellTheirColour_data() {
+    QTest::addColumn<bool>("basic"); // the taller grid, else the custom colours
+    QTest::addColumn<QList<int>>("keys");
+
+    QTest::newRow("basic, along a row") << true << QList<int>{Qt::Key_Right, Qt::Key_Right};
+    QTest::newRow("basic, down a column") << true << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Right};
+    QTest::newRow("custom, second row") << false << QList<int>{Qt::Key_Right, Qt::Key_Down};
+}
+
+// The description follows the swatch the arrow keys reach: the colour Space then chooses.
+void ShellWindowsTest::colourSwatchesTellTheirColour() {
+    QFETCH(bool, basic);
+    QFETCH(QList<int>, keys);
+
+    QColorDialog::setCustomColor(3, QColor(0x12, 0x34, 0x56)); // the custom swatch in row 2, column 2
+    QStringList described;                                     // before and after the keys
+    QString selected;
+    setColourChoiceStep([&](QColorDialog& chooser) -> std::optional<QColor> {
+        QList<QWidget*> grids = chooser.findChildren<QWidget*>();
+        grids.removeIf(
+            [](QWidget* w) { return !w->inherits("QtPrivate::QWellArray") && !w->inherits("QWellArray"); });
+        if (grids.size() != 2)
+            return std::nullopt;
+        const bool firstIsTaller = grids[0]->sizeHint().height() > grids[1]->sizeHint().height();
+        QWidget* grid = grids[basic == firstIsTaller ? 0 : 1];
+        chooser.setCurrentColor(QColorDialog::standardColor(0)); // the first basic swatch, top left
+        described << grid->accessibleDescription();
+        for (int key : keys)
+            QTest::keyClick(grid, Qt::Key(key));
+        described << grid->accessibleDescription();
+        QTest::keyClick(grid, Qt::Key_Space); // chooses the swatch under the cursor
+        selected = chooser.currentColor().name();
+        return std::nullopt;
+    });
+    QWidget owner;
+    chooseColour(&owner);
+
+    QCOMPARE(described.size(), 2);
+    QVERIFY(described[0] != described[1]);
+    QCOMPARE(described[1], selected);
+    if (!basic)
+        QCOMPARE(selected, QStringLiteral("#123456"));
 }
 
 QTEST_MAIN(ShellWindowsTest)

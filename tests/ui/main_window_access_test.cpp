@@ -19,7 +19,9 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <algorithm>
@@ -39,6 +41,8 @@ protected:
             told << QStringLiteral("(hidden)");
         else if (event->type() == QEvent::Show)
             told << static_cast<QWidget*>(watched)->accessibleName();
+        else if (event->type() == QEvent::WindowDeactivate && static_cast<QWidget*>(watched)->isWindow())
+            told << QStringLiteral("(window left)");
         return false;
     }
 };
@@ -134,6 +138,7 @@ private slots:
     void f1OpensTheHelp();
     void pasteFromTheDisplayMenu_data();
     void pasteFromTheDisplayMenu();
+    void tabThroughTheDisplay_data();
     void tabThroughTheDisplay();
     void textBoxesReadWhole_data();
     void textBoxesReadWhole();
@@ -246,6 +251,8 @@ void FrmCalcAccessTest::announcements_data() {
         << QStringList{"the second field is empty"};
     QTest::newRow("back from the tape, then Ctrl+T closes it")
         << "tape activate key:Ctrl+T" << QStringList{"empty", hidden, "Tape closed"};
+    QTest::newRow("a value recalled from the tape, told once the tape is left")
+        << "type:7*6= tape recall" << QStringList{"42", "(window left)", hidden, "42"};
     QTest::newRow("German numbers, the sign change and backspace")
         << "numbers:de_DE.UTF-8 Num(1) Command11 Num(5) Command12 Command16 Oper(2)"
         << QStringList{"-1,5", hidden, "-1,"};
@@ -275,6 +282,13 @@ void FrmCalcAccessTest::announcements() {
         } else if (action == QLatin1String("tape")) { // Ctrl+T, and the tape takes the focus
             QTest::keyClick(calc_->receiver(), Qt::Key_T, Qt::ControlModifier);
             QTRY_COMPARE(QApplication::activeWindow(), calc_->tapeWindow());
+        } else if (action == QLatin1String("recall")) { // Enter on the last result, above the blank line
+            QWidget* tape = calc_->tapeWindow();
+            auto* view = tape->findChild<QTextEdit*>("TapeText");
+            view->setTextCursor(QTextCursor(view->document()->lastBlock().previous()));
+            tape->installEventFilter(&watch);
+            QTest::keyClick(view, Qt::Key_Return);
+            QTRY_COMPARE(QApplication::activeWindow(), calc_.get());
         } else if (action.startsWith(QLatin1String("press:"))) {
             calc_->control<QPushButton>(action.mid(6).toLatin1().constData())->click(); // as a chord does
         } else if (action == QLatin1String("activate")) {
@@ -441,25 +455,48 @@ void FrmCalcAccessTest::pasteFromTheDisplayMenu() {
     QCOMPARE(calc_->beeps, beeps);
 }
 
-// Reached by Shift+Tab or Tab, the display selects nothing, so leaving it drops no selection, which a screen
+void FrmCalcAccessTest::tabThroughTheDisplay_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("shownBy"); // the key that shows a hidden box first
+
+    QTest::newRow("display") << "Text1"
+                             << "";
+    QTest::newRow("function list") << "Combo1"
+                                   << "Command1";
+}
+
+// Reached by Shift+Tab or Tab, a text box selects nothing, so leaving it drops no selection, which a screen
 // reader would tell instead of the key the focus reaches; Copy still takes the whole display.
 void FrmCalcAccessTest::tabThroughTheDisplay() {
-    calc_->type("42");
-    auto* display = calc_->control<orbetta::ui::DisplayBox>("Text1");
-    QWidget* recall = calc_->control("Funct(17)");
-    recall->setFocus();
-    QSignalSpy selection(display, &QLineEdit::selectionChanged);
+    QFETCH(QString, box);
+    QFETCH(QString, shownBy);
 
-    QTest::keyClick(recall, Qt::Key_Tab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), display);
-    QVERIFY(!display->hasSelectedText());
-    display->copyToClipboard();
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("42"));
-    QTest::keyClick(display, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), recall);
-    QTest::keyClick(recall, Qt::Key_Tab, Qt::ShiftModifier);
-    QTest::keyClick(display, Qt::Key_Tab, Qt::ShiftModifier);
-    QVERIFY(QApplication::focusWidget() != display);
+    calc_->type("42");
+    if (!shownBy.isEmpty())
+        calc_->click(shownBy);
+    QWidget* reached = calc_->control(box.toLatin1().constData());
+    auto* text = qobject_cast<QLineEdit*>(reached);
+    if (auto* list = qobject_cast<QComboBox*>(reached))
+        text = list->lineEdit();
+    QVERIFY(text);
+    reached->setFocus();
+    QTest::keyClick(reached, Qt::Key_Tab);
+    QWidget* next = QApplication::focusWidget();
+    QVERIFY(next != reached);
+    QSignalSpy selection(text, &QLineEdit::selectionChanged);
+
+    QTest::keyClick(next, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), reached);
+    QVERIFY(!text->hasSelectedText());
+    if (auto* display = qobject_cast<orbetta::ui::DisplayBox*>(reached)) {
+        display->copyToClipboard();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("42"));
+    }
+    QTest::keyClick(reached, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), next);
+    QTest::keyClick(next, Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(reached, Qt::Key_Tab, Qt::ShiftModifier);
+    QVERIFY(QApplication::focusWidget() != reached);
     QCOMPARE(selection.count(), 0);
     QCOMPARE(calc_->display(), QStringLiteral("42"));
     QCOMPARE(calc_->beeps, 0);
