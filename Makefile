@@ -11,7 +11,7 @@ MAKEFLAGS += --no-print-directory
 # How long `make fuzz-run` runs each fuzz target, in seconds.
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps test-deps configure build asan test run install package fuzz fuzz-run soak soak-build soak-short bench orca-transcript clean
+.PHONY: all deps test-deps configure build asan test run install package fuzz fuzz-run soak soak-build soak-short bench orca-transcript update-translations clean
 
 all: build
 
@@ -45,6 +45,10 @@ test: test-deps build asan soak-short
 run: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target orbetta
 	@$(BUILD)/orbetta || [ $$? -eq 1 ]
+
+# Refreshes translations/*.ts from the texts in src/: new texts come in unfinished, texts no longer used go.
+update-translations: configure
+	@cmake --build $(BUILD) --target update-translations
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

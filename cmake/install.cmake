@@ -34,6 +34,18 @@ foreach(doc orbetta.1 changelog)
         COMMENT "Compressing ${doc}")
     list(APPEND compressed_docs ${compressed})
 endforeach()
+# The manual page in other languages: share/man/<language>/orbetta.1.
+file(GLOB translated_pages CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}/share/man ${PROJECT_SOURCE_DIR}/share/man/*/orbetta.1)
+list(TRANSFORM translated_pages REPLACE "/orbetta.1$" "")
+foreach(page ${translated_pages})
+    set(compressed ${PROJECT_BINARY_DIR}/doc/${page}/orbetta.1.gz)
+    add_custom_command(OUTPUT ${compressed}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/doc/${page}
+        COMMAND ${ORBETTA_GZIP} -9 -n -c ${PROJECT_SOURCE_DIR}/share/man/${page}/orbetta.1 > ${compressed}
+        DEPENDS ${PROJECT_SOURCE_DIR}/share/man/${page}/orbetta.1
+        COMMENT "Compressing the ${page} manual page")
+    list(APPEND compressed_docs ${compressed})
+endforeach()
 add_custom_target(orbetta_docs ALL DEPENDS ${compressed_docs})
 
 install(TARGETS orbetta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -44,7 +56,9 @@ install(CODE "
                         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/orbetta\"
                         COMMAND_ERROR_IS_FATAL ANY)
     endif()")
-install(FILES ${PROJECT_SOURCE_DIR}/share/Orbetta.hlp DESTINATION ${CMAKE_INSTALL_DATADIR}/orbetta)
+# The help file in English and in each language it has been translated into; the manual page likewise.
+file(GLOB help_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/share/Orbetta.hlp ${PROJECT_SOURCE_DIR}/share/Orbetta_*.hlp)
+install(FILES ${help_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/orbetta)
 install(FILES ${PROJECT_SOURCE_DIR}/share/${ORBETTA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/share/${ORBETTA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/share/${ORBETTA_APP_ID}.svg
@@ -54,6 +68,9 @@ foreach(size ${ORBETTA_ICON_SIZES})
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 install(FILES ${PROJECT_BINARY_DIR}/doc/orbetta.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+foreach(page ${translated_pages})
+    install(FILES ${PROJECT_BINARY_DIR}/doc/${page}/orbetta.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/${page}/man1)
+endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/share/copyright ${PROJECT_BINARY_DIR}/doc/changelog.gz
         DESTINATION ${ORBETTA_DOC_DIR})
 
@@ -77,8 +94,11 @@ set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/package_permissions.cmak
 # installs it by default while an X11-only system may leave it out. The layout is measured in the Liberation
 # fonts, which are looked up by name at run time: without them texts no longer fit their places. libcanberra0,
 # which plays the bell where there is no X bell, is opened at the first bell, so it is named by hand; the sound it
-# plays is in the recommended sound theme.
+# plays is in the recommended sound theme. Qt's own words (standard buttons, the file dialog) in the user's
+# language come from qt6-translations-l10n; the Liberation fonts have Latin, Greek and Cyrillic letters, and a
+# CJK font draws Chinese. Without either the program still works, in English words or with missing glyphs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libcanberra0")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, sound-theme-freedesktop")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-wayland, sound-theme-freedesktop, qt6-translations-l10n, fonts-wqy-microhei | fonts-noto-cjk")
 include(CPack)

@@ -1,5 +1,9 @@
 #include "app/command_line.h"
 
+#include "ui/language.h"
+
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -8,15 +12,20 @@ namespace orbetta {
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: orbetta [option]\n"
-    "A scientific calculator in one small window, worked by mouse or keyboard.\n"
-    "\n"
-    "  -h, --help     shows this help and ends\n"
-    "  -v, --version  shows the version and ends\n"
-    "\n"
-    "Qt's standard options are understood too, such as -platform xcb or -platform wayland.\n"
-    "The keys and files are described in the manual page: man orbetta\n";
+const char* const kUsage = QT_TRANSLATE_NOOP(
+    "CommandLine", "Usage: orbetta [option]\n"
+                   "A scientific calculator in one small window, worked by mouse or keyboard.\n"
+                   "\n"
+                   "  -h, --help     shows this help and ends\n"
+                   "  -v, --version  shows the version and ends\n"
+                   "\n"
+                   "Qt's standard options are understood too, such as -platform xcb or -platform wayland.\n"
+                   "The keys and files are described in the manual page: man orbetta\n");
+
+void writeUsage(std::FILE* stream, const QString& usage) {
+    const QByteArray text = usage.toUtf8();
+    std::fwrite(text.data(), 1, static_cast<std::size_t>(text.size()), stream);
+}
 
 } // namespace
 
@@ -30,7 +39,7 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
             return 0;
         }
         if (argument == "--help" || argument == "-h" || argument == "-?") {
-            std::fwrite(kUsage.data(), 1, kUsage.size(), stdout);
+            writeUsage(stdout, orbetta::ui::translateEarly("CommandLine", kUsage));
             return 0;
         }
     }
@@ -40,9 +49,9 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
 int refuseArguments(int argc, char* argv[]) {
     if (argc < 2)
         return 0;
-    const std::string line = std::string("orbetta: unknown option ") + argv[1] + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
-    std::fwrite(kUsage.data(), 1, kUsage.size(), stderr);
+    writeUsage(stderr, QCoreApplication::translate("CommandLine", "orbetta: unknown option %1\n")
+                           .arg(QString::fromLocal8Bit(argv[1])));
+    writeUsage(stderr, QCoreApplication::translate("CommandLine", kUsage));
     return 2;
 }
 

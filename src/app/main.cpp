@@ -8,6 +8,7 @@
 #include "look/pictures.h"
 #include "settings/preferences.h"
 #include "ui/decimal_sign.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -40,6 +41,8 @@ int main(int argc, char* argv[]) {
     orbetta::WindowSystemCheck windowSystem;
     QApplication app(argc, argv);
     windowSystem.release();
+    // Nothing is loaded for English.
+    orbetta::ui::installTranslations();
     // Qt has taken the options it knows (-platform, -style, ...) out of the arguments.
     if (const int status = orbetta::refuseArguments(argc, argv))
         return status;

@@ -1,5 +1,7 @@
 #include "app/window_system_check.h"
 
+#include "ui/language.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -13,6 +15,11 @@
 #include <vector>
 
 namespace {
+
+// Said while the application object is being made, before its translations are installed.
+QString early(const char* text) {
+    return orbetta::ui::translateEarly("WindowSystem", text);
+}
 
 // A message Qt gave while the application object was being made. The texts are copied: the context of a
 // platform plugin that failed points into a library that Qt unloads again.
@@ -59,22 +66,28 @@ QString pluginNamed(const QString& text, QLatin1String words) {
 QString whyPluginFailed(const QString& plugin) {
     if (plugin == QLatin1String("xcb")) {
         const QString display = qEnvironmentVariable("DISPLAY");
-        return display.isEmpty() ? QStringLiteral("DISPLAY is not set")
-                                 : QStringLiteral("no X server answers at DISPLAY=") + display;
+        return display.isEmpty()
+                   ? early(QT_TRANSLATE_NOOP("WindowSystem", "DISPLAY is not set"))
+                   : early(QT_TRANSLATE_NOOP("WindowSystem", "no X server answers at DISPLAY=%1"))
+                         .arg(display);
     }
     if (plugin.startsWith(QLatin1String("wayland"))) {
         const QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
         return display.isEmpty()
-                   ? QStringLiteral("WAYLAND_DISPLAY is not set")
-                   : QStringLiteral("no Wayland compositor answers at WAYLAND_DISPLAY=") + display;
+                   ? early(QT_TRANSLATE_NOOP("WindowSystem", "WAYLAND_DISPLAY is not set"))
+                   : early(QT_TRANSLATE_NOOP("WindowSystem",
+                                             "no Wayland compositor answers at WAYLAND_DISPLAY=%1"))
+                         .arg(display);
     }
-    return QStringLiteral("Qt's platform plugin \"%1\" could not start").arg(plugin);
+    return early(QT_TRANSLATE_NOOP("WindowSystem", "Qt's platform plugin \"%1\" could not start"))
+        .arg(plugin);
 }
 
 QString whyPluginMissing(const QString& plugin) {
     if (plugin.startsWith(QLatin1String("wayland")))
-        return QStringLiteral("Qt's Wayland platform plugin is not installed (package qt6-wayland)");
-    return QStringLiteral("Qt has no platform plugin \"%1\"").arg(plugin);
+        return early(QT_TRANSLATE_NOOP(
+            "WindowSystem", "Qt's Wayland platform plugin is not installed (package qt6-wayland)"));
+    return early(QT_TRANSLATE_NOOP("WindowSystem", "Qt has no platform plugin \"%1\"")).arg(plugin);
 }
 
 // Why no window could be opened, from what Qt tried, in the order it tried.
@@ -82,7 +95,8 @@ QString whyNoWindow() {
     const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
     if (platform.isEmpty() && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return QStringLiteral("no display is set (DISPLAY and WAYLAND_DISPLAY are both empty)");
+        return early(QT_TRANSLATE_NOOP("WindowSystem",
+                                       "no display is set (DISPLAY and WAYLAND_DISPLAY are both empty)"));
     QStringList reasons;
     for (const KeptMessage& message : kept) {
         QString reason;
@@ -93,8 +107,9 @@ QString whyNoWindow() {
         if (!reason.isEmpty() && !reasons.contains(reason))
             reasons << reason;
     }
-    QString why = reasons.isEmpty() ? QStringLiteral("no platform plugin of Qt could start")
-                                    : reasons.join(QLatin1String(" and "));
+    QString why = reasons.isEmpty()
+                      ? early(QT_TRANSLATE_NOOP("WindowSystem", "no platform plugin of Qt could start"))
+                      : reasons.join(early(QT_TRANSLATE_NOOP("WindowSystem", " and ")));
     if (!platform.isEmpty())
         why += QStringLiteral(" (QT_QPA_PLATFORM=%1)").arg(platform);
     return why;
@@ -155,8 +170,9 @@ void keepMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         if (qEnvironmentVariableIsSet("QT_DEBUG_PLUGINS"))
             printKept(); // asked for Qt's account of the search
         const QString line =
-            QStringLiteral("orbetta: cannot open a window: %1; run it in a desktop session, or "
-                           "as xvfb-run -a %2 for a virtual screen\n")
+            early(QT_TRANSLATE_NOOP("WindowSystem",
+                                    "orbetta: cannot open a window: %1; run it in a desktop session, or "
+                                    "as xvfb-run -a %2 for a virtual screen\n"))
                 .arg(why, QString::fromStdString(howToStartThisProgram()));
         std::fputs(line.toLocal8Bit().constData(), stderr);
         std::fflush(stderr);

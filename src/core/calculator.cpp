@@ -4,6 +4,7 @@
 #include "core/failure.h"
 #include "core/pasted_number.h"
 #include "core/tape_line.h"
+#include "core/words.h"
 
 #include <cmath>
 #include <exception>
@@ -18,16 +19,18 @@ constexpr std::size_t kLongDisplay = 20;
 // The words that tell a typed character the keyboard map refuses.
 std::string refusedCharacterWords(int code) {
     if (code == kEscapeCode)
-        return "Escape is not taken here; c clears";
+        return ORBETTA_WORDS("Calculator", "Escape is not taken here; c clears");
     if (code >= 1 && code <= 26)
-        return "Ctrl+" + std::string(1, static_cast<char>('A' + code - 1)) + " is not taken here";
+        return withValues(ORBETTA_WORDS("Calculator", "Ctrl+%1 is not taken here"),
+                          {std::string(1, static_cast<char>('A' + code - 1))});
     if (code == ' ')
-        return "space is not taken here";
+        return ORBETTA_WORDS("Calculator", "space is not taken here");
     if (code == ',')
-        return "comma is not taken here; the point is a full stop";
+        return ORBETTA_WORDS("Calculator", "comma is not taken here; the point is a full stop");
     if ((code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z'))
-        return std::string(1, static_cast<char>(code)) + " is not taken here";
-    return "that character is not taken here";
+        return withValues(ORBETTA_WORDS("Calculator", "%1 is not taken here"),
+                          {std::string(1, static_cast<char>(code))});
+    return ORBETTA_WORDS("Calculator", "that character is not taken here");
 }
 
 // Text with nothing but blanks pastes nothing.
@@ -65,7 +68,7 @@ void Calculator::announcePending() {
 }
 
 std::string Calculator::displayWords() const {
-    return display_.empty() ? "empty" : display_;
+    return display_.empty() ? ORBETTA_WORDS("Calculator", "empty") : display_;
 }
 
 std::string Calculator::displayWordsOnReturn() {
@@ -75,7 +78,7 @@ std::string Calculator::displayWordsOnReturn() {
 }
 
 void Calculator::keyRefused(std::string_view keyName) {
-    host_.announce(std::string(keyName) + " is not taken here");
+    host_.announce(withValues(ORBETTA_WORDS("Calculator", "%1 is not taken here"), {keyName}));
 }
 
 void Calculator::start() {
@@ -178,7 +181,7 @@ void Calculator::pressDecimalPoint() {
     const std::string source = pointAndSignSource();
     if (source.find('.') != std::string::npos) {
         host_.beep();
-        announceText("the entry has a point already");
+        announceText(ORBETTA_WORDS("Calculator", "the entry has a point already"));
         return;
     }
     if (source.size() > kDisplayLength) {
@@ -195,7 +198,7 @@ void Calculator::pressSignChange() {
     const UserAction action(*this);
     const std::string source = pointAndSignSource();
     if (source.empty() && !entering) {
-        announceText("the display is empty");
+        announceText(ORBETTA_WORDS("Calculator", "the display is empty"));
         return;
     }
     std::string negated;
@@ -203,7 +206,8 @@ void Calculator::pressSignChange() {
         negated = formatNumber(-parseNumber(source));
     } catch (const Failure&) {
         // an empty display or a lone "-" has nothing to negate
-        announceText(source.empty() ? "the display is empty" : "nothing to change the sign of");
+        announceText(source.empty() ? ORBETTA_WORDS("Calculator", "the display is empty")
+                                    : ORBETTA_WORDS("Calculator", "nothing to change the sign of"));
         return;
     }
     show(negated);
@@ -216,7 +220,7 @@ void Calculator::pressBackspace() {
     const UserAction action(*this);
     guarded([this] {
         if (!entering) {
-            announceText("nothing to erase"); // a result is not an entry
+            announceText(ORBETTA_WORDS("Calculator", "nothing to erase")); // a result is not an entry
             return;
         }
         announceDisplay(); // what is left
@@ -242,7 +246,8 @@ void Calculator::pasteEntry(std::string_view text) {
     }
     if (!value) {
         host_.beep();
-        announceText(blank(text) ? "nothing to paste" : "the clipboard holds no number");
+        announceText(blank(text) ? ORBETTA_WORDS("Calculator", "nothing to paste")
+                                 : ORBETTA_WORDS("Calculator", "the clipboard holds no number"));
         return;
     }
     entryText = *entry;
@@ -273,7 +278,7 @@ void Calculator::applyOperation(Value& operation, Value& first, Value& second) {
         break;
     case Operation::Divide:
         if (b == 0.0) {
-            refuse("can't divide by 0!");
+            refuse(ORBETTA_WORDS("Calculator", "can't divide by 0!"));
             computed = false;
         } else {
             value = a / b;
@@ -378,7 +383,7 @@ void Calculator::pressOperation(int operation) {
 
 void Calculator::pressClearAll() {
     const UserAction action(*this);
-    announceText("cleared");
+    announceText(ORBETTA_WORDS("Calculator", "cleared"));
     show("");
     entryText.clear();
     result = std::int16_t{0};

@@ -1,23 +1,33 @@
 #include "core/failure.h"
 
+#include "core/words.h"
+
 #include <string>
 
 namespace orbetta {
 
-std::string_view describe(FailureKind kind) {
+namespace {
+
+const char* english(FailureKind kind) {
     switch (kind) {
     case FailureKind::NotANumber:
-        return "Not a number";
+        return ORBETTA_NOOP("Failure", "Not a number");
     case FailureKind::Overflow:
-        return "Overflow";
+        return ORBETTA_NOOP("Failure", "Overflow");
     case FailureKind::DivisionByZero:
-        return "Division by zero";
+        return ORBETTA_NOOP("Failure", "Division by zero");
     case FailureKind::InvalidArgument:
-        return "Invalid argument";
+        break;
     }
-    return "Invalid argument";
+    return ORBETTA_NOOP("Failure", "Invalid argument");
 }
 
-Failure::Failure(FailureKind kind) : std::runtime_error(std::string(describe(kind))), kind_(kind) {}
+} // namespace
+
+std::string describe(FailureKind kind) {
+    return words("Failure", english(kind));
+}
+
+Failure::Failure(FailureKind kind) : std::runtime_error(english(kind)), kind_(kind) {}
 
 } // namespace orbetta

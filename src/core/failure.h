@@ -1,6 +1,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace orbetta {
@@ -8,7 +9,8 @@ namespace orbetta {
 // The kinds of failing step; a guarded handler turns one into the error report.
 enum class FailureKind { NotANumber, Overflow, DivisionByZero, InvalidArgument };
 
-std::string_view describe(FailureKind kind);
+// In the user's language.
+std::string describe(FailureKind kind);
 
 class Failure : public std::runtime_error {
 public:

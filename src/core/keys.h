@@ -2,6 +2,8 @@
 // Every key and function of the calculator once: its identity, and the words and angle handling that go with
 // it. The engine evaluates by these identities; the tape and the windows take their words from here.
 
+#include "core/words.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -139,37 +141,46 @@ inline constexpr std::array<FunctionRow, kFunctionKeys> kFunctions{{
 }};
 
 inline constexpr std::array<ListFunctionRow, 20> kListFunctionRows{{
-    {ListFunction::Secant, "Secant", Angle::Argument},
-    {ListFunction::Cosecant, "Cosecant", Angle::Argument},
-    {ListFunction::Cotangent, "Cotangent", Angle::Argument},
-    {ListFunction::InverseSine, "Inverse Sine", Angle::Value},
-    {ListFunction::InverseCosine, "Inverse Cosine", Angle::Value},
-    {ListFunction::InverseSecant, "Inverse Secant", Angle::Value},
-    {ListFunction::InverseCosecant, "Inverse Cosecant", Angle::Value},
-    {ListFunction::InverseCotangent, "Inverse Cotangent", Angle::Value},
-    {ListFunction::HyperbolicSine, "Hyperbolic Sine", Angle::None},
-    {ListFunction::HyperbolicCosine, "Hyperbolic Cosine", Angle::None},
-    {ListFunction::HyperbolicTangent, "Hyperbolic Tangent", Angle::None},
-    {ListFunction::HyperbolicSecant, "Hyperbolic Secant", Angle::None},
-    {ListFunction::HyperbolicCosecant, "Hyperbolic Cosecant", Angle::None},
-    {ListFunction::HyperbolicCotangent, "Hyperbolic Cotangent", Angle::None},
-    {ListFunction::InverseHyperbolicSine, "Inverse Hyperbolic Sine", Angle::None},
-    {ListFunction::InverseHyperbolicCosine, "Inverse Hyperbolic Cosine", Angle::None},
-    {ListFunction::InverseHyperbolicTangent, "Inverse Hyperbolic Tangent", Angle::None},
-    {ListFunction::InverseHyperbolicSecant, "Inverse Hyperbolic Secant", Angle::None},
-    {ListFunction::InverseHyperbolicCosecant, "Inverse Hyperbolic Cosecant", Angle::None},
-    {ListFunction::InverseHyperbolicCotangent, "Inverse Hyperbolic Cotangent", Angle::None},
+    {ListFunction::Secant, ORBETTA_NOOP("Keys", "Secant"), Angle::Argument},
+    {ListFunction::Cosecant, ORBETTA_NOOP("Keys", "Cosecant"), Angle::Argument},
+    {ListFunction::Cotangent, ORBETTA_NOOP("Keys", "Cotangent"), Angle::Argument},
+    {ListFunction::InverseSine, ORBETTA_NOOP("Keys", "Inverse Sine"), Angle::Value},
+    {ListFunction::InverseCosine, ORBETTA_NOOP("Keys", "Inverse Cosine"), Angle::Value},
+    {ListFunction::InverseSecant, ORBETTA_NOOP("Keys", "Inverse Secant"), Angle::Value},
+    {ListFunction::InverseCosecant, ORBETTA_NOOP("Keys", "Inverse Cosecant"), Angle::Value},
+    {ListFunction::InverseCotangent, ORBETTA_NOOP("Keys", "Inverse Cotangent"), Angle::Value},
+    {ListFunction::HyperbolicSine, ORBETTA_NOOP("Keys", "Hyperbolic Sine"), Angle::None},
+    {ListFunction::HyperbolicCosine, ORBETTA_NOOP("Keys", "Hyperbolic Cosine"), Angle::None},
+    {ListFunction::HyperbolicTangent, ORBETTA_NOOP("Keys", "Hyperbolic Tangent"), Angle::None},
+    {ListFunction::HyperbolicSecant, ORBETTA_NOOP("Keys", "Hyperbolic Secant"), Angle::None},
+    {ListFunction::HyperbolicCosecant, ORBETTA_NOOP("Keys", "Hyperbolic Cosecant"), Angle::None},
+    {ListFunction::HyperbolicCotangent, ORBETTA_NOOP("Keys", "Hyperbolic Cotangent"), Angle::None},
+    {ListFunction::InverseHyperbolicSine, ORBETTA_NOOP("Keys", "Inverse Hyperbolic Sine"), Angle::None},
+    {ListFunction::InverseHyperbolicCosine, ORBETTA_NOOP("Keys", "Inverse Hyperbolic Cosine"), Angle::None},
+    {ListFunction::InverseHyperbolicTangent, ORBETTA_NOOP("Keys", "Inverse Hyperbolic Tangent"), Angle::None},
+    {ListFunction::InverseHyperbolicSecant, ORBETTA_NOOP("Keys", "Inverse Hyperbolic Secant"), Angle::None},
+    {ListFunction::InverseHyperbolicCosecant, ORBETTA_NOOP("Keys", "Inverse Hyperbolic Cosecant"),
+     Angle::None},
+    {ListFunction::InverseHyperbolicCotangent, ORBETTA_NOOP("Keys", "Inverse Hyperbolic Cotangent"),
+     Angle::None},
 }};
 
 inline constexpr std::array<TwoValueRow, 3> kTwoValueKeys{{
-    {Function::YRootOfX, "y root of x", "value(x):", "root (y):"},
-    {Function::XToThePowerY, "x to the power of y", "value(x):", "power(y):"},
-    {Function::RandomNumber, "random number", "lower value:", "upper value:"},
+    {Function::YRootOfX, ORBETTA_NOOP("Keys", "y root of x"), ORBETTA_NOOP("Keys", "value(x):"),
+     ORBETTA_NOOP("Keys", "root (y):")},
+    {Function::XToThePowerY, ORBETTA_NOOP("Keys", "x to the power of y"), ORBETTA_NOOP("Keys", "value(x):"),
+     ORBETTA_NOOP("Keys", "power(y):")},
+    {Function::RandomNumber, ORBETTA_NOOP("Keys", "random number"),
+     //: A prompt of the two-value dialog, like every "...:" here; about twelve characters fit beside the box.
+     ORBETTA_NOOP("Keys", "lower value:"), ORBETTA_NOOP("Keys", "upper value:")},
 }};
 
 inline constexpr std::array<AngleModeRow, 2> kAngleModes{{
-    {AngleMode::Degrees, "deg", "degree (click to change to radian)", "°"},
-    {AngleMode::Radians, "rad", "radian (click to change to degree)", " rad"},
+    {AngleMode::Degrees, ORBETTA_NOOP("Keys", "deg"),
+     ORBETTA_NOOP("Keys", "degree (click to change to radian)"), "°"},
+    //: The angle key's caption in radians; a word of about three letters fits the key.
+    {AngleMode::Radians, ORBETTA_NOOP("Keys", "rad"),
+     ORBETTA_NOOP("Keys", "radian (click to change to degree)"), " rad"},
 }};
 
 // The twenty entries of the additional-function list, in their order.
@@ -208,40 +219,48 @@ inline constexpr std::array<KeyRow, 44> kKeyTable{{
     {KeyArray::Num, 7, "7", nullptr, 0},
     {KeyArray::Num, 8, "8", nullptr, 0},
     {KeyArray::Num, 9, "9", nullptr, 0},
-    {KeyArray::Oper, 2, "", "addition", 0},
-    {KeyArray::Oper, 3, "", "subtraction", 0},
-    {KeyArray::Oper, 4, "", "multiplication", 0},
-    {KeyArray::Oper, 5, "", "division", 0},
-    {KeyArray::Funct, 0, "log", "common logarithm", 'L'},
-    {KeyArray::Funct, 1, "ln", "natural logarithm", 'N'},
-    {KeyArray::Funct, 2, "", "common antilog", 'X'},
-    {KeyArray::Funct, 3, "", "natural antilog", 'E'},
-    {KeyArray::Funct, 4, "sin", "Sine", 'S'},
-    {KeyArray::Funct, 5, "cos", "Cosine", 'C'},
-    {KeyArray::Funct, 6, "tan", "Tangent", 'T'},
-    {KeyArray::Funct, 7, "atn", "Arctangent", 'A'},
-    {KeyArray::Funct, 8, "", "y root of x", 'Y'},
-    {KeyArray::Funct, 9, "", "square root", 'Q'},
-    {KeyArray::Funct, 10, "", "x to the power of y", 'P'},
-    {KeyArray::Funct, 11, "", "square", 'U'},
-    {KeyArray::Funct, 12, "random #", "random number", 'D'},
-    {KeyArray::Funct, 13, "\u03C0", "Pi number", 'I'},
-    {KeyArray::Funct, 14, "1/x", "reciprocal", 'V'},
-    {KeyArray::Funct, 15, "%", "percent", 'K'},
-    {KeyArray::Funct, 16, "fx", "more functions", 0},
-    {KeyArray::Funct, 17, "RM", "recall from memory", 'R'},
-    {KeyArray::Funct, 18, "M", "memory", 'M'},
-    {KeyArray::Funct, 19, "deg", "degree (click to change radian)", 'G'},
-    {KeyArray::Command, 1, "function", "additional trigonometric functions", 'F'},
-    {KeyArray::Command, 2, "?", "Help", 'H'},
-    {KeyArray::Command, 3, "!", "About Orbetta", 'B'},
-    {KeyArray::Command, 4, "col", "Layout Preferences", 'W'},
-    {KeyArray::Command, 11, "", "decimal point", 0},
-    {KeyArray::Command, 12, "+/-", "sign change", 'Z'},
-    {KeyArray::Command, 13, "", "equal", 0},
-    {KeyArray::Command, 16, "", "backspace", 0},
-    {KeyArray::Command, 17, "CE", "clear all", 0},
-    {KeyArray::Command, 20, "&off", "Exit", 0},
+    {KeyArray::Oper, 2, "", ORBETTA_NOOP("Keys", "addition"), 0},
+    {KeyArray::Oper, 3, "", ORBETTA_NOOP("Keys", "subtraction"), 0},
+    {KeyArray::Oper, 4, "", ORBETTA_NOOP("Keys", "multiplication"), 0},
+    {KeyArray::Oper, 5, "", ORBETTA_NOOP("Keys", "division"), 0},
+    {KeyArray::Funct, 0, "log", ORBETTA_NOOP("Keys", "common logarithm"), 'L'},
+    {KeyArray::Funct, 1, "ln", ORBETTA_NOOP("Keys", "natural logarithm"), 'N'},
+    {KeyArray::Funct, 2, "", ORBETTA_NOOP("Keys", "common antilog"), 'X'},
+    {KeyArray::Funct, 3, "", ORBETTA_NOOP("Keys", "natural antilog"), 'E'},
+    {KeyArray::Funct, 4, "sin", ORBETTA_NOOP("Keys", "Sine"), 'S'},
+    {KeyArray::Funct, 5, "cos", ORBETTA_NOOP("Keys", "Cosine"), 'C'},
+    {KeyArray::Funct, 6, "tan", ORBETTA_NOOP("Keys", "Tangent"), 'T'},
+    {KeyArray::Funct, 7, "atn", ORBETTA_NOOP("Keys", "Arctangent"), 'A'},
+    {KeyArray::Funct, 8, "", ORBETTA_NOOP("Keys", "y root of x"), 'Y'},
+    {KeyArray::Funct, 9, "", ORBETTA_NOOP("Keys", "square root"), 'Q'},
+    {KeyArray::Funct, 10, "", ORBETTA_NOOP("Keys", "x to the power of y"), 'P'},
+    {KeyArray::Funct, 11, "", ORBETTA_NOOP("Keys", "square"), 'U'},
+    //: The random key's caption; it must fit the key, as about eight letters do.
+    {KeyArray::Funct, 12, ORBETTA_NOOP("Keys", "random #"), ORBETTA_NOOP("Keys", "random number"), 'D'},
+    {KeyArray::Funct, 13, "\u03C0", ORBETTA_NOOP("Keys", "Pi number"), 'I'},
+    {KeyArray::Funct, 14, "1/x", ORBETTA_NOOP("Keys", "reciprocal"), 'V'},
+    {KeyArray::Funct, 15, "%", ORBETTA_NOOP("Keys", "percent"), 'K'},
+    {KeyArray::Funct, 16, "fx", ORBETTA_NOOP("Keys", "more functions"), 0},
+    {KeyArray::Funct, 17, "RM", ORBETTA_NOOP("Keys", "recall from memory"), 'R'},
+    {KeyArray::Funct, 18, "M", ORBETTA_NOOP("Keys", "memory"), 'M'},
+    //: The angle key's caption in degrees; a word of about three letters fits the key.
+    {KeyArray::Funct, 19, ORBETTA_NOOP("Keys", "deg"),
+     ORBETTA_NOOP("Keys", "degree (click to change radian)"), 'G'},
+    //: The caption of the key that shows the list of more functions; about eight letters fit.
+    {KeyArray::Command, 1, ORBETTA_NOOP("Keys", "function"),
+     ORBETTA_NOOP("Keys", "additional trigonometric functions"), 'F'},
+    {KeyArray::Command, 2, "?", ORBETTA_NOOP("Keys", "Help"), 'H'},
+    {KeyArray::Command, 3, "!", ORBETTA_NOOP("Keys", "About Orbetta"), 'B'},
+    //: The colour key's caption; about three letters fit.
+    {KeyArray::Command, 4, ORBETTA_NOOP("Keys", "col"), ORBETTA_NOOP("Keys", "Layout Preferences"), 'W'},
+    {KeyArray::Command, 11, "", ORBETTA_NOOP("Keys", "decimal point"), 0},
+    {KeyArray::Command, 12, "+/-", ORBETTA_NOOP("Keys", "sign change"), 'Z'},
+    {KeyArray::Command, 13, "", ORBETTA_NOOP("Keys", "equal"), 0},
+    {KeyArray::Command, 16, "", ORBETTA_NOOP("Keys", "backspace"), 0},
+    {KeyArray::Command, 17, "CE", ORBETTA_NOOP("Keys", "clear all"), 0},
+    //: The off key's caption; about three letters fit. Alt with a letter presses the other keys, so "&" may
+    //: only stand before an "o"; without one the key keeps Alt+O.
+    {KeyArray::Command, 20, ORBETTA_NOOP("Keys", "&off"), ORBETTA_NOOP("Keys", "Exit"), 0},
 }};
 
 // The row of a key of the main window, or none.

@@ -2,6 +2,7 @@
 
 #include "core/conversions.h"
 #include "core/failure.h"
+#include "core/words.h"
 
 #include <algorithm>
 
@@ -37,7 +38,7 @@ std::string functionCall(Function function, std::optional<ListFunction> listFunc
     const std::string arg = angleOf(function, listFunction) == Angle::Argument ? withAngle(argument, mode)
                                                                                : std::string(argument);
     if (function == Function::ListFunction)
-        return listFunction ? std::string(rowOf(*listFunction).name) + "(" + arg + ")" : std::string();
+        return listFunction ? words("Keys", rowOf(*listFunction).name) + "(" + arg + ")" : std::string();
     const FunctionRow* row = rowOf(function);
     if (row == nullptr || row->tapeCall.empty())
         return {};
@@ -57,7 +58,7 @@ std::string keyValue(Function function, std::string_view value) {
 }
 
 std::string errorReport(std::string_view description) {
-    return "Error: " + std::string(description);
+    return withValues(ORBETTA_WORDS("Tape", "Error: %1"), {description});
 }
 
 std::optional<std::string> value(std::string_view line) {

@@ -2,6 +2,7 @@
 #include "core/conversions.h"
 #include "core/failure.h"
 #include "core/tape_line.h"
+#include "core/words.h"
 #include "functions/checked_math.h"
 
 #include <cmath>
@@ -146,23 +147,23 @@ void Calculator::evaluateFunction(Value& value, const Value& code) {
         switch (function) {
         case Function::CommonLogarithm:
             if (x <= 0.0)
-                return refuse("can't take log of 0 or - numbers");
+                return refuse(ORBETTA_WORDS("Calculator", "can't take log of 0 or - numbers"));
             value = checked::div(ln(x), ln10);
             break;
         case Function::NaturalLogarithm:
             if (x <= 0.0)
-                return refuse("can't take log of 0 or - numbers");
+                return refuse(ORBETTA_WORDS("Calculator", "can't take log of 0 or - numbers"));
             // The natural logarithm is the common one scaled by this fixed constant.
             value = mul(checked::div(ln(x), ln10), 2.302585093);
             break;
         case Function::TenToThePowerX:
             if (x > 307.0 || x < -323.0)
-                return refuse("x must be >-323 and <307");
+                return refuse(ORBETTA_WORDS("Calculator", "x must be >-323 and <307"));
             value = checked::pow(10.0, x);
             break;
         case Function::EToTheX:
             if (x > 709.0 || x < -744.0)
-                return refuse("x must be >-744 and <709");
+                return refuse(ORBETTA_WORDS("Calculator", "x must be >-744 and <709"));
             value = checked::exp(x);
             break;
         case Function::Sine:
@@ -182,21 +183,21 @@ void Calculator::evaluateFunction(Value& value, const Value& code) {
             break;
         case Function::SquareRoot:
             if (x < 0.0)
-                return refuse("can't take square root of a negative number");
+                return refuse(ORBETTA_WORDS("Calculator", "can't take square root of a negative number"));
             value = checked::sqrt(x);
             break;
         case Function::Square: {
             value = checked::pow(x, 2.0);
             const double square = value.toDouble();
             if (square > std::pow(10.0, 103.0) || square < std::pow(10.0, -162.0)) {
-                refuse("outside the range: >1E-162 and <1E+103");
+                refuse(ORBETTA_WORDS("Calculator", "outside the range: >1E-162 and <1E+103"));
                 value = std::int16_t{0};
             }
             break;
         }
         case Function::Reciprocal:
             if (x == 0.0)
-                return refuse("can't divide by 0!");
+                return refuse(ORBETTA_WORDS("Calculator", "can't divide by 0!"));
             value = checked::div(1.0, x);
             break;
         case Function::Percent:
@@ -247,14 +248,14 @@ void Calculator::pressFunction(int key) {
         case Function::MemoryStore:
             memory = parseNumber(display_);
             record(tape_line::keyValue(Function::MemoryStore, Value(memory).toText()));
-            announceText(Value(memory).toText() + " in memory");
+            announceText(withValues(ORBETTA_WORDS("Calculator", "%1 in memory"), {Value(memory).toText()}));
             break;
         case Function::AngleMode: {
             angleMode_ = degrees() ? AngleMode::Radians : AngleMode::Degrees;
             const AngleModeRow& mode = rowOf(angleMode_);
             host_.setAngleKey(mode.caption, mode.toolTip);
             // The renamed key is not told when it has the focus, so the new mode is announced.
-            announceText(mode.toolTip);
+            announceText(words("Keys", mode.toolTip));
             show("");
             entryText.clear();
             break;

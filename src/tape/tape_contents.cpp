@@ -3,6 +3,7 @@
 #include "files/folders.h"
 #include "files/regular_file.h"
 
+#include "core/words.h"
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -108,16 +109,20 @@ int openRegular(const fs::path& path, int flags, std::string& problem, bool& mis
         missing = true;
         break;
     case OpenFailure::Link:
-        problem = "The tape file " + path.string() + " is a symbolic link, which is not followed.";
+        problem =
+            withValues(ORBETTA_WORDS("Tape", "The tape file %1 is a symbolic link, which is not followed."),
+                       {path.string()});
         break;
     case OpenFailure::Folder:
-        problem = "The tape file " + path.string() + " is a folder.";
+        problem = withValues(ORBETTA_WORDS("Tape", "The tape file %1 is a folder."), {path.string()});
         break;
     case OpenFailure::NotRegular:
-        problem = "The tape file " + path.string() + " is not a regular file.";
+        problem =
+            withValues(ORBETTA_WORDS("Tape", "The tape file %1 is not a regular file."), {path.string()});
         break;
     case OpenFailure::Other:
-        problem = "The tape file " + path.string() + " cannot be opened: " + reason(opened.error) + ".";
+        problem = withValues(ORBETTA_WORDS("Tape", "The tape file %1 cannot be opened: %2."),
+                             {path.string(), reason(opened.error)});
         break;
     }
     return opened.fd;
@@ -178,9 +183,11 @@ Contents parse(std::string_view bytes, bool startsInsideLine) {
     }
     contents.lossy = contents.lossy || replaced || cut;
     if (replaced)
-        contents.problem = "The tape file holds bytes that are not text; they are shown as \xEF\xBF\xBD.";
+        contents.problem = ORBETTA_WORDS(
+            "Tape", "The tape file holds bytes that are not text; they are shown as \xEF\xBF\xBD.");
     else if (cut)
-        contents.problem = "The tape file holds lines too long for a tape; they are cut.";
+        contents.problem =
+            ORBETTA_WORDS("Tape", "The tape file holds lines too long for a tape; they are cut.");
     return contents;
 }
 
@@ -202,7 +209,8 @@ Contents read(const fs::path& path) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            problem = "The tape file " + path.string() + " cannot be read: " + reason(errno) + ".";
+            problem = withValues(ORBETTA_WORDS("Tape", "The tape file %1 cannot be read: %2."),
+                                 {path.string(), reason(errno)});
             break;
         }
         if (n == 0)
@@ -217,7 +225,9 @@ Contents read(const fs::path& path) {
     if (!problem.empty())
         contents.problem = problem;
     else if (from > 0)
-        contents.problem = "The tape file is " + sizeText(size) + " long; only its newest lines were read.";
+        contents.problem =
+            withValues(ORBETTA_WORDS("Tape", "The tape file is %1 long; only its newest lines were read."),
+                       {sizeText(size)});
     return contents;
 }
 } // namespace orbetta::tape

@@ -3,6 +3,7 @@
 #include "files/atomic_replace.h"
 #include "files/folders.h"
 
+#include "core/words.h"
 #include <cerrno>
 #include <chrono>
 #include <ctime>
@@ -214,11 +215,12 @@ bool TapeFile::openFile(std::string& problem) {
     if (fd_ >= 0)
         return true;
     if (path_.empty()) {
-        problem = "There is no home folder to keep the tape in.";
+        problem = ORBETTA_WORDS("Tape", "There is no home folder to keep the tape in.");
         return false;
     }
     if (!createFolders(path_.parent_path())) {
-        problem = "The folder " + path_.parent_path().string() + " cannot be made.";
+        problem = withValues(ORBETTA_WORDS("Tape", "The folder %1 cannot be made."),
+                             {path_.parent_path().string()});
         return false;
     }
     bool missing = false;
@@ -255,7 +257,8 @@ std::size_t TapeFile::writeLines(const std::deque<std::string>& lines, std::stri
         if (!openFile(problem))
             return 0;
         if (!lockWithin(fd_, LOCK_SH)) {
-            problem = "The tape file is being trimmed; the line is written with the next one.";
+            problem = ORBETTA_WORDS("Tape",
+                                    "The tape file is being trimmed; the line is written with the next one.");
             return 0;
         }
         if (!stillNamed(fd_, path_)) {
@@ -292,7 +295,8 @@ std::size_t TapeFile::writeLines(const std::deque<std::string>& lines, std::stri
             at += lines[written++].size() + 1;
         writtenSinceTrim_ += written;
         if (error != 0) {
-            problem = "The tape file " + path_.string() + " cannot be written: " + reason(error) + ".";
+            problem = withValues(ORBETTA_WORDS("Tape", "The tape file %1 cannot be written: %2."),
+                                 {path_.string(), reason(error)});
             if (done > at) {
                 std::string ignored; // tried again before the next write when it fails now
                 mendTail(ignored);
@@ -306,7 +310,7 @@ std::size_t TapeFile::writeLines(const std::deque<std::string>& lines, std::stri
 
 bool TapeFile::mendTail(std::string& problem) {
     if (!lockWithin(fd_, LOCK_EX)) {
-        problem = "The tape file is in use; the line is written with the next one.";
+        problem = ORBETTA_WORDS("Tape", "The tape file is in use; the line is written with the next one.");
         return false;
     }
     struct stat info {};
@@ -322,8 +326,9 @@ bool TapeFile::mendTail(std::string& problem) {
     if (const std::optional<std::size_t> cut = pieceStart(tail, static_cast<std::size_t>(info.st_size))) {
         const bool removed = ::ftruncate(fd_, static_cast<off_t>(*cut)) == 0;
         if (!removed)
-            problem = "The tape file " + path_.string() +
-                      " ends inside a line that cannot be removed: " + reason(errno) + ".";
+            problem = withValues(
+                ORBETTA_WORDS("Tape", "The tape file %1 ends inside a line that cannot be removed: %2."),
+                {path_.string(), reason(errno)});
         ::flock(fd_, LOCK_UN);
         return removed;
     }
@@ -333,7 +338,8 @@ bool TapeFile::mendTail(std::string& problem) {
     const bool begun =
         setAside(problem, [&] { return replaceFileAtomically(path_, joined(now.lines), 0600); });
     if (!begun && problem.empty())
-        problem = "The tape file " + path_.string() + " cannot be rewritten.";
+        problem =
+            withValues(ORBETTA_WORDS("Tape", "The tape file %1 cannot be rewritten."), {path_.string()});
     closeFile(); // and with it the lock
     return begun;
 }
@@ -341,9 +347,9 @@ bool TapeFile::mendTail(std::string& problem) {
 bool TapeFile::setAside(std::string& problem, const std::function<bool()>& replace) {
     const fs::path aside = asideName(path_);
     if (::link(path_.c_str(), aside.c_str()) != 0) {
-        problem = "The tape file " + path_.string() +
-                  " holds what the tape cannot show, and it cannot be kept aside: " + reason(errno) +
-                  ". It is left as it is.";
+        problem = withValues(ORBETTA_WORDS("Tape", "The tape file %1 holds what the tape cannot show, and it "
+                                                   "cannot be kept aside: %2. It is left as it is."),
+                             {path_.string(), reason(errno)});
         return false;
     }
     if (!replace()) {
@@ -351,9 +357,10 @@ bool TapeFile::setAside(std::string& problem, const std::function<bool()>& repla
         return false;
     }
     const std::lock_guard lock(mutex_);
-    notice_ = "The tape file held what the tape cannot show (bytes that are not text, or more than is read); "
-              "it is kept as " +
-              aside.string() + ", and the tape goes on in a new file.";
+    notice_ = withValues(
+        ORBETTA_WORDS("Tape", "The tape file held what the tape cannot show (bytes that are not text, or "
+                              "more than is read); it is kept as %1, and the tape goes on in a new file."),
+        {aside.string()});
     return true;
 }
 
@@ -380,7 +387,7 @@ bool TapeFile::rewriteFile(const std::vector<std::string>& first, bool keepFile,
     }
     // Appends of other programs wait for the rewrite (they keep their lines meanwhile).
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        problem = "The tape file is in use; it was not rewritten.";
+        problem = ORBETTA_WORDS("Tape", "The tape file is in use; it was not rewritten.");
         return false;
     }
     std::vector<std::string> lines = first;
@@ -395,7 +402,8 @@ bool TapeFile::rewriteFile(const std::vector<std::string>& first, bool keepFile,
     // Nothing the file holds is lost without a word: what its lines cannot give back is kept aside.
     const bool replaced = now.lossy ? setAside(problem, replace) : replace();
     if (!replaced && problem.empty())
-        problem = "The tape file " + path_.string() + " cannot be rewritten.";
+        problem =
+            withValues(ORBETTA_WORDS("Tape", "The tape file %1 cannot be rewritten."), {path_.string()});
     closeFile(); // and with it the lock; the next write opens the new file
     return replaced;
 }
@@ -431,7 +439,8 @@ std::string TapeFile::remove() {
     const auto unlink = [&] {
         if (::unlink(path_.c_str()) == 0)
             return true;
-        problem = "The tape file " + path_.string() + " cannot be removed: " + reason(errno) + ".";
+        problem = withValues(ORBETTA_WORDS("Tape", "The tape file %1 cannot be removed: %2."),
+                             {path_.string(), reason(errno)});
         return false;
     };
     if (read(path_).lossy)

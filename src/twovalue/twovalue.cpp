@@ -2,6 +2,7 @@
 
 #include "core/conversions.h"
 #include "core/failure.h"
+#include "core/words.h"
 #include "functions/checked_math.h"
 
 #include <algorithm>
@@ -77,7 +78,7 @@ Outcome closeWriting(double value, const std::string& call) {
 Outcome boundsRefused() {
     Outcome outcome;
     outcome.beep = true;
-    outcome.message = kBoundsMessage;
+    outcome.message = words("TwoValue", kBoundsMessage);
     outcome.after = Outcome::After::ClearAndStayOpen;
     return outcome;
 }
@@ -90,8 +91,8 @@ Outcome computed(const std::function<double()>& compute, const std::string& call
         if (failure.kind() != FailureKind::Overflow)
             return Outcome{};
         Outcome outcome = closeWriting(0.0, call);
-        outcome.step = call + ": " + std::string(kOutOfRangeMessage);
-        outcome.message = kOutOfRangeMessage;
+        outcome.message = words("TwoValue", kOutOfRangeMessage);
+        outcome.step = call + ": " + outcome.message;
         outcome.icon = Icon::Exclamation;
         return outcome;
     }
@@ -123,38 +124,44 @@ bool acceptsKey(int code, std::string_view boxText) {
 std::string refusalWords(int code, std::string_view boxText) {
     switch (code) {
     case '-':
-        return "minus is not taken here; values are without sign";
+        return ORBETTA_WORDS("TwoValue", "minus is not taken here; values are without sign");
     case '.':
-        return "the value has a point already";
+        return ORBETTA_WORDS("TwoValue", "the value has a point already");
     case kEnterCode:
-        return boxText.empty() ? "the field is empty" : "the second field is empty";
+        return boxText.empty() ? ORBETTA_WORDS("TwoValue", "the field is empty")
+                               : ORBETTA_WORDS("TwoValue", "the second field is empty");
     case ' ':
-        return "space is not taken here; digits and one point only";
+        return ORBETTA_WORDS("TwoValue", "space is not taken here; digits and one point only");
     case ',':
-        return "comma is not taken here; the point is a full stop";
+        return ORBETTA_WORDS("TwoValue", "comma is not taken here; the point is a full stop");
     default:
         break;
     }
     if ((code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z'))
-        return std::string(1, static_cast<char>(code)) + " is not taken here; digits and one point only";
-    return "that character is not taken here; digits and one point only";
+        return withValues(ORBETTA_WORDS("TwoValue", "%1 is not taken here; digits and one point only"),
+                          {std::string(1, static_cast<char>(code))});
+    return ORBETTA_WORDS("TwoValue", "that character is not taken here; digits and one point only");
 }
 
 Outcome confirm(Function key, std::string_view first, std::string_view second, RandomSource& random) {
     double x = 0.0;
     double y = 0.0;
-    const char* field = "first";
+    bool inFirst = true;
     try {
         x = parseNumber(first);
-        field = "second";
+        inFirst = false;
         y = parseNumber(second);
     } catch (const Failure&) {
         Outcome outcome;
         outcome.beep = true;
         outcome.after = Outcome::After::StayOpen;
-        const std::string_view text = field == std::string_view("first") ? first : second;
-        outcome.told =
-            "the " + std::string(field) + (text.empty() ? " field is empty" : " field holds no number");
+        const std::string_view text = inFirst ? first : second;
+        if (inFirst)
+            outcome.told = text.empty() ? ORBETTA_WORDS("TwoValue", "the first field is empty")
+                                        : ORBETTA_WORDS("TwoValue", "the first field holds no number");
+        else
+            outcome.told = text.empty() ? ORBETTA_WORDS("TwoValue", "the second field is empty")
+                                        : ORBETTA_WORDS("TwoValue", "the second field holds no number");
         return outcome;
     }
 
@@ -162,13 +169,16 @@ Outcome confirm(Function key, std::string_view first, std::string_view second, R
     case Function::YRootOfX: {
         if (y == 0.0) {
             Outcome outcome;
-            outcome.message = kZeroRootMessage;
+            outcome.message = words("TwoValue", kZeroRootMessage);
             return outcome;
         }
-        return computed([&] { return root(x, y); }, "root " + formatNumber(y) + " of " + formatNumber(x));
+        return computed([&] { return root(x, y); }, withValues(ORBETTA_WORDS("TwoValue", "root %1 of %2"),
+                                                               {formatNumber(y), formatNumber(x)}));
     }
     case Function::XToThePowerY:
-        return computed([&] { return power(x, y); }, formatNumber(x) + " to the power " + formatNumber(y));
+        return computed(
+            [&] { return power(x, y); },
+            withValues(ORBETTA_WORDS("TwoValue", "%1 to the power %2"), {formatNumber(x), formatNumber(y)}));
     case Function::RandomNumber: {
         if (y <= x + 1.0)
             return boundsRefused();
@@ -176,7 +186,8 @@ Outcome confirm(Function key, std::string_view first, std::string_view second, R
         const std::optional<double> drawn = randomBetween(x, y, random);
         if (!drawn)
             return boundsRefused();
-        return closeWriting(*drawn, "random between " + formatNumber(x) + " and " + formatNumber(y));
+        return closeWriting(*drawn, withValues(ORBETTA_WORDS("TwoValue", "random between %1 and %2"),
+                                               {formatNumber(x), formatNumber(y)}));
     }
     default:
         return Outcome{};

@@ -11,9 +11,10 @@
 
 namespace orbetta::twovalue {
 
-inline constexpr std::string_view kZeroRootMessage = "can't do 0 root!";
-inline constexpr std::string_view kBoundsMessage = "upperbound value must be > lowerbound value+1";
-inline constexpr std::string_view kOutOfRangeMessage = "result is outside the range!";
+inline constexpr const char* kZeroRootMessage = ORBETTA_NOOP("TwoValue", "can't do 0 root!");
+inline constexpr const char* kBoundsMessage =
+    ORBETTA_NOOP("TwoValue", "upperbound value must be > lowerbound value+1");
+inline constexpr const char* kOutOfRangeMessage = ORBETTA_NOOP("TwoValue", "result is outside the range!");
 
 // Single-precision values uniformly spread over [0, 1). It is never seeded: every run of the program draws
 // the same sequence from its start.

@@ -25,10 +25,12 @@ QFont windowFont() {
 }
 
 // Four lines at most: the box shows four whole lines and has no room for a fifth.
-const char* const kNotice = "Orbetta is a scientific calculator for one user at a desktop.\n"
-                            "Settings: orbetta.ini in your configuration folder.\n"
-                            "Tape: orbetta/tape.txt in your state folder.\n"
-                            "Provided as it is, without warranty of any kind.";
+const char* const kNotice =
+    //: Four lines at most, each of about 60 characters: the box shows no more.
+    QT_TRANSLATE_NOOP("AboutWindow", "Orbetta is a scientific calculator for one user at a desktop.\n"
+                                     "Settings: orbetta.ini in your configuration folder.\n"
+                                     "Tape: orbetta/tape.txt in your state folder.\n"
+                                     "Provided as it is, without warranty of any kind.");
 
 } // namespace
 
@@ -41,7 +43,7 @@ AboutWindow::AboutWindow(QWidget* owner)
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(QStringLiteral("About Orbetta"));
+    setWindowTitle(tr("About Orbetta"));
     setWindowIcon(QApplication::windowIcon());
     setFont(windowFont());
     // Shown centred on the owner; the colour preference never reaches this window.
@@ -54,7 +56,7 @@ AboutWindow::AboutWindow(QWidget* owner)
     palette.setColor(QPalette::ButtonText, Qt::black);
     setPalette(palette);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setGeometry(256, 160, 84, 23);
     cmdOK->setDefault(true);
@@ -82,7 +84,7 @@ AboutWindow::AboutWindow(QWidget* owner)
     Text2->setReadOnly(true);
     // A caret the arrow keys move lets a screen reader read the notice line by line.
     Text2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Text2->setPlainText(QString::fromUtf8(kNotice));
+    Text2->setPlainText(tr(kNotice));
     QPalette notice = Text2->palette();
     notice.setColor(QPalette::Base, kNoticeBackground);
     notice.setColor(QPalette::Text, Qt::black);
@@ -96,7 +98,7 @@ AboutWindow::AboutWindow(QWidget* owner)
 }
 
 void AboutWindow::showTitleAndVersion() {
-    lblVersion->setText(QStringLiteral("Version ") + QStringLiteral(ORBETTA_VERSION));
+    lblVersion->setText(tr("Version %1").arg(QStringLiteral(ORBETTA_VERSION)));
     lblTitle->setText(QStringLiteral("Orbetta"));
     // A screen reader names a window and the focused button; labels of one or two words it leaves unsaid
     // unless they are the window's description.

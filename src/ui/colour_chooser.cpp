@@ -4,6 +4,7 @@
 #include "desktop/modal_loop.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 
 #include <functional>
 #include <utility>
@@ -86,7 +87,7 @@ std::optional<QColor> chooseColour(QWidget* owner) {
     QColorDialog chooser(owner);
     chooser.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
-    chooser.setWindowTitle(QStringLiteral("Orbetta Color"));
+    chooser.setWindowTitle(QCoreApplication::translate("ColourChooser", "Orbetta Color"));
     chooser.setModal(true);
     describeSwatches(chooser); // before the preselection, which moves a grid's cursor to its colour
     chooser.setCurrentColor(lastConfirmed);

@@ -2,6 +2,7 @@
 
 #include "desktop/window_placement.h"
 #include "ui/help_viewer.h"
+#include "ui/language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,13 +32,18 @@ void bringForward(QWidget* window) {
 
 } // namespace
 
-QString findHelpFile(const QString& programDir) {
-    const QDir dir(programDir);
-    for (const QString& candidate : {dir.filePath(QString::fromLatin1(kHelpFileName)),
-                                     dir.filePath(QStringLiteral("../share/orbetta/") + kHelpFileName)}) {
-        const QFileInfo info(candidate);
-        if (info.isFile() && info.isReadable())
-            return info.canonicalFilePath();
+QString findHelpFile(const QString& programDir, const QString& language) {
+    QStringList names;
+    if (!language.isEmpty())
+        names << QStringLiteral("Orbetta_%1.hlp").arg(language);
+    names << QString::fromLatin1(kHelpFileName);
+    const QStringList folders = orbetta::ui::dataFolders(programDir);
+    for (const QString& name : names) {
+        for (const QString& folder : folders) {
+            const QFileInfo info(QDir(folder).filePath(name));
+            if (info.isFile() && info.isReadable())
+                return info.canonicalFilePath();
+        }
     }
     return {};
 }
@@ -64,7 +70,8 @@ void openHelp(QWidget* owner) {
         return;
     }
     // The help request reports nothing when there is no help file.
-    const QString path = findHelpFile(QCoreApplication::applicationDirPath());
+    const QString path =
+        findHelpFile(QCoreApplication::applicationDirPath(), orbetta::ui::installedLanguage());
     if (!path.isEmpty())
         showHelpFile(owner, path);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <QString>
+
 class QKeyEvent;
-class QString;
 class QWidget;
 
 // Opens the help file "Orbetta.hlp" at its contents in a modeless viewer owned by the given window. There is
@@ -9,8 +10,8 @@ class QWidget;
 void openHelp(QWidget* owner);
 
 // Where the help file lies for a program in programDir: beside it, or in ../share/orbetta/ for an installed
-// program. Empty when neither exists.
-QString findHelpFile(const QString& programDir);
+// program; the language's own, "Orbetta_de.hlp", where there is one. Empty when there is none.
+QString findHelpFile(const QString& programDir, const QString& language = {});
 
 // Opens the given help file (HTML) at its top in the one viewer, or brings the open viewer forward.
 // Returns false, and opens nothing, when the file cannot be read.

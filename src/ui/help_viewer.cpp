@@ -89,23 +89,22 @@ HelpViewer::~HelpViewer() {
 HelpViewer::HelpViewer(QWidget* owner, const QUrl& source) : QWidget(owner, Qt::Window) {
     setObjectName("HelpViewer");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Orbetta Help"));
+    setWindowTitle(tr("Orbetta Help"));
     resize(560, 480);
     // The help is a document to a screen reader, even when it opens before the calculator's window.
     orbetta::access::installAccessibleRoles();
 
     browser_ = new QTextBrowser(this);
-    orbetta::ui::setUpDocumentView(*browser_, QStringLiteral("HelpText"), QStringLiteral("Orbetta Help"),
-                                   true);
+    orbetta::ui::setUpDocumentView(*browser_, QStringLiteral("HelpText"), tr("Orbetta Help"), true);
     // The file name does not tell its kind, so the content is named HTML explicitly.
     browser_->setSource(source, QTextDocument::HtmlResource);
 
     findBar_ = new QWidget(this);
     findBar_->setObjectName("HelpFindBar");
-    auto* findLabel = new QLabel(QStringLiteral("&Find:"), findBar_);
+    auto* findLabel = new QLabel(tr("&Find:"), findBar_);
     findText_ = new FindField(findBar_);
     findText_->setObjectName("HelpFind");
-    findText_->setAccessibleName(QStringLiteral("Find"));
+    findText_->setAccessibleName(tr("Find"));
     findLabel->setBuddy(findText_);
     auto* barLayout = new QHBoxLayout(findBar_);
     barLayout->setContentsMargins(4, 2, 4, 2);
@@ -168,7 +167,7 @@ void HelpViewer::goToLine(const QTextBlock& block) {
     bar->setValue(bar->value() + browser_->cursorRect().top());
     QString line = block.text().trimmed();
     if (const int level = block.blockFormat().headingLevel(); level > 0)
-        line += QStringLiteral(", heading level %1").arg(level);
+        line = tr("%1, heading level %2").arg(line).arg(level);
     announcer_->announce(line);
 }
 
@@ -190,8 +189,7 @@ void HelpViewer::moveToHeading(bool backward, int level) {
         goToLine(found);
     } else {
         orbetta::desktop::ringBell(browser_);
-        announcer_->announce(backward ? QStringLiteral("no heading before this")
-                                      : QStringLiteral("no more headings"));
+        announcer_->announce(backward ? tr("no heading before this") : tr("no more headings"));
     }
 }
 
@@ -208,8 +206,7 @@ void HelpViewer::moveToLink(bool backward) {
     }
     if (!found) {
         orbetta::desktop::ringBell(browser_);
-        announcer_->announce(backward ? QStringLiteral("no link before this")
-                                      : QStringLiteral("no more links"));
+        announcer_->announce(backward ? tr("no link before this") : tr("no more links"));
         return;
     }
     QTextCursor link(browser_->document());
@@ -244,7 +241,7 @@ void HelpViewer::tellSelectedLink() {
     first.setPosition(cursor.selectionStart() + 1);
     const QTextCharFormat format = first.charFormat();
     if (format.isAnchor() && !format.anchorHref().isEmpty())
-        announcer_->announce(QStringLiteral("link ") + cursor.selectedText());
+        announcer_->announce(tr("link %1").arg(cursor.selectedText()));
 }
 
 bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {

@@ -11,6 +11,7 @@
 #include "ui/keyboard.h"
 #include "ui/keybutton.h"
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 #include <QFrame>
 
@@ -269,14 +270,14 @@ void MainWindow::buildControls() {
         key->setObjectName(controlName(row.array, row.index));
         key->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
         const orbetta::KeyRow* words = orbetta::keyRowOf(row.array, row.index);
-        key->setText(QString::fromUtf8(words->caption));
+        key->setText(orbetta::ui::keyText(words->caption));
         key->setFont(fonts[row.font]);
         key->setFaceColour(faceColour(row.face));
         // A mathematics caption: the decimal key shows the sign it types.
         const bool comma = row.picture == Picture::DecimalPoint && decimalSign() == ',';
         key->setPicture(comma ? Picture::DecimalComma : row.picture, opaqueGround(row));
         if (words->spokenName)
-            key->setToolTip(QString::fromUtf8(words->spokenName));
+            key->setToolTip(orbetta::ui::keyText(words->spokenName));
         spoken.push_back(key);
         // The chord is what a screen reader reports as the key's shortcut.
         if (words->chord)
@@ -326,7 +327,7 @@ void MainWindow::buildControls() {
     Combo1->setPalette(listColours);
     // The list names no font and takes the window's. Setting one anyway would also build its hidden
     // drop-down.
-    Combo1->setToolTip(QStringLiteral("click the down-arrow to list available functions"));
+    Combo1->setToolTip(tr("click the down-arrow to list available functions"));
     Combo1->setEditText(QStringLiteral(" "));
     Combo1->hide();
     Combo1->raise(); // when shown it lies over the keys of the fifth row
@@ -343,7 +344,7 @@ void MainWindow::buildControls() {
             control->setAccessibleName(control->toolTip().isEmpty() && key ? key->text()
                                                                            : control->toolTip());
         }
-        Text1->setAccessibleName(QStringLiteral("display"));
+        Text1->setAccessibleName(tr("display"));
     });
 
     std::sort(tabOrder.begin(), tabOrder.end(),

@@ -29,13 +29,23 @@
 #include <QShortcutEvent>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace preferences = orbetta::preferences;
+using orbetta::ui::keyText;
 using orbetta::ui::qText;
 using orbetta::ui::shownNumbers;
 
 namespace {
+
+// The list's entry the list shows, in the user's language; nothing for a blank list or another text.
+std::optional<orbetta::ListFunction> listFunctionShown(const QString& text) {
+    for (const orbetta::ListFunctionRow& row : orbetta::kListFunctionRows)
+        if (keyText(row.name) == text)
+            return row.function;
+    return std::nullopt;
+}
 
 // A colour value of the settings file has red in its lowest byte.
 QColor colourFromValue(std::uint32_t value) {
@@ -99,18 +109,16 @@ void MainWindow::connectKeys() {
     connect(Command[16], &QPushButton::clicked, this, [this] { calc_.pressBackspace(); });
     connect(Command[17], &QPushButton::clicked, this, [this] { calc_.pressClearAll(); });
     connect(Command[20], &QPushButton::clicked, this, &MainWindow::switchOff);
-    connect(Combo1, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-        calc_.setListFunction(orbetta::listFunctionNamed(text.toStdString()));
-    });
+    connect(Combo1, &QComboBox::currentTextChanged, this,
+            [this](const QString& text) { calc_.setListFunction(listFunctionShown(text)); });
     connect(Combo1, &orbetta::ui::FunctionList::chosen, this, [this] { calc_.chooseListFunction(); });
     connect(Text1, &orbetta::ui::DisplayBox::copied, this,
-            [this](const QString& text) { Announcer->announce(QStringLiteral("copied ") + text); });
+            [this](const QString& text) { Announcer->announce(tr("copied %1").arg(text)); });
     connect(Text1, &orbetta::ui::DisplayBox::menuOpened, this, [this](const QString& current) {
-        Announcer->announce(current.isEmpty() ? QStringLiteral("display menu")
-                                              : QStringLiteral("display menu, ") + current);
+        Announcer->announce(current.isEmpty() ? tr("display menu") : tr("display menu, %1").arg(current));
     });
     connect(Combo1, &orbetta::ui::FunctionList::opened, this, [this] {
-        Announcer->announce(QStringLiteral("%1 list, %2 entries, %3")
+        Announcer->announce(tr("%1 list, %2 entries, %3")
                                 .arg(Command[1]->toolTip())
                                 .arg(Combo1->count())
                                 .arg(Combo1->currentText()));
@@ -133,7 +141,7 @@ void MainWindow::load() {
     calc_.start();
     setBackgroundColour(colourFromValue(preferences::colourFromSetting(preferences::colourSetting)));
     for (const char* entry : orbetta::kListFunctions)
-        Combo1->addItem(QString::fromLatin1(entry));
+        Combo1->addItem(keyText(entry));
     // Filling the list does not change its text, which stays a single blank.
     Combo1->setListText(QStringLiteral(" "));
 }
@@ -234,7 +242,7 @@ void MainWindow::giveHint(QWidget* old, QWidget* now) {
     if (key && key->window() == this && !hintGiven_ && orbetta::access::screenReaderListens()) {
         hintGiven_ = true;
         hinted_ = key;
-        key->setAccessibleDescription(QStringLiteral("Ctrl+Space presses this key."));
+        key->setAccessibleDescription(tr("Ctrl+Space presses this key."));
     }
 }
 
@@ -335,7 +343,7 @@ bool MainWindow::pressKey(QObject* watched, QKeyEvent* event) {
         if (event->type() == QEvent::KeyPress && event->key() == Qt::Key_J)
             announce(calc_.displayWords());
         else if (event->type() == QEvent::KeyPress)
-            calc_.keyRefused("Delete");
+            calc_.keyRefused(tr("Delete").toStdString());
         return true;
     }
     // The desktop's clipboard keys do what the display's Copy and Paste do, ahead of the control characters
@@ -398,19 +406,19 @@ void MainWindow::setListVisible(bool visible) {
     if (visible) {
         // Shown by the "function" key: the list takes the focus, and a screen reader is told how to use it.
         Combo1->setFocus(Qt::OtherFocusReason);
-        Announcer->announce(Command[1]->toolTip() + QStringLiteral(" list, Down opens it"));
+        Announcer->announce(tr("%1 list, Down opens it").arg(Command[1]->toolTip()));
     }
 }
 
 void MainWindow::setListText(std::string_view text) {
-    Combo1->setListText(qText(text));
+    Combo1->setListText(keyText(text));
 }
 
 void MainWindow::setAngleKey(std::string_view caption, std::string_view toolTip) {
     const QKeySequence chord = Funct[19]->shortcut(); // a new caption would take it away
-    Funct[19]->setText(qText(caption));
+    Funct[19]->setText(keyText(caption));
     Funct[19]->setShortcut(chord);
-    Funct[19]->setToolTip(qText(toolTip));
+    Funct[19]->setToolTip(keyText(toolTip));
     if (!Funct[19]->accessibleName().isEmpty()) // named already: a screen reader listens
         Funct[19]->setAccessibleName(Funct[19]->toolTip());
 }
@@ -443,7 +451,7 @@ orbetta::tape::Tape& MainWindow::tape() {
 void MainWindow::toggleTape() {
     if (tapeWindow_ && tapeWindow_->isVisible()) {
         tapeWindow_->close();
-        Announcer->announce(QStringLiteral("Tape closed"));
+        Announcer->announce(tr("Tape closed"));
         return;
     }
     if (!tapeWindow_) {

@@ -42,13 +42,13 @@ TapeWindow::~TapeWindow() {
 
 TapeWindow::TapeWindow(orbetta::tape::Tape& tape, QWidget* owner) : QWidget(owner, Qt::Window), tape_(tape) {
     setObjectName("TapeWindow");
-    setWindowTitle(QStringLiteral("Orbetta Tape"));
+    setWindowTitle(tr("Orbetta Tape"));
     resize(300, 360);
     orbetta::access::installAccessibleRoles();
 
     view_ = new TapeView(this);
     // Shift with the arrows selects.
-    setUpDocumentView(*view_, QStringLiteral("TapeText"), QStringLiteral("Tape"), false);
+    setUpDocumentView(*view_, QStringLiteral("TapeText"), tr("Tape"), false);
     view_->setLineWrapMode(QTextEdit::NoWrap);
     view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // Older lines leave the top as new ones come, as the file keeps only the newest.
@@ -66,23 +66,22 @@ TapeWindow::TapeWindow(orbetta::tape::Tape& tape, QWidget* owner) : QWidget(owne
     // which a screen reader reports as their shortcuts.
     const auto withKey = [](QAbstractButton* button, const QKeySequence& key) {
         button->setShortcut(key);
-        button->setToolTip(button->text() + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) +
-                           QLatin1Char(')'));
+        button->setToolTip(tr("%1 (%2)").arg(button->text(), key.toString(QKeySequence::NativeText)));
     };
-    auto* save = new QPushButton(QStringLiteral("Save as…"), this);
+    auto* save = new QPushButton(tr("Save as…"), this);
     save->setObjectName("TapeSave");
     withKey(save, QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(save, &QPushButton::clicked, this, &TapeWindow::saveAs);
-    auto* clear = new QPushButton(QStringLiteral("Clear"), this);
+    auto* clear = new QPushButton(tr("Clear"), this);
     clear->setObjectName("TapeClear");
     withKey(clear, QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(clear, &QPushButton::clicked, this, &TapeWindow::clearTape);
-    undo_ = new QPushButton(QStringLiteral("Undo clear"), this);
+    undo_ = new QPushButton(tr("Undo clear"), this);
     undo_->setObjectName("TapeUndo");
     withKey(undo_, QKeySequence(Qt::CTRL | Qt::Key_Z));
     undo_->setEnabled(false);
     connect(undo_, &QPushButton::clicked, this, &TapeWindow::undoClear);
-    keep_ = new QCheckBox(QStringLiteral("Keep between runs"), this);
+    keep_ = new QCheckBox(tr("Keep between runs"), this);
     keep_->setObjectName("TapeKeep");
     withKey(keep_, QKeySequence(Qt::CTRL | Qt::Key_K));
     keep_->setChecked(tape_.keep());
@@ -137,11 +136,11 @@ void TapeWindow::changeKeep(bool keep) {
     if (!keep) {
         const QString problem = qText(tape_.problem());
         announcer_->announce(problem.isEmpty()
-                                 ? QStringLiteral("The tape is no longer kept between runs and its "
-                                                  "file is removed; keeping it again writes it back")
+                                 ? tr("The tape is no longer kept between runs and its file is removed; "
+                                      "keeping it again writes it back")
                                  : problem);
     } else {
-        announcer_->announce(QStringLiteral("The tape is kept between runs"));
+        announcer_->announce(tr("The tape is kept between runs"));
     }
 }
 
@@ -158,6 +157,13 @@ void TapeWindow::showProblem() {
     problem_->setVisible(!problem.isEmpty());
 }
 
+QString TapeWindow::linesTold(std::size_t count) {
+    // One line is worded apart: English has no plural form of its own for it.
+    if (count == 1)
+        return tr("Tape, 1 line");
+    return tr("Tape, %n lines", nullptr, static_cast<int>(count));
+}
+
 void TapeWindow::open() {
     show();
     setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -165,19 +171,18 @@ void TapeWindow::open() {
     activateWindow();
     view_->setFocus(Qt::OtherFocusReason);
     const auto& lines = tape_.lines();
-    QString told = lines.size() == 1 ? QStringLiteral("Tape, 1 line")
-                                     : QStringLiteral("Tape, %1 lines").arg(lines.size());
+    QString told = linesTold(lines.size());
     // The last line is often the blank that ends a calculation; the last one with words is told. One that
     // is the last line itself holds the caret, and a screen reader reads it as the view takes the focus.
     for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
         if (!it->empty()) {
             if (it != lines.rbegin())
-                told += QStringLiteral(", the last: ") + qText(*it);
+                told = tr("%1, the last: %2").arg(told, qText(*it));
             break;
         }
     }
     if (!problem_->text().isEmpty())
-        told += QStringLiteral(". ") + problem_->text();
+        told = tr("%1. %2").arg(told, problem_->text());
     announcer_->announce(told);
 }
 
@@ -236,12 +241,12 @@ void TapeWindow::saveAs() {
     QString path;
     {
         const orbetta::desktop::ModalLoop loop;
-        path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Tape As"),
+        path = QFileDialog::getSaveFileName(this, tr("Save Tape As"),
                                             QDir::home().filePath(QStringLiteral("tape.txt")),
-                                            QStringLiteral("Text files (*.txt);;All files (*)"));
+                                            tr("Text files (*.txt);;All files (*)"));
     }
     if (!path.isEmpty() && !saveTo(path))
-        orbetta::desktop::showMessageBox(this, QStringLiteral("The tape could not be saved to %1.").arg(path),
+        orbetta::desktop::showMessageBox(this, tr("The tape could not be saved to %1.").arg(path),
                                          orbetta::desktop::MessageIcon::Exclamation);
     // Whatever the dialogs were answered, the keyboard comes back to the tape.
     raise();
@@ -254,7 +259,7 @@ void TapeWindow::clearTape() {
         return;
     tape_.clear();
     reload();
-    announcer_->announce(QStringLiteral("Tape cleared; Undo clear brings it back"));
+    announcer_->announce(tr("Tape cleared; Undo clear brings it back"));
 }
 
 void TapeWindow::undoClear() {
@@ -262,7 +267,7 @@ void TapeWindow::undoClear() {
         return;
     tape_.undoClear();
     reload();
-    announcer_->announce(QStringLiteral("Tape, %1 lines").arg(tape_.lines().size()));
+    announcer_->announce(tr("Tape, %n lines", nullptr, static_cast<int>(tape_.lines().size())));
 }
 
 void TapeWindow::recall(int line) {

@@ -69,6 +69,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // "Tape, 3 lines" in the user's language.
+    static QString linesTold(std::size_t count);
     void reload();
     void changeKeep(bool keep);
     void showProblem();

@@ -116,7 +116,7 @@ TwoValueDialog::TwoValueDialog(orbetta::Calculator& calc, QWidget* parent)
     Label1->setBuddy(Text1);
     Label2->setBuddy(Text2);
 
-    Command1 = new QPushButton(QStringLiteral("&OK"), this);
+    Command1 = new QPushButton(tr("&OK"), this);
     Command1->setObjectName("Command1");
     Command1->setGeometry(128, 88, 65, 25);
     Command1->setDefault(true);
@@ -146,9 +146,9 @@ TwoValueDialog::TwoValueDialog(orbetta::Calculator& calc, QWidget* parent)
 void TwoValueDialog::openFor(orbetta::Function key) {
     key_ = key;
     const orbetta::TwoValueRow* row = orbetta::twoValueRowOf(key);
-    const QString caption = row ? orbetta::ui::qText(row->caption) : QString();
-    const QString prompt1 = row ? orbetta::ui::qText(row->prompt1) : QString();
-    const QString prompt2 = row ? orbetta::ui::qText(row->prompt2) : QString();
+    const QString caption = row ? orbetta::ui::keyText(row->caption) : QString();
+    const QString prompt1 = row ? orbetta::ui::keyText(row->prompt1) : QString();
+    const QString prompt2 = row ? orbetta::ui::keyText(row->prompt2) : QString();
     setWindowTitle(caption);
     Label1->setText(prompt1);
     Label2->setText(prompt2);

@@ -235,7 +235,8 @@ class Desktop:
         config = os.path.join(self.root, "config")
         for d in (runtime, home, config):
             os.makedirs(d, mode=0o700)
-        base = {k: v for k, v in os.environ.items() if k in ("PATH", "LANG", "LC_ALL", "USER", "LOGNAME")}
+        passed = ("PATH", "LANG", "LC_ALL", "LC_MESSAGES", "LANGUAGE", "USER", "LOGNAME")
+        base = {k: v for k, v in os.environ.items() if k in passed}
         base.update(
             HOME=home,
             XDG_CONFIG_HOME=config,

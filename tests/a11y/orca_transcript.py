@@ -21,6 +21,7 @@ synthesizer made its sound.
 Usage: orca_transcript.py PROGRAM [--markdown] [--more] [--espeak]
 """
 
+import gettext
 import os
 import re
 import sys
@@ -317,7 +318,10 @@ class Transcript:
     def run(self):
         d = self.desktop
         self.speech.start_orca()
-        if not self.speech.wait_for("Screen reader on", 90):
+        # Orca greets in the language of LANGUAGE or the locale, as the program speaks.
+        orca = gettext.translation("orca", localedir="/usr/share/locale", fallback=True)
+        greeting = orca.gettext("Screen reader on.").rstrip(".")
+        if not self.speech.wait_for(greeting, 90):
             raise SetupError("Orca did not start speaking within 90 s\n" + d.child_log("orca"))
         self.speech.new_speech()
         self.row("start the calculator", ["Orbetta", "equal"], d.start_program)

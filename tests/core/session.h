@@ -10,7 +10,7 @@ namespace orbetta::testing {
 
 // The error report's box texts, as the calculator words them.
 inline QString reportOf(FailureKind kind) {
-    const std::string_view text = describe(kind);
+    const std::string text = describe(kind);
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 inline const QString kNotANumber = reportOf(FailureKind::NotANumber);

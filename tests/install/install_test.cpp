@@ -28,6 +28,14 @@ const QStringList& installedFiles() {
     static const QStringList files{
         "bin/orbetta",
         "share/orbetta/Orbetta.hlp",
+        "share/orbetta/translations/orbetta_de.qm",
+        "share/orbetta/translations/orbetta_es.qm",
+        "share/orbetta/translations/orbetta_fr.qm",
+        "share/orbetta/translations/orbetta_it.qm",
+        "share/orbetta/translations/orbetta_pl.qm",
+        "share/orbetta/translations/orbetta_pt_BR.qm",
+        "share/orbetta/translations/orbetta_ru.qm",
+        "share/orbetta/translations/orbetta_zh_CN.qm",
         "share/applications/org.orbetta.Orbetta.desktop",
         "share/metainfo/org.orbetta.Orbetta.metainfo.xml",
         "share/icons/hicolor/16x16/apps/org.orbetta.Orbetta.png",
@@ -37,7 +45,19 @@ const QStringList& installedFiles() {
         "share/doc/orbetta/copyright",
         "share/doc/orbetta/changelog.gz",
     };
-    return files;
+    static const QStringList withTranslated = [] {
+        QStringList all = files;
+        // The help file and the manual page in each language they have been translated into.
+        const QDir share(QStringLiteral(ORBETTA_SOURCE_DIR "/share"));
+        for (const QString& help : share.entryList({"Orbetta_*.hlp"}, QDir::Files))
+            all << "share/orbetta/" + help;
+        for (const QString& language :
+             QDir(share.filePath("man")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            if (QFileInfo::exists(share.filePath("man/" + language + "/orbetta.1")))
+                all << "share/man/" + language + "/man1/orbetta.1.gz";
+        return all;
+    }();
+    return withTranslated;
 }
 
 const QString kLicence = QStringLiteral("GPL-3.0-or-later");
@@ -526,6 +546,10 @@ void InstallTest::debianPackageRelations_data() {
                                              << "fonts-liberation" << true;
     QTest::newRow("the bell's sound theme") << "Recommends"
                                             << "sound-theme-freedesktop" << true;
+    QTest::newRow("Qt's own words in the user's language") << "Recommends"
+                                                           << "qt6-translations-l10n" << true;
+    QTest::newRow("Chinese characters") << "Recommends"
+                                        << "fonts-wqy-microhei" << true;
     QTest::newRow("no VNC-only plugin package") << "Depends"
                                                 << "qt6-qpa-plugins" << false;
 }

@@ -161,20 +161,35 @@ void ShellWindowsTest::aboutCloses() {
 
 void ShellWindowsTest::helpFileLookup_data() {
     QTest::addColumn<QStringList>("present"); // relative to the program's folder
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("found");
 
-    QTest::newRow("beside the program") << QStringList{"bin/Orbetta.hlp"} << "bin/Orbetta.hlp";
-    QTest::newRow("installed layout")
-        << QStringList{"share/orbetta/Orbetta.hlp"} << "share/orbetta/Orbetta.hlp";
+    QTest::newRow("beside the program") << QStringList{"bin/Orbetta.hlp"} << ""
+                                        << "bin/Orbetta.hlp";
+    QTest::newRow("installed layout") << QStringList{"share/orbetta/Orbetta.hlp"} << ""
+                                      << "share/orbetta/Orbetta.hlp";
     QTest::newRow("beside the program first")
-        << QStringList{"bin/Orbetta.hlp", "share/orbetta/Orbetta.hlp"} << "bin/Orbetta.hlp";
-    QTest::newRow("none") << QStringList{} << "";
-    QTest::newRow("other name only") << QStringList{"bin/orbetta.hlp"} << "";
-    QTest::newRow("a folder of that name") << QStringList{"bin/Orbetta.hlp/x"} << "";
+        << QStringList{"bin/Orbetta.hlp", "share/orbetta/Orbetta.hlp"} << ""
+        << "bin/Orbetta.hlp";
+    QTest::newRow("none") << QStringList{} << ""
+                          << "";
+    QTest::newRow("other name only") << QStringList{"bin/orbetta.hlp"} << ""
+                                     << "";
+    QTest::newRow("a folder of that name") << QStringList{"bin/Orbetta.hlp/x"} << ""
+                                           << "";
+    QTest::newRow("the language's own first")
+        << QStringList{"bin/Orbetta.hlp", "share/orbetta/Orbetta_de.hlp"} << "de"
+        << "share/orbetta/Orbetta_de.hlp";
+    QTest::newRow("English where the language has none")
+        << QStringList{"share/orbetta/Orbetta.hlp", "share/orbetta/Orbetta_fr.hlp"} << "pt_BR"
+        << "share/orbetta/Orbetta.hlp";
+    QTest::newRow("another language's only") << QStringList{"bin/Orbetta_de.hlp"} << ""
+                                             << "";
 }
 
 void ShellWindowsTest::helpFileLookup() {
     QFETCH(QStringList, present);
+    QFETCH(QString, language);
     QFETCH(QString, found);
 
     QTemporaryDir root;
@@ -184,7 +199,7 @@ void ShellWindowsTest::helpFileLookup() {
         writeFile(root.filePath(file), "<p>help</p>");
     const QString expected =
         found.isEmpty() ? QString() : QFileInfo(root.filePath(found)).canonicalFilePath();
-    QCOMPARE(findHelpFile(root.filePath("bin")), expected);
+    QCOMPARE(findHelpFile(root.filePath("bin"), language), expected);
 }
 
 void ShellWindowsTest::helpViewerOpensAtContents() {
