@@ -267,7 +267,7 @@ void TapeWindow::undoClear() {
         return;
     tape_.undoClear();
     reload();
-    announcer_->announce(tr("Tape, %n lines", nullptr, static_cast<int>(tape_.lines().size())));
+    announcer_->announce(linesTold(tape_.lines().size()));
 }
 
 void TapeWindow::recall(int line) {
