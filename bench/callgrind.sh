@@ -2,7 +2,8 @@
 # Instructions to the first frame: runs each program given under callgrind (one count per thread) on a private
 # Xvfb server, with the same clean home, locale and session bus as startup.sh, stops it a while after its
 # first top-level window is mapped, and prints each thread's instructions and what the fonts took on the main
-# thread: the font engines made and the font configuration's substitution and match made for each.
+# thread: the font engines it made and what making each took, and all of fontconfig's substitutions and
+# matches there.
 #
 #   bench/callgrind.sh [--keep DIR] [PROGRAM...]
 #
@@ -21,7 +22,7 @@ while [ $# -gt 0 ]; do
         shift 2
         ;;
     -h | --help)
-        sed -n '2,10p' "${BASH_SOURCE[0]}"
+        sed -n '2,11p' "${BASH_SOURCE[0]}"
         exit 0
         ;;
     *)
