@@ -111,7 +111,7 @@ Provided as it is, without warranty of any kind.</source>
     </message>
     <message>
         <source>%1 in memory</source>
-        <translation>%1 已存入内存</translation>
+        <translation>%1 已存入存储器</translation>
     </message>
 </context>
 <context>

@@ -93,7 +93,7 @@ void LanguageTest::inTheUsersLanguage_data() {
                              "Abbrechen"};
     const QStringList french{"Sinus", "Division par 0 impossible !", "Sécante(0°) = 1", "5 en mémoire",
                              "Annuler"};
-    const QStringList chinese{"正弦", "不能除以 0！", "正割(0°) = 1", "5 已存入内存", "取消"};
+    const QStringList chinese{"正弦", "不能除以 0！", "正割(0°) = 1", "5 已存入存储器", "取消"};
     const auto row = [](const char* name, const char* environment, const char* language,
                         const QStringList& words, const char* quarter) {
         QTest::newRow(name) << environment << language << words[0] << words[1] << words[2] << words[3]
