@@ -29,11 +29,6 @@ QString installTranslations(const std::function<const char*(const char*)>& envir
                             const QString& programDir);
 // Back to English.
 void removeTranslations();
-// The same for a given environment and a program in programDir, after taking away what was installed before.
-QString installTranslations(const std::function<const char*(const char*)>& environment,
-                            const QString& programDir);
-// Back to English.
-void removeTranslations();
 
 // The language installTranslations() chose, empty for English or before it ran.
 QString installedLanguage();
