@@ -2,16 +2,14 @@
 // refusal, a tape line, an announcement and Qt's own words in it.
 
 #include "main_window_fixture.h"
+#include "support/locale_numbers.h"
 #include "tape/tape.h"
-#include "ui/decimal_sign.h"
 #include "ui/language.h"
 
 #include <QComboBox>
 #include <QtTest>
 
 namespace {
-
-const char* const kVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG", "LC_NUMERIC"};
 
 // The main window with what it tells a screen reader kept.
 class SpeakingCalc : public RecordingCalc {
@@ -29,8 +27,7 @@ class LanguageTest : public MainWindowTestCase {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
+    void initTestCase() { setUpProgram(); }
     void cleanup();
 
     void inTheUsersLanguage_data();
@@ -39,24 +36,10 @@ private slots:
 private:
     void pressKeys(const QString& keys);
     SpeakingCalc* calc() { return static_cast<SpeakingCalc*>(calc_.get()); }
-
-    QList<QPair<const char*, QByteArray>> saved_;
 };
-
-void LanguageTest::initTestCase() {
-    setUpProgram();
-    for (const char* name : kVariables)
-        saved_ << qMakePair(name, qgetenv(name));
-}
-
-void LanguageTest::cleanupTestCase() {
-    for (const auto& [name, value] : saved_)
-        value.isNull() ? qunsetenv(name) : qputenv(name, value);
-}
 
 void LanguageTest::cleanup() {
     closeWindow();
-    orbetta::ui::chooseDecimalSign("C");
     orbetta::ui::removeTranslations();
 }
 
@@ -125,17 +108,11 @@ void LanguageTest::inTheUsersLanguage() {
     QFETCH(QString, announcement);
     QFETCH(QString, quarter);
     QFETCH(QString, cancel);
-    for (const char* name : kVariables)
-        qunsetenv(name);
-    for (const QString& setting : environment.split(QLatin1Char(' '))) {
-        const qsizetype equal = setting.indexOf(QLatin1Char('='));
-        qputenv(setting.left(equal).toLatin1().constData(), setting.mid(equal + 1).toUtf8());
-    }
+    const LocaleNumbers locale(environment);
     QCOMPARE(orbetta::ui::installTranslations([](const char* name) { return std::getenv(name); },
                                               QStringLiteral(ORBETTA_BUILD_DIR)),
              language);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
-    orbetta::ui::chooseDecimalSign(orbetta::ui::numericLocaleName());
 
     calc_ = std::make_unique<SpeakingCalc>();
     showWindow();
