@@ -198,12 +198,6 @@ void FrmCalcInputTest::typed_data() {
                                          << "0,25" << 0 << kGermanNumbers;
     QTest::newRow("German numbers, the point types a comma") << "1.5"
                                                              << "1,5" << 0 << "LANG=de_DE.UTF-8";
-    QTest::newRow("German numbers, a comma twice") << "5,,"
-                                                   << "5," << 1 << kGermanNumbers;
-    QTest::newRow("German numbers, a comma first") << ",5"
-                                                   << "0,5" << 0 << kGermanNumbers;
-    QTest::newRow("German numbers, a long entry") << "12345678901234567890,5"
-                                                  << "1,234568E+19" << 0 << kGermanNumbers;
     QTest::newRow("an empty LC_ALL is not set") << "1/4="
                                                 << "0,25" << 0 << "LC_ALL= LC_NUMERIC=de_DE.UTF-8";
     QTest::newRow("LC_ALL=C before German")
@@ -363,33 +357,28 @@ void FrmCalcInputTest::clipboardKeys_data() {
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("copied");
     QTest::addColumn<int>("beeps");
-    QTest::addColumn<QString>("numbers"); // the locale variables; empty: as the tests run
+    QTest::addColumn<QString>("numbers"); // the locale variables
     QTest::addColumn<QString>("typed");   // before the key
     const int ctrl = Qt::ControlModifier;
+    const QString asRun; // the locale the tests run in
     QTest::newRow("ctrl+c copies") << "Num(1)" << int(Qt::Key_C) << ctrl << "9"
                                    << "42"
-                                   << "42" << 0 << ""
-                                   << "42";
+                                   << "42" << 0 << asRun << "42";
     QTest::newRow("ctrl+insert copies") << "Text1" << int(Qt::Key_Insert) << ctrl << "9"
                                         << "42"
-                                        << "42" << 0 << ""
-                                        << "42";
+                                        << "42" << 0 << asRun << "42";
     QTest::newRow("ctrl+v pastes") << "Command13" << int(Qt::Key_V) << ctrl << "1,234.5"
                                    << "1234.5"
-                                   << "1,234.5" << 0 << ""
-                                   << "42";
+                                   << "1,234.5" << 0 << asRun << "42";
     QTest::newRow("shift+insert pastes") << "Text1" << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << "7"
                                          << "7"
-                                         << "7" << 0 << ""
-                                         << "42";
+                                         << "7" << 0 << asRun << "42";
     QTest::newRow("ctrl+v of two numbers beeps") << "Num(1)" << int(Qt::Key_V) << ctrl << "1,5"
                                                  << "42"
-                                                 << "1,5" << 1 << ""
-                                                 << "42";
+                                                 << "1,5" << 1 << asRun << "42";
     QTest::newRow("ctrl+b beeps") << "Num(1)" << int(Qt::Key_B) << ctrl << "9"
                                   << "42"
-                                  << "9" << 1 << ""
-                                  << "42";
+                                  << "9" << 1 << asRun << "42";
     QTest::newRow("German numbers, ctrl+c copies a comma") << "Num(1)" << int(Qt::Key_C) << ctrl << "9"
                                                            << "2,5"
                                                            << "2,5" << 0 << kGermanNumbers << "2,5";
