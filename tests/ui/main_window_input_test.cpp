@@ -1,5 +1,6 @@
 // The main window driven by mouse and keyboard: keys, typed characters, the list, boxes and the window's end.
 #include "main_window_fixture.h"
+#include "support/help_files.h"
 #include "support/locale_numbers.h"
 
 #include "desktop/keep_on_top.h"
@@ -965,12 +966,8 @@ void FrmCalcInputTest::tapeInEitherDecimalSign() {
     QFETCH(QString, display);
     const LocaleNumbers locale(numbers);
     QFile file(settingsHome_.filePath("orbetta/tape.txt"));
-    QVERIFY(QDir(settingsHome_.path()).mkpath("orbetta"));
-    if (!before.isEmpty()) {
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(before);
-        file.close();
-    }
+    if (!before.isEmpty())
+        orbetta::testing::writeFile(file.fileName(), before);
     calc_->type(typed);
     QTest::keyClick(calc_->receiver(), Qt::Key_T, Qt::ControlModifier);
     QVERIFY(calc_->tapeWindow());
@@ -978,7 +975,6 @@ void FrmCalcInputTest::tapeInEitherDecimalSign() {
     QCOMPARE(view->toPlainText(), tape);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(file.readAll()), tape + "\n");
-    file.close();
     view->setTextCursor(QTextCursor(view->document()->findBlockByNumber(line)));
     QTest::keyClick(view, Qt::Key_Return);
     QCOMPARE(calc_->display(), display);
