@@ -160,36 +160,30 @@ void ShellWindowsTest::aboutCloses() {
 }
 
 void ShellWindowsTest::helpFileLookup_data() {
-    QTest::addColumn<QStringList>("present"); // relative to the program's folder
     QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("present"); // relative to the program's folder
     QTest::addColumn<QString>("found");
 
-    QTest::newRow("beside the program") << QStringList{"bin/Orbetta.hlp"} << ""
-                                        << "bin/Orbetta.hlp";
-    QTest::newRow("installed layout") << QStringList{"share/orbetta/Orbetta.hlp"} << ""
-                                      << "share/orbetta/Orbetta.hlp";
+    QTest::newRow("beside the program") << "" << QStringList{"bin/Orbetta.hlp"} << "bin/Orbetta.hlp";
+    QTest::newRow("installed layout")
+        << "" << QStringList{"share/orbetta/Orbetta.hlp"} << "share/orbetta/Orbetta.hlp";
     QTest::newRow("beside the program first")
-        << QStringList{"bin/Orbetta.hlp", "share/orbetta/Orbetta.hlp"} << ""
-        << "bin/Orbetta.hlp";
-    QTest::newRow("none") << QStringList{} << ""
-                          << "";
-    QTest::newRow("other name only") << QStringList{"bin/orbetta.hlp"} << ""
-                                     << "";
-    QTest::newRow("a folder of that name") << QStringList{"bin/Orbetta.hlp/x"} << ""
-                                           << "";
+        << "" << QStringList{"bin/Orbetta.hlp", "share/orbetta/Orbetta.hlp"} << "bin/Orbetta.hlp";
+    QTest::newRow("none") << "" << QStringList{} << "";
+    QTest::newRow("other name only") << "" << QStringList{"bin/orbetta.hlp"} << "";
+    QTest::newRow("a folder of that name") << "" << QStringList{"bin/Orbetta.hlp/x"} << "";
     QTest::newRow("the language's own first")
-        << QStringList{"bin/Orbetta.hlp", "share/orbetta/Orbetta_de.hlp"} << "de"
+        << "de" << QStringList{"bin/Orbetta.hlp", "share/orbetta/Orbetta_de.hlp"}
         << "share/orbetta/Orbetta_de.hlp";
     QTest::newRow("English where the language has none")
-        << QStringList{"share/orbetta/Orbetta.hlp", "share/orbetta/Orbetta_fr.hlp"} << "pt_BR"
+        << "pt_BR" << QStringList{"share/orbetta/Orbetta.hlp", "share/orbetta/Orbetta_fr.hlp"}
         << "share/orbetta/Orbetta.hlp";
-    QTest::newRow("another language's only") << QStringList{"bin/Orbetta_de.hlp"} << ""
-                                             << "";
+    QTest::newRow("another language's only") << "" << QStringList{"bin/Orbetta_de.hlp"} << "";
 }
 
 void ShellWindowsTest::helpFileLookup() {
-    QFETCH(QStringList, present);
     QFETCH(QString, language);
+    QFETCH(QStringList, present);
     QFETCH(QString, found);
 
     QTemporaryDir root;

@@ -15,95 +15,66 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QSet>
 #include <QStyleOptionButton>
 #include <QTranslator>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
-
-// The texts the program has for translation, by context, as lupdate found them.
-QSet<QString> translatableTexts() {
-    QSet<QString> texts;
-    QFile file(QStringLiteral(ORBETTA_SOURCE_DIR "/translations/orbetta_de.ts"));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(file.fileName()));
-    QXmlStreamReader xml(&file);
-    QString context;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == QLatin1String("name"))
-            context = xml.readElementText();
-        else if (xml.name() == QLatin1String("source"))
-            texts.insert(context + QLatin1Char('\x04') + xml.readElementText());
-    }
-    return texts;
-}
 
 // A text about 40 % longer, its letters accented, its placeholders, underlined letter and lines kept.
 QString pseudo(const QString& text) {
     static const QString plain = QStringLiteral("aeiouyAEIOUYcnsz");
     static const QString accented = QStringLiteral("áéîõüýÅÉÎÕÜÝçñšž");
-    QStringList lines;
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
-        QString words = tab < 0 ? line : line.left(tab);
-        const QString rest = tab < 0 ? QString() : line.mid(tab);
-        QString out;
-        for (qsizetype i = 0; i < words.size(); ++i) {
-            const QChar c = words.at(i);
-            if (c == QLatin1Char('%') && i + 1 < words.size()) { // %1, %n
-                out += c;
-                out += words.at(++i);
-                continue;
-            }
-            const qsizetype at = plain.indexOf(c);
-            out += at < 0 || (i > 0 && words.at(i - 1) == QLatin1Char('&')) ? c : accented.at(at);
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        const qsizetype words =
+            line.contains(QLatin1Char('\t')) ? line.indexOf(QLatin1Char('\t')) : line.size();
+        const qsizetype letters = line.left(words).count(QRegularExpression(QStringLiteral("\\w")));
+        for (qsizetype i = 0; i < words; ++i) {
+            const qsizetype at = plain.indexOf(line.at(i));
+            const QChar before = i > 0 ? line.at(i - 1) : QChar();
+            if (at >= 0 && before != QLatin1Char('%') &&
+                before != QLatin1Char('&')) // %n, an underlined letter
+                line[i] = accented.at(at);
         }
-        const qsizetype letters = words.count(QRegularExpression(QStringLiteral("\\w")));
-        if (letters > 0)
-            out += QLatin1Char(' ') + QString((letters * 2 + 4) / 5, QChar(0x00B7)); // the other 40 %
-        lines << out + rest;
+        if (letters > 0) // the other 40 %
+            line.insert(words, QLatin1Char(' ') + QString((letters * 2 + 4) / 5, QChar(0x00B7)));
     }
     return lines.join(QLatin1Char('\n'));
 }
 
+// The program's own texts, as the German translation knows them, in the pseudo-language; others untouched.
 class PseudoTranslator : public QTranslator {
 public:
-    PseudoTranslator() : texts_(translatableTexts()) {}
+    PseudoTranslator() {
+        if (!known_.load(QStringLiteral(ORBETTA_BUILD_DIR "/translations/orbetta_de.qm")))
+            qFatal("cannot read the German translation");
+    }
     bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* source, const char* = nullptr,
-                      int = -1) const override {
-        const QString text = QString::fromUtf8(source);
-        if (!texts_.contains(QString::fromUtf8(context) + QLatin1Char('\x04') + text))
-            return {};
-        return pseudo(text);
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        return known_.translate(context, source, disambiguation, n).isEmpty()
+                   ? QString()
+                   : pseudo(QString::fromUtf8(source));
     }
 
 private:
-    QSet<QString> texts_;
+    QTranslator known_;
 };
 
 std::string pseudoWords(const char* context, std::string_view text) {
     return QCoreApplication::translate(context, std::string(text).c_str()).toStdString();
 }
 
-// A control's text as it is drawn: without the "&" that underlines a letter, and without a menu's key.
-QString shown(QString text) {
+// The widest line of a control's text as it is drawn: without the "&" that underlines a letter, and without a
+// menu's key.
+int widest(const QFontMetrics& metrics, QString text) {
     text.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
-    return text.left(text.indexOf(QLatin1Char('\t')));
-}
-
-int widest(const QFontMetrics& metrics, const QString& text) {
     int width = 0;
-    for (const QString& line : text.split(QLatin1Char('\n')))
+    for (const QString& line : text.left(text.indexOf(QLatin1Char('\t'))).split(QLatin1Char('\n')))
         width = std::max(width, metrics.horizontalAdvance(line));
     return width;
 }
@@ -118,42 +89,40 @@ QStringList misfitsIn(QWidget* window) {
                            .arg(need)
                            .arg(room);
     };
-    QList<QWidget*> controls = window->findChildren<QWidget*>();
-    for (QWidget* control : controls) {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
         if (!control->isVisibleTo(window))
             continue;
         const QFontMetrics metrics(control->font());
-        const QRect room = control->contentsRect();
+        const int room = control->contentsRect().width();
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        auto* label = qobject_cast<QLabel*>(control);
+        if (label && (label->text().isEmpty() || !label->pixmap().isNull()))
+            continue;
         if (auto* check = qobject_cast<QCheckBox*>(control)) {
             const int box = check->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check) +
                             check->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, check);
-            note(check, check->text(), box + widest(metrics, shown(check->text())), room.width());
-        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-            if (!button->text().isEmpty())
-                note(button, button->text(), widest(metrics, shown(button->text())), room.width());
-        } else if (auto* label = qobject_cast<QLabel*>(control)) {
-            if (label->text().isEmpty() || !label->pixmap().isNull())
-                continue;
-            if (label->wordWrap())
-                note(label, label->text(), label->heightForWidth(label->width()), label->height());
-            else
-                note(label, label->text(), widest(metrics, shown(label->text())), room.width());
+            note(check, check->text(), box + widest(metrics, check->text()), room);
+        } else if (button || (label && !label->wordWrap())) {
+            const QString text = button ? button->text() : label->text();
+            note(control, text, widest(metrics, text), room);
+        } else if (label) {
+            note(label, label->text(), label->heightForWidth(label->width()), label->height());
         } else if (auto* edit = qobject_cast<QPlainTextEdit*>(control)) {
             // The box wraps its lines; it shows as many as its height holds, the last one nearly whole.
-            const int lines = int(edit->document()->size().height());
-            note(edit, edit->toPlainText(), lines,
+            note(edit, edit->toPlainText(), int(edit->document()->size().height()),
                  qRound(edit->viewport()->height() / double(metrics.lineSpacing())));
         } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
             QStyleOptionComboBox option;
             option.initFrom(combo);
-            const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                               QStyle::SC_ComboBoxEditField, combo);
             // The longest English entries are cut already; no entry may be cut more than they are.
-            int room = field.width();
+            int field =
+                combo->style()
+                    ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                    .width();
             for (const orbetta::ListFunctionRow& row : orbetta::kListFunctionRows)
-                room = std::max(room, metrics.horizontalAdvance(QString::fromUtf8(row.name)));
+                field = std::max(field, metrics.horizontalAdvance(QString::fromUtf8(row.name)));
             for (int i = 0; i < combo->count(); ++i)
-                note(combo, combo->itemText(i), metrics.horizontalAdvance(combo->itemText(i)), room);
+                note(combo, combo->itemText(i), metrics.horizontalAdvance(combo->itemText(i)), field);
         }
     }
     return misfits;
@@ -172,7 +141,7 @@ class FitTest : public MainWindowTestCase {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { setUpProgram(); }
     void cleanup();
 
     void everyTextFits_data();
@@ -180,12 +149,8 @@ private slots:
 
 private:
     QStringList misfitsOfEveryWindow();
-    std::unique_ptr<PseudoTranslator> pseudo_;
+    PseudoTranslator pseudo_;
 };
-
-void FitTest::initTestCase() {
-    setUpProgram();
-}
 
 void FitTest::cleanup() {
     closeWindow();
@@ -194,10 +159,7 @@ void FitTest::cleanup() {
             delete widget;
     setColourChoiceStep({});
     orbetta::ui::removeTranslations();
-    if (pseudo_) {
-        QCoreApplication::removeTranslator(pseudo_.get());
-        pseudo_.reset();
-    }
+    QCoreApplication::removeTranslator(&pseudo_);
 }
 
 QStringList FitTest::misfitsOfEveryWindow() {
@@ -219,21 +181,18 @@ QStringList FitTest::misfitsOfEveryWindow() {
         misfits << misfitsIn(dialog);
         dialog->hide();
     }
+    const auto measure = [&](QWidget* window) {
+        if (window) {
+            misfits << misfitsIn(window);
+            window->close();
+        }
+    };
     calc_->control<QAbstractButton>("Command3")->click();
-    if (QWidget* about = topLevelNamed(QStringLiteral("frmAbout"))) {
-        misfits << misfitsIn(about);
-        about->close();
-    }
+    measure(topLevelNamed(QStringLiteral("frmAbout")));
     calc_->toggleTape();
-    if (QWidget* tape = calc_->tapeWindow()) {
-        misfits << misfitsIn(tape);
-        tape->close();
-    }
+    measure(calc_->tapeWindow());
     calc_->control<QAbstractButton>("Command2")->click();
-    if (QWidget* help = topLevelNamed(QStringLiteral("HelpViewer"))) {
-        misfits << misfitsIn(help);
-        help->close();
-    }
+    measure(topLevelNamed(QStringLiteral("HelpViewer")));
     setColourChoiceStep([&](QColorDialog& chooser) -> std::optional<QColor> {
         chooser.setObjectName(QStringLiteral("ColourChooser"));
         chooser.show();
@@ -256,8 +215,7 @@ void FitTest::everyTextFits_data() {
 void FitTest::everyTextFits() {
     QFETCH(QString, language);
     if (language == QLatin1String("pseudo")) {
-        pseudo_ = std::make_unique<PseudoTranslator>();
-        QCoreApplication::installTranslator(pseudo_.get());
+        QCoreApplication::installTranslator(&pseudo_);
         orbetta::setTranslator(&pseudoWords);
     } else {
         const QByteArray name = language.toLatin1();

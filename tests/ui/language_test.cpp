@@ -2,16 +2,14 @@
 // refusal, a tape line, an announcement and Qt's own words in it.
 
 #include "main_window_fixture.h"
+#include "support/locale_numbers.h"
 #include "tape/tape.h"
-#include "ui/decimal_sign.h"
 #include "ui/language.h"
 
 #include <QComboBox>
 #include <QtTest>
 
 namespace {
-
-const char* const kVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG", "LC_NUMERIC"};
 
 // The main window with what it tells a screen reader kept.
 class SpeakingCalc : public RecordingCalc {
@@ -29,53 +27,19 @@ class LanguageTest : public MainWindowTestCase {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
+    void initTestCase() { setUpProgram(); }
     void cleanup();
 
     void inTheUsersLanguage_data();
     void inTheUsersLanguage();
 
 private:
-    void pressKeys(const QString& keys);
     SpeakingCalc* calc() { return static_cast<SpeakingCalc*>(calc_.get()); }
-
-    QList<QPair<const char*, QByteArray>> saved_;
 };
-
-void LanguageTest::initTestCase() {
-    setUpProgram();
-    for (const char* name : kVariables)
-        saved_ << qMakePair(name, qgetenv(name));
-}
-
-void LanguageTest::cleanupTestCase() {
-    for (const auto& [name, value] : saved_)
-        value.isNull() ? qunsetenv(name) : qputenv(name, value);
-}
 
 void LanguageTest::cleanup() {
     closeWindow();
-    orbetta::ui::chooseDecimalSign("C");
     orbetta::ui::removeTranslations();
-}
-
-// Keys pressed in order: a character to the focus, "Alt+F" a chord, "@Combo1" puts the focus on a control,
-// "Down" and "Return" go to the focus.
-void LanguageTest::pressKeys(const QString& keys) {
-    for (const QString& key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (key.startsWith(QLatin1Char('@')))
-            calc_->control(key.mid(1).toLatin1().constData())->setFocus();
-        else if (key.startsWith(QLatin1String("Alt+")))
-            QTest::keyClick(calc_->receiver(), Qt::Key(Qt::Key_A + (key.at(4).unicode() - 'A')),
-                            Qt::AltModifier);
-        else if (key == QLatin1String("Down"))
-            QTest::keyClick(calc_->receiver(), Qt::Key_Down);
-        else if (key == QLatin1String("Return"))
-            QTest::keyClick(calc_->receiver(), Qt::Key_Return);
-        else
-            QTest::keyClick(calc_->receiver(), key.at(0).toLatin1());
-    }
 }
 
 void LanguageTest::inTheUsersLanguage_data() {
@@ -125,35 +89,34 @@ void LanguageTest::inTheUsersLanguage() {
     QFETCH(QString, announcement);
     QFETCH(QString, quarter);
     QFETCH(QString, cancel);
-    for (const char* name : kVariables)
-        qunsetenv(name);
-    for (const QString& setting : environment.split(QLatin1Char(' '))) {
-        const qsizetype equal = setting.indexOf(QLatin1Char('='));
-        qputenv(setting.left(equal).toLatin1().constData(), setting.mid(equal + 1).toUtf8());
-    }
+    const LocaleNumbers locale(environment);
     QCOMPARE(orbetta::ui::installTranslations([](const char* name) { return std::getenv(name); },
                                               QStringLiteral(ORBETTA_BUILD_DIR)),
              language);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
-    orbetta::ui::chooseDecimalSign(orbetta::ui::numericLocaleName());
 
     calc_ = std::make_unique<SpeakingCalc>();
     showWindow();
     QCOMPARE(calc_->control("Funct(4)")->toolTip(), toolTip);
 
-    pressKeys("1 / 0 =");
+    calc_->type("1/0=");
     QVERIFY(!calc_->boxes.empty());
     QCOMPARE(QString::fromStdString(calc_->boxes.back().text), refusal);
 
-    pressKeys("c 0 Alt+F @Combo1 Down Return");
+    calc_->type("c0");
+    QTest::keyClick(calc_->receiver(), Qt::Key_F, Qt::AltModifier);
+    calc_->control("Combo1")->setFocus();
+    QTest::keyClick(calc_->receiver(), Qt::Key_Down);
+    QTest::keyClick(calc_->receiver(), Qt::Key_Return);
     QVERIFY(!calc_->tape().lines().empty());
     QCOMPARE(QString::fromStdString(calc_->tape().lines().back()), tapeLine);
 
-    pressKeys("c 5 Alt+M");
+    calc_->type("c5");
+    QTest::keyClick(calc_->receiver(), Qt::Key_M, Qt::AltModifier);
     QVERIFY(!calc()->told.empty());
     QCOMPARE(QString::fromStdString(calc()->told.back()), announcement);
 
-    pressKeys("c 1 / 4 =");
+    calc_->type("c1/4=");
     QCOMPARE(calc_->display(), quarter);
 }
 

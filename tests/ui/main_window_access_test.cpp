@@ -253,11 +253,6 @@ void FrmCalcAccessTest::announcements_data() {
         << "tape activate key:Ctrl+T" << QStringList{"empty", hidden, "Tape closed"};
     QTest::newRow("a value recalled from the tape, told once the tape is left")
         << "type:7*6= tape recall" << QStringList{"42", "(window left)", hidden, "42"};
-    QTest::newRow("German numbers, the sign change and backspace")
-        << "numbers:de_DE.UTF-8 Num(1) Command11 Num(5) Command12 Command16 Oper(2)"
-        << QStringList{"-1,5", hidden, "-1,"};
-    QTest::newRow("German numbers, Alt+J")
-        << "numbers:de_DE.UTF-8 Num(4) Command11 key:Alt+J" << QStringList{"4,"};
     QTest::newRow("German numbers, memory")
         << "numbers:de_DE.UTF-8 Num(2) Command11 Num(5) Funct(18)" << QStringList{"2,5 in memory"};
     QTest::newRow("German numbers, the dialog's result")
