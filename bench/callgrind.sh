@@ -39,36 +39,7 @@ for tool in Xvfb valgrind callgrind_annotate xdotool; do
     fi
 done
 
-work="$(mktemp -d)"
-xvfb_pid=""
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -br -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
-    echo "callgrind.sh: Xvfb did not start:" >&2
-    cat "$work/xvfb.log" >&2
-    exit 1
-fi
-display="$(head -n1 "$work/display")"
-export DISPLAY=":$display"
-mkdir -p "$work/home/.config" "$work/home/.cache"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_CACHE_HOME="$work/home/.cache"
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-session-bus"
-unset SESSION_MANAGER XDG_RUNTIME_DIR QT_QPA_PLATFORM
-export LC_ALL=C.UTF-8
+. "$here/clean_display.sh"
 
 # The inclusive count of the first function whose name matches, on one thread's file.
 inclusive() {
